@@ -1,0 +1,95 @@
+#include "shell/inifile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+// Only narrow (UTF-8) strings are used, so no wide-character converter is needed; the
+// templates are instantiated here rather than taken from the packaged library.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+struct IniFile::Data {
+    // Case-insensitive sections and keys, UTF-8, one value per key (a later duplicate
+    // replaces an earlier one), no spaces around "=" as in Windows profile files.
+    CSimpleIniA ini{true, false, false};
+};
+
+IniFile::IniFile(QString path)
+    : path_(std::move(path))
+    , data_(std::make_unique<Data>())
+{
+    reload();
+}
+
+IniFile::~IniFile() = default;
+
+bool IniFile::exists() const
+{
+    return QFile::exists(path_);
+}
+
+void IniFile::reload()
+{
+    data_ = std::make_unique<Data>();
+    data_->ini.SetSpaces(false);
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    // A damaged file still yields every line that parses; nothing is thrown away on disk
+    // until the next write, which keeps what was understood.
+    data_->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+QString IniFile::read(const QString& section, const QString& key, const QString& fallback) const
+{
+    const QByteArray s = section.toUtf8();
+    const QByteArray k = key.toUtf8();
+    const char* value = data_->ini.GetValue(s.constData(), k.constData(), nullptr);
+    return value ? QString::fromUtf8(value) : fallback;
+}
+
+bool IniFile::contains(const QString& section, const QString& key) const
+{
+    const QByteArray s = section.toUtf8();
+    const QByteArray k = key.toUtf8();
+    return data_->ini.GetValue(s.constData(), k.constData(), nullptr) != nullptr;
+}
+
+bool IniFile::write(const QString& section, const QString& key, const QString& value,
+                    QString* error)
+{
+    const QByteArray s = section.toUtf8();
+    const QByteArray k = key.toUtf8();
+    const QByteArray v = value.toUtf8();
+    // Values are single-line in a profile file: a line break would start a new key.
+    QByteArray clean = v;
+    clean.replace('\r', ' ').replace('\n', ' ');
+    if (data_->ini.SetValue(s.constData(), k.constData(), clean.constData()) < 0) {
+        if (error)
+            *error = QStringLiteral("Cannot set %1 in section %2").arg(key, section);
+        return false;
+    }
+    return save(error);
+}
+
+bool IniFile::save(QString* error)
+{
+    std::string text;
+    if (data_->ini.Save(text) < 0) {
+        if (error)
+            *error = QStringLiteral("Cannot format the settings");
+        return false;
+    }
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), static_cast<qint64>(text.size()))
+            != static_cast<qint64>(text.size())
+        || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}

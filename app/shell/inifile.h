@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// The settings file: sections and keys as in a Windows profile file, compared
+// case-insensitively, values in UTF-8. Unknown keys, comments and their order survive a
+// write. Every write replaces the file atomically (temporary file + rename), so a crash
+// while writing never leaves a truncated file behind.
+class IniFile {
+public:
+    explicit IniFile(QString path);
+    ~IniFile();
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
+    const QString& path() const { return path_; }
+    bool exists() const;
+
+    // Reads the file again from disk. A missing or unreadable file reads as empty.
+    void reload();
+
+    // The value of the key, or `fallback` when section or key are missing.
+    QString read(const QString& section, const QString& key, const QString& fallback) const;
+    bool contains(const QString& section, const QString& key) const;
+
+    // Sets the key and writes the whole file. Returns false (and leaves the file on disk
+    // as it was) when the file could not be written; `error` then says why.
+    bool write(const QString& section, const QString& key, const QString& value,
+               QString* error = nullptr);
+
+private:
+    bool save(QString* error);
+
+    QString path_;
+    struct Data;
+    std::unique_ptr<Data> data_;
+};

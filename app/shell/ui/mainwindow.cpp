@@ -1,0 +1,577 @@
+#include "shell/ui/mainwindow.h"
+
+#include "shell/artistlistmodel.h"
+#include "shell/session.h"
+#include "shell/startup.h"
+#include "shell/programs.h"
+#include "shell/titlelistmodel.h"
+#include "shell/ui/builtinpictures.h"
+#include "shell/ui/captions.h"
+#include "shell/ui/picturelabel.h"
+#include "shell/ui/showerror.h"
+#include "shell/ui/userprompts.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int windowWidthTwips = 7050;
+constexpr int windowHeightTwips = 5595;
+constexpr int coverSide = 110;
+constexpr int logoSide = 32;
+const QString source = QStringLiteral("Muziek");
+const QString logoToolTip = QStringLiteral("No playlist");
+const QString playlistToolTip = QStringLiteral("Mp3 playlist");
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption = {})
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, UserPrompts& prompts, QString helpFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , session_(session)
+    , prompts_(prompts)
+    , helpFolder_(std::move(helpFolder))
+    , artistModel_(new ArtistListModel(this))
+    , titleModel_(new TitleListModel(this))
+{
+    setObjectName(QStringLiteral("Muziek"));
+    buildWidgets();
+    buildMenus();
+    setFixedSize(fixedWindowSize());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+MainWindow::~MainWindow() = default;
+
+QSize MainWindow::fixedWindowSize()
+{
+    return {windowWidthTwips / twipsPerPixel, windowHeightTwips / twipsPerPixel};
+}
+
+void MainWindow::buildWidgets()
+{
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left, 1);
+
+    cboArtiest_ = new QComboBox(central);
+    cboArtiest_->setObjectName(QStringLiteral("cboArtiest"));
+    cboArtiest_->setModel(artistModel_);
+    cboArtiest_->setMaxVisibleItems(20);
+    left->addWidget(cboArtiest_);
+
+    lvTitels_ = new QTreeView(central);
+    lvTitels_->setObjectName(QStringLiteral("lvTitels"));
+    lvTitels_->setModel(titleModel_);
+    lvTitels_->setRootIsDecorated(false);
+    lvTitels_->setUniformRowHeights(true);
+    lvTitels_->setAllColumnsShowFocus(true);
+    lvTitels_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvTitels_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvTitels_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvTitels_->header()->setSectionsClickable(true);
+    lvTitels_->header()->setSortIndicatorShown(true);
+    lvTitels_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    lvTitels_->setColumnWidth(TitleListModel::Titel, 190);
+    lvTitels_->setColumnWidth(TitleListModel::Jaar, 45);
+    lvTitels_->setColumnWidth(TitleListModel::Drager, 45);
+    for (int c = TitleListModel::Gekocht; c < TitleListModel::ColumnCount; ++c)
+        lvTitels_->setColumnHidden(c, true);
+    lvTitels_->installEventFilter(this);
+    left->addWidget(lvTitels_, 1);
+
+    auto* pictures = new QHBoxLayout;
+    imgCover_ = new PictureLabel(central);
+    imgCover_->setObjectName(QStringLiteral("imgCover"));
+    imgCover_->setAccessibleName(QStringLiteral("Cover"));
+    imgCover_->setFixedSize(coverSide, coverSide);
+    imgCover_->setFrameShape(QFrame::StyledPanel);
+    imgCover_->setAlignment(Qt::AlignCenter);
+    pictures->addWidget(imgCover_);
+    pictures->addStretch(1);
+    imgLogo_ = new PictureLabel(central);
+    imgLogo_->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo_->setAccessibleName(QStringLiteral("Playlist"));
+    imgLogo_->setFixedSize(logoSide, logoSide);
+    pictures->addWidget(imgLogo_, 0, Qt::AlignBottom);
+    left->addLayout(pictures);
+
+    frame1_ = new QFrame(central);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setFrameShape(QFrame::StyledPanel);
+    auto* buttons = new QVBoxLayout(frame1_);
+    cmdToevoegen_ = makeButton(frame1_, "cmdToevoegen");
+    cmdWijzigen_ = makeButton(frame1_, "cmdWijzigen");
+    cmdVerwijderen_ = makeButton(frame1_, "cmdVerwijderen");
+    cmdTracks_ = makeButton(frame1_, "cmdTracks", QStringLiteral("Tracks"));
+    cmdDiscografie_ = makeButton(frame1_, "cmdDiscografie", QStringLiteral("Discografie"));
+    cmdInfo_ = makeButton(frame1_, "cmdInfo", QStringLiteral("Info"));
+    cmdFoto_ = makeButton(frame1_, "cmdFoto", QStringLiteral("Foto"));
+    cmdHelp_ = makeButton(frame1_, "cmdHelp", QStringLiteral("Help"));
+    cmdEinde_ = makeButton(frame1_, "cmdEinde");
+    for (QPushButton* b : {cmdToevoegen_, cmdWijzigen_, cmdVerwijderen_, cmdTracks_, cmdDiscografie_,
+                           cmdInfo_, cmdFoto_, cmdHelp_})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdEinde_);
+    columns->addWidget(frame1_);
+    setCentralWidget(central);
+
+    // The editors, track list, discography, biography and photo windows are not part of this
+    // release yet: their buttons stay in place, disabled.
+    for (QPushButton* b : {cmdToevoegen_, cmdWijzigen_, cmdTracks_, cmdDiscografie_, cmdInfo_, cmdFoto_})
+        b->setEnabled(false);
+
+    connect(cboArtiest_, &QComboBox::activated, this, [this] { onArtistChosen(); });
+    connect(lvTitels_, &QTreeView::clicked, this, [this] { showAlbumDetails(); });
+    connect(lvTitels_->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortByColumn);
+    connect(cmdVerwijderen_, &QPushButton::clicked, this, &MainWindow::deleteAlbum);
+    connect(cmdHelp_, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(cmdEinde_, &QPushButton::clicked, this, [this] {
+        if (confirmExit())
+            exitProgram();
+    });
+    connect(imgCover_, &PictureLabel::pressed, this, [this](Qt::MouseButton button) {
+        // A left click shows the album's number, handy when looking for its files.
+        if (button == Qt::LeftButton && selectedAlbumId() != 0)
+            imgCover_->setToolTip(QString::number(selectedAlbumId()));
+    });
+    connect(imgLogo_, &PictureLabel::doubleClicked, this, &MainWindow::startPlayer);
+}
+
+QAction* MainWindow::addEntry(QMenu* menu, const QString& array, int index, const QString& fixedCaption)
+{
+    QAction* action = menu->addAction(fixedCaption);
+    action->setObjectName(QStringLiteral("%1_%2").arg(array).arg(index));
+    menuArrays_[array][index] = action;
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    const char* const heads[] = {"Info", "", "Album", "", "", ""};
+    for (int i = 0; i < 6; ++i) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(heads[i]));
+        menu->setObjectName(QStringLiteral("mnuKop_%1").arg(i));
+        menu->menuAction()->setObjectName(QStringLiteral("mnuKop_%1").arg(i));
+        mnuKop_ << menu;
+    }
+
+    QAction* help = addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 0);
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, &MainWindow::openHelp);
+    addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 1)->setEnabled(false); // statistics
+    addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 2)->setEnabled(false); // about
+
+    for (int i = 0; i < 5; ++i)
+        addEntry(mnuKop_[1], QStringLiteral("mnuArtiest"), i)->setEnabled(false);
+    connect(addEntry(mnuKop_[1], QStringLiteral("mnuArtiest"), 5), &QAction::triggered, this,
+            &MainWindow::deleteArtist);
+
+    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 0)->setEnabled(false);
+    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 1)->setEnabled(false);
+    connect(addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 2), &QAction::triggered, this,
+            &MainWindow::deleteAlbum);
+    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 3, QStringLiteral("Tracks"))->setEnabled(false);
+    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 4)->setEnabled(false);
+
+    QMenu* excel = mnuKop_[3]->addMenu(QStringLiteral("Excel"));
+    excel->setObjectName(QStringLiteral("mnuAfdrukken_0"));
+    excel->menuAction()->setObjectName(QStringLiteral("mnuAfdrukken_0"));
+    menuArrays_[QStringLiteral("mnuAfdrukken")][0] = excel->menuAction();
+    QMenu* html = mnuKop_[3]->addMenu(QStringLiteral("Html"));
+    html->setObjectName(QStringLiteral("mnuAfdrukken_1"));
+    html->menuAction()->setObjectName(QStringLiteral("mnuAfdrukken_1"));
+    menuArrays_[QStringLiteral("mnuAfdrukken")][1] = html->menuAction();
+    for (int i = 0; i < 2; ++i) {
+        addEntry(excel, QStringLiteral("mnuExcel"), i)->setEnabled(false);
+        addEntry(html, QStringLiteral("mnuHtml"), i)->setEnabled(false);
+    }
+
+    addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 0)->setEnabled(false);
+    addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1)->setEnabled(false);
+
+    // Options: backup and restore submenus, then compact and settings (indexes 4 and 5; the
+    // array has no 2 and 3).
+    QMenu* backup = mnuKop_[5]->addMenu(QString());
+    backup->setObjectName(QStringLiteral("mnuOnderhoud_0"));
+    backup->menuAction()->setObjectName(QStringLiteral("mnuOnderhoud_0"));
+    menuArrays_[QStringLiteral("mnuOnderhoud")][0] = backup->menuAction();
+    QMenu* restore = mnuKop_[5]->addMenu(QString());
+    restore->setObjectName(QStringLiteral("mnuOnderhoud_1"));
+    restore->menuAction()->setObjectName(QStringLiteral("mnuOnderhoud_1"));
+    menuArrays_[QStringLiteral("mnuOnderhoud")][1] = restore->menuAction();
+    for (int i = 0; i < 4; ++i) {
+        addEntry(backup, QStringLiteral("mnuBackup"), i)->setEnabled(false);
+        addEntry(restore, QStringLiteral("mnuTerug"), i)->setEnabled(false);
+    }
+    addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 4)->setEnabled(false);
+    addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 5)->setEnabled(false);
+}
+
+QAction* MainWindow::menuEntry(const QString& array, int index) const
+{
+    return menuArrays_.value(array).value(index, nullptr);
+}
+
+QMenu* MainWindow::topMenu(int index) const
+{
+    return mnuKop_.value(index, nullptr);
+}
+
+void MainWindow::ApplyMainLanguage()
+{
+    applyCaptions(this, kMainWindowCaptions, [this](int k) { return session_.message(k); });
+}
+
+Catalogue MainWindow::catalogue() const
+{
+    return Catalogue(session_.settings.database);
+}
+
+void MainWindow::report(const AppError& error)
+{
+    ShowError(this, session_, prompts_, error);
+}
+
+void MainWindow::reportDb(const DbError& error, const QString& where)
+{
+    report({error.code, error.text, source + QLatin1Char('.') + where});
+}
+
+void MainWindow::start()
+{
+    IniFile& ini = session_.ini();
+    const QString home = session_.homeFolder();
+    if (!QDir().mkpath(home))
+        report({ErrorNumbers::pathNotFound, QStringLiteral("Cannot create the folder %1").arg(home),
+                source + QStringLiteral(".Form_Load")});
+    helpPage_ = ini.read(IniKeys::instellingen, IniKeys::help, home);
+
+    move(savedTwips(ini, IniKeys::muziekLeft, home) / twipsPerPixel,
+         savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
+
+    StartupSettings loaded = loadStartupSettings(ini, home, QLocale::system(), helpFolder_);
+    session_.settings = loaded.settings;
+    for (const QString& failure : loaded.failures)
+        report({ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".Form_Load")});
+    if (loaded.firstStart) {
+        // Set the help page again now that the first start has written it, so F1 works at once.
+        helpPage_ = session_.settings.help;
+        QString error;
+        if (!createDefaultFolders(session_.settings, &error))
+            report({ErrorNumbers::pathNotFound, error, source + QStringLiteral(".Form_Load")});
+        else if (!QFileInfo::exists(session_.settings.database)) {
+            const DbStatus created = Catalogue::createEmpty(session_.settings.database);
+            if (!created)
+                reportDb(created.error(), QStringLiteral("Form_Load"));
+        }
+    }
+
+    ApplyMainLanguage();
+
+    if (!fillArtistList() || artistModel_->rowCount() == 0)
+        return;
+    const LastSelection last = savedSelection(ini, home);
+    if (last.artistPosition < 0 || last.artistPosition >= artistModel_->rowCount()) {
+        selectArtist(0);
+        return;
+    }
+    selectArtist(last.artistPosition);
+    if (last.albumPosition >= 1 && last.albumPosition <= titleModel_->rowCount()) {
+        selectAlbumRow(last.albumPosition - 1);
+        showAlbumDetails();
+    }
+}
+
+bool MainWindow::fillArtistList()
+{
+    DbResult<QList<ArtistRow>> artists = catalogue().FillArtistList();
+    if (!artists) {
+        artistModel_->setArtists({});
+        titleModel_->setTitles({});
+        reportDb(artists.error(), QStringLiteral("FillArtistList"));
+        return false;
+    }
+    artistModel_->setArtists(std::move(artists).value());
+    return true;
+}
+
+void MainWindow::selectArtist(int position)
+{
+    cboArtiest_->setCurrentIndex(position);
+    onArtistChosen();
+}
+
+void MainWindow::onArtistChosen()
+{
+    fillTitleList();
+    if (titleModel_->rowCount() > 0)
+        showAlbumDetails();
+    else
+        clearAlbumDetails();
+}
+
+void MainWindow::fillTitleList()
+{
+    sortColumn_ = -1;
+    sortOrder_ = Qt::AscendingOrder;
+    lvTitels_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    const qint64 artistId = selectedArtistId();
+    if (artistId == 0) {
+        titleModel_->setTitles({});
+        return;
+    }
+    DbResult<QList<TitleRow>> titles = catalogue().FillTitleList(artistId);
+    if (!titles) {
+        titleModel_->setTitles({});
+        reportDb(titles.error(), QStringLiteral("FillTitleList"));
+        return;
+    }
+    titleModel_->setTitles(std::move(titles).value());
+    if (titleModel_->rowCount() > 0)
+        selectAlbumRow(0);
+}
+
+void MainWindow::selectAlbumRow(int row)
+{
+    const QModelIndex index = titleModel_->index(row, 0);
+    lvTitels_->setCurrentIndex(index);
+    lvTitels_->scrollTo(index);
+}
+
+qint64 MainWindow::selectedArtistId() const
+{
+    const int row = cboArtiest_->currentIndex();
+    if (row < 0 || row >= artistModel_->rowCount())
+        return 0;
+    return artistModel_->artists().at(row).id;
+}
+
+qint64 MainWindow::selectedAlbumId() const
+{
+    const QModelIndex index = lvTitels_->currentIndex();
+    if (!index.isValid() || !lvTitels_->selectionModel()->isRowSelected(index.row(), {}))
+        return 0;
+    return titleModel_->titles().at(index.row()).id;
+}
+
+void MainWindow::showNoCover()
+{
+    imgCover_->setPixmap(BuiltinPictures::noCover(imgCover_->contentsRect().size()));
+    imgCover_->setTag(QStringLiteral("N"));
+}
+
+void MainWindow::clearAlbumDetails()
+{
+    imgCover_->clear();
+    imgCover_->setToolTip(QString());
+    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
+    imgLogo_->setTag(QStringLiteral("0"));
+    imgLogo_->setToolTip(logoToolTip);
+}
+
+void MainWindow::showAlbumDetails()
+{
+    const QModelIndex current = lvTitels_->currentIndex();
+    if (!current.isValid())
+        return;
+    const TitleRow& row = titleModel_->titles().at(current.row());
+    imgCover_->setToolTip(cboArtiest_->currentText() + QLatin1Char('*') + row.titel);
+    imgCover_->setTag(QStringLiteral("J"));
+
+    const QString coverPath = session_.settings.coverDir + QString::number(row.id) + QStringLiteral(".jpg");
+    if (!QFileInfo::exists(coverPath)) {
+        showNoCover();
+    } else {
+        // Read at the size it is shown, so a huge picture never costs its full size in memory.
+        QImageReader reader(coverPath);
+        reader.setAutoTransform(true);
+        const QSize original = reader.size();
+        if (original.isValid())
+            reader.setScaledSize(original.scaled(imgCover_->contentsRect().size(), Qt::KeepAspectRatio));
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            showNoCover();
+            report({ErrorNumbers::fileAccess,
+                    QStringLiteral("Cannot show the cover %1: %2").arg(coverPath, reader.errorString()),
+                    source + QStringLiteral(".ShowDetails")});
+        } else {
+            imgCover_->setPixmap(QPixmap::fromImage(image));
+        }
+    }
+
+    if (row.isPlaylist) {
+        imgLogo_->setPixmap(BuiltinPictures::playlistIcon(logoSide));
+        imgLogo_->setTag(QStringLiteral("1"));
+        imgLogo_->setToolTip(playlistToolTip);
+    } else {
+        imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
+        imgLogo_->setTag(QStringLiteral("0"));
+        imgLogo_->setToolTip(logoToolTip);
+    }
+}
+
+void MainWindow::sortByColumn(int column)
+{
+    // Every click reverses the order; the first click sorts ascending.
+    sortOrder_ = (sortColumn_ == -1 || sortOrder_ == Qt::DescendingOrder) ? Qt::AscendingOrder
+                                                                           : Qt::DescendingOrder;
+    sortColumn_ = column;
+    titleModel_->sort(column, sortOrder_);
+    lvTitels_->header()->setSortIndicator(column, sortOrder_);
+    if (lvTitels_->currentIndex().isValid())
+        lvTitels_->scrollTo(lvTitels_->currentIndex());
+}
+
+void MainWindow::deleteAlbum()
+{
+    const qint64 id = selectedAlbumId();
+    if (id == 0)
+        return;
+    const TitleRow& row = titleModel_->titles().at(lvTitels_->currentIndex().row());
+    const QString prompt = QLatin1Char('\'') + row.titel + QStringLiteral("' ") + session_.message(14);
+    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52)) != MsgBox::yes)
+        return;
+    const DbStatus deleted = catalogue().deleteAlbum(id);
+    if (!deleted)
+        reportDb(deleted.error(), QStringLiteral("DeleteAlbum"));
+    onArtistChosen();
+}
+
+void MainWindow::deleteArtist()
+{
+    const qint64 id = selectedArtistId();
+    if (id == 0)
+        return;
+    const QString prompt = session_.message(14) + QLatin1Char(' ') + cboArtiest_->currentText() + QStringLiteral(" ?");
+    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52)) != MsgBox::yes)
+        return;
+    const DbStatus deleted = catalogue().deleteArtist(id);
+    if (!deleted) {
+        // Nothing was deleted: the lists stay as they are.
+        reportDb(deleted.error(), QStringLiteral("DeleteArtist"));
+        return;
+    }
+    fillArtistList();
+    if (artistModel_->rowCount() > 0) {
+        selectArtist(0);
+    } else {
+        titleModel_->setTitles({});
+        showNoCover();
+    }
+}
+
+void MainWindow::openHelp()
+{
+    const QString page = helpPage_.isEmpty() ? session_.settings.help : helpPage_;
+    if (!QFileInfo(page).isFile()) {
+        report({ErrorNumbers::fileNotFound, QStringLiteral("Help page not found: %1").arg(page),
+                source + QStringLiteral(".Help")});
+        return;
+    }
+    if (!prompts_.openUrl(QUrl::fromLocalFile(page)))
+        report({ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
+                source + QStringLiteral(".Help")});
+}
+
+void MainWindow::startPlayer()
+{
+    const qint64 id = selectedAlbumId();
+    if (imgLogo_->tag() == QLatin1String("0") || id == 0)
+        return;
+    const QString playlist = session_.settings.muziekDir + QString::number(id) + QStringLiteral(".m3u");
+    const QString player = session_.settings.speler.trimmed();
+    if (player.isEmpty()) {
+        if (!prompts_.openUrl(QUrl::fromLocalFile(playlist)))
+            report({ErrorNumbers::openUrl, QStringLiteral("No program opens the playlist %1").arg(playlist),
+                    source + QStringLiteral(".imgLogo_DblClick")});
+        return;
+    }
+    QString error;
+    if (startDetached(player, {playlist}, &error) < 0)
+        report({ErrorNumbers::processStart, error, source + QStringLiteral(".imgLogo_DblClick")});
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lvTitels_) {
+        if (event->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Delete:
+                deleteAlbum();
+                return true;
+            case Qt::Key_Insert: // add album: the title editor is not part of this release
+            case Qt::Key_Space:  // edit album: likewise
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::confirmExit()
+{
+    const QString prompt = session_.message(16) + QLatin1Char(' ') + session_.message(1);
+    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestion, session_.message(52)) != MsgBox::yes)
+        return false;
+
+    IniFile& ini = session_.ini();
+    QStringList failures;
+    auto write = [&](const QString& key, int value) {
+        QString error;
+        if (!ini.write(IniKeys::beeld, key, QString::number(value), &error))
+            failures << QStringLiteral("%1: %2").arg(key, error);
+    };
+    write(IniKeys::muziekTop, y() * twipsPerPixel);
+    write(IniKeys::muziekLeft, x() * twipsPerPixel);
+    if (cboArtiest_->currentIndex() >= 0)
+        write(IniKeys::laatsteArtiest, cboArtiest_->currentIndex());
+    if (titleModel_->rowCount() > 0 && lvTitels_->currentIndex().isValid())
+        write(IniKeys::laatsteAlbum, lvTitels_->currentIndex().row() + 1);
+    for (const QString& failure : failures)
+        report({ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".cmdEinde_Click")});
+    return true;
+}
+
+void MainWindow::exitProgram()
+{
+    exiting_ = true;
+    close();
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The close box asks the same question as the exit button and saves the same way.
+    if (exiting_ || confirmExit()) {
+        exiting_ = true;
+        event->accept();
+        QApplication::closeAllWindows();
+        return;
+    }
+    event->ignore();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "db/catalogue.h"
+#include "shell/errorreport.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class ArtistListModel;
+class PictureLabel;
+class QAction;
+class QComboBox;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QTreeView;
+class Session;
+class TitleListModel;
+class UserPrompts;
+
+// `Muziek`, the main window: one artist at a time with the artist's albums, the cover and
+// playlist indicator of the selected album, and the buttons and menus that lead everywhere.
+// Its start() performs the program's start-up; its exit saves position and selection.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Session& session, UserPrompts& prompts, QString helpFolder,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Reads the settings (writing them on a first start), applies the language, fills the
+    // artist list and restores the last selection.
+    void start();
+
+    // Sets every caption of the window from the current language.
+    void ApplyMainLanguage();
+
+    // The help page of the current language, as set at start-up.
+    const QString& helpPage() const { return helpPage_; }
+
+    // Fixed size in pixels (7050 x 5595 twips).
+    static QSize fixedWindowSize();
+
+    // The window's menu entries by array name and index ("mnuArtiest", 5).
+    QAction* menuEntry(const QString& array, int index) const;
+    QMenu* topMenu(int index) const;
+
+    // Selected artist / album, or 0 when none.
+    qint64 selectedArtistId() const;
+    qint64 selectedAlbumId() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void buildMenus();
+    QAction* addEntry(QMenu* menu, const QString& array, int index, const QString& fixedCaption = {});
+
+    Catalogue catalogue() const;
+    void report(const AppError& error);
+    void reportDb(const DbError& error, const QString& source);
+
+    bool fillArtistList();
+    void selectArtist(int position);
+    void onArtistChosen();
+    void fillTitleList();
+    void selectAlbumRow(int row);
+    void showAlbumDetails();
+    void clearAlbumDetails();
+    void showNoCover();
+
+    void deleteAlbum();
+    void deleteArtist();
+    void openHelp();
+    void startPlayer();
+    void sortByColumn(int column);
+
+    // Asks the exit question; on Yes saves position and selection and returns true.
+    bool confirmExit();
+    void exitProgram();
+
+    Session& session_;
+    UserPrompts& prompts_;
+    QString helpFolder_;
+    QString helpPage_;
+
+    ArtistListModel* artistModel_;
+    TitleListModel* titleModel_;
+    QComboBox* cboArtiest_ = nullptr;
+    QTreeView* lvTitels_ = nullptr;
+    PictureLabel* imgCover_ = nullptr;
+    PictureLabel* imgLogo_ = nullptr;
+    QFrame* frame1_ = nullptr;
+    QPushButton* cmdToevoegen_ = nullptr;
+    QPushButton* cmdWijzigen_ = nullptr;
+    QPushButton* cmdVerwijderen_ = nullptr;
+    QPushButton* cmdTracks_ = nullptr;
+    QPushButton* cmdDiscografie_ = nullptr;
+    QPushButton* cmdInfo_ = nullptr;
+    QPushButton* cmdFoto_ = nullptr;
+    QPushButton* cmdHelp_ = nullptr;
+    QPushButton* cmdEinde_ = nullptr;
+
+    QList<QMenu*> mnuKop_;
+    QHash<QString, QHash<int, QAction*>> menuArrays_;
+
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+    bool exiting_ = false;
+};

@@ -1,0 +1,24 @@
+#include "shell/ui/userprompts.h"
+
+#include "shell/ui/centeredmsgbox.h"
+#include "shell/ui/errorwindow.h"
+
+#include <QDesktopServices>
+
+int DesktopPrompts::messageBox(QWidget* owner, const QString& prompt, int buttons,
+                               const QString& title)
+{
+    return CenteredMsgBox(owner, prompt, buttons, title);
+}
+
+void DesktopPrompts::errorReport(QWidget* owner, const QString& report, const QString& caption,
+                                 const QString& label)
+{
+    ErrorWindow window(report, caption, label, owner);
+    window.exec();
+}
+
+bool DesktopPrompts::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,18 @@
+#include "support/fakeprompts.h"
+
+int FakePrompts::messageBox(QWidget*, const QString& prompt, int buttons, const QString& title)
+{
+    boxes << Box{prompt, buttons, title};
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+void FakePrompts::errorReport(QWidget*, const QString& report, const QString&, const QString&)
+{
+    reports << report;
+}
+
+bool FakePrompts::openUrl(const QUrl& url)
+{
+    openedUrls << url;
+    return openUrlSucceeds;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/ui/userprompts.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+// Answers the program's questions from a script and records everything it was shown.
+class FakePrompts : public UserPrompts {
+public:
+    struct Box {
+        QString prompt;
+        int buttons = 0;
+        QString title;
+    };
+
+    int messageBox(QWidget* owner, const QString& prompt, int buttons, const QString& title) override;
+    void errorReport(QWidget* owner, const QString& report, const QString& caption,
+                     const QString& label) override;
+    bool openUrl(const QUrl& url) override;
+
+    // Answers given to the next message boxes, in order; when none is left the answer is
+    // `defaultAnswer`.
+    QList<int> answers;
+    int defaultAnswer = MsgBox::no;
+    bool openUrlSucceeds = true;
+
+    QList<Box> boxes;
+    QStringList reports;
+    QList<QUrl> openedUrls;
+};

@@ -1,0 +1,112 @@
+#include "testcatalogue.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sqlite3.h>
+
+namespace {
+
+qint64 added(const DbResult<qint64>& result, const char* what)
+{
+    if (!result) {
+        ADD_FAILURE() << "adding " << what << " failed: " << result.error().text.toStdString();
+        return 0;
+    }
+    return result.value();
+}
+
+struct RawCloser {
+    void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+};
+
+std::unique_ptr<sqlite3, RawCloser> openRaw(const QString& path)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    return std::unique_ptr<sqlite3, RawCloser>(db);
+}
+
+} // namespace
+
+TestCatalogue::TestCatalogue()
+    : m_path(m_dir.filePath(QStringLiteral("Database/Muziek.db")))
+    , m_catalogue(m_path)
+{
+    const DbStatus created = Catalogue::createEmpty(m_path);
+    if (!created)
+        ADD_FAILURE() << "creating the test catalogue failed: " << created.error().text.toStdString();
+}
+
+qint64 TestCatalogue::addArtist(const QVariant& name)
+{
+    return added(m_catalogue.addRow(QStringLiteral("Artiest"),
+                     { { QStringLiteral("Artiest"), name },
+                         { QStringLiteral("datum_init"), QStringLiteral("2024-01-01 12:00:00") } }),
+        "artist");
+}
+
+qint64 TestCatalogue::addAlbum(
+    qint64 artistId, const QVariant& titel, const QVariant& jaar, const FieldValues& more)
+{
+    FieldValues fields = { { QStringLiteral("ArtiestId"), artistId }, { QStringLiteral("Titel"), titel },
+        { QStringLiteral("Jaar"), jaar } };
+    fields += more;
+    return added(m_catalogue.addRow(QStringLiteral("Titel"), fields), "album");
+}
+
+qint64 TestCatalogue::addTrack(qint64 titleId, int nummer, const QString& naam)
+{
+    return added(
+        m_catalogue.addRow(QStringLiteral("Tracks"),
+            { { QStringLiteral("Titelid"), titleId }, { QStringLiteral("Nummer"), nummer },
+                { QStringLiteral("Naam"), naam }, { QStringLiteral("Lengte"), QStringLiteral("3:30") } }),
+        "track");
+}
+
+qint64 TestCatalogue::addDiscography(qint64 artistId, const QString& titel, int jaar)
+{
+    return added(m_catalogue.addRow(QStringLiteral("Discografie"),
+                     { { QStringLiteral("ArtiestId"), artistId }, { QStringLiteral("Titel"), titel },
+                         { QStringLiteral("Jaar"), jaar } }),
+        "discography row");
+}
+
+void TestCatalogue::addFreedb(qint64 titleId, int nummer, const QString& naam)
+{
+    added(m_catalogue.addRow(QStringLiteral("Freedb"),
+              { { QStringLiteral("Titelid"), titleId }, { QStringLiteral("Nummer"), nummer },
+                  { QStringLiteral("Naam"), naam } }),
+        "scratch track");
+}
+
+bool execRaw(const QString& path, const QString& sql, QString* error)
+{
+    auto db = openRaw(path);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK && error != nullptr)
+        *error = QString::fromUtf8(message != nullptr ? message : sqlite3_errstr(rc));
+    sqlite3_free(message);
+    return rc == SQLITE_OK;
+}
+
+qint64 scalarRaw(const QString& path, const QString& sql)
+{
+    auto db = openRaw(path);
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db.get(), sql.toUtf8().constData(), -1, &raw, nullptr) != SQLITE_OK)
+        return -1;
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    if (sqlite3_step(raw) != SQLITE_ROW)
+        return -1;
+    return sqlite3_column_int64(raw, 0);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "db/catalogue.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+// A fresh, empty catalogue in its own temporary folder, with short ways to fill it. Adding a
+// row that the catalogue refuses records a test failure and yields 0.
+class TestCatalogue {
+public:
+    TestCatalogue();
+
+    const QString& path() const { return m_path; }
+    QString folder() const { return m_dir.path(); }
+    const Catalogue& catalogue() const { return m_catalogue; }
+
+    qint64 addArtist(const QVariant& name);
+    qint64 addAlbum(
+        qint64 artistId, const QVariant& titel, const QVariant& jaar, const FieldValues& more = {});
+    qint64 addTrack(qint64 titleId, int nummer, const QString& naam);
+    qint64 addDiscography(qint64 artistId, const QString& titel, int jaar);
+    void addFreedb(qint64 titleId, int nummer, const QString& naam);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    Catalogue m_catalogue;
+};
+
+// Runs `sql` on the file directly through SQLite, outside the catalogue layer (to install
+// triggers, damage a schema or read counts); false with `error` set when it fails.
+bool execRaw(const QString& path, const QString& sql, QString* error = nullptr);
+
+// The first column of the first row of `sql` as a whole number; -1 when the query fails.
+qint64 scalarRaw(const QString& path, const QString& sql);
+
+// The file's bytes, to show that a failed operation left it exactly as it was.
+QByteArray fileBytes(const QString& path);

@@ -1,0 +1,145 @@
+// Catalogue paths that do not lead to a usable catalogue: every operation gives an error
+// whose text names the file, the lookups answer "nothing found", and the file keeps every
+// byte it had.
+#include "support/testcatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Runs every reading and writing operation against the catalogue and expects each to fail
+// with a text that contains `expected` (and the file name); the lookups answer "not found".
+void expectEveryOperationFails(const Catalogue& catalogue, const QString& expected)
+{
+    const auto mentions = [&](const DbError& error) {
+        return error.text.contains(expected)
+            && error.text.contains(QDir::toNativeSeparators(catalogue.path()));
+    };
+    auto artists = catalogue.FillArtistList();
+    ASSERT_FALSE(artists.ok());
+    EXPECT_TRUE(mentions(artists.error())) << artists.error().text.toStdString();
+    auto titles = catalogue.FillTitleList(1);
+    ASSERT_FALSE(titles.ok());
+    EXPECT_TRUE(mentions(titles.error())) << titles.error().text.toStdString();
+    const DbStatus artistDeleted = catalogue.deleteArtist(1);
+    ASSERT_FALSE(artistDeleted.ok());
+    EXPECT_TRUE(mentions(artistDeleted.error())) << artistDeleted.error().text.toStdString();
+    EXPECT_FALSE(catalogue.deleteAlbum(1).ok());
+    EXPECT_FALSE(catalogue.addRow(QStringLiteral("Artiest"), { { QStringLiteral("Artiest"), "X" } }).ok());
+    EXPECT_FALSE(catalogue.checkCatalogue().ok());
+    qint64 found = 3;
+    EXPECT_FALSE(catalogue.CdIdExists(QStringLiteral("12345678"), found));
+    EXPECT_EQ(found, 3);
+    EXPECT_EQ(catalogue.ArtistIdByName(QStringLiteral("X")), 0);
+}
+
+} // namespace
+
+TEST(CatalogueBadFiles, FileThatIsNotADatabaseIsReportedAndKept)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Muziek.db"));
+    QByteArray bytes("Standard Jet DB\0\0 this is the user's old Access catalogue", 58);
+    bytes.append(QByteArray(4096, '\x5a'));
+    writeFile(path, bytes);
+
+    expectEveryOperationFails(Catalogue(path), QStringLiteral("not an SQLite database"));
+    EXPECT_FALSE(Catalogue::createEmpty(path).ok());
+    EXPECT_EQ(fileBytes(path), bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({ "Muziek.db" }));
+}
+
+TEST(CatalogueBadFiles, MissingFileOrFolderIsReportedAndNotCreated)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Database/Muziek.db"));
+    expectEveryOperationFails(Catalogue(path), QStringLiteral("does not exist"));
+    EXPECT_FALSE(QFile::exists(path));
+
+    expectEveryOperationFails(Catalogue(dir.path()), QStringLiteral("not a file"));
+    expectEveryOperationFails(Catalogue(QString()), QStringLiteral("does not exist"));
+}
+
+TEST(CatalogueBadFiles, EmptyFileIsNoCatalogueAndStaysEmpty)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Muziek.db"));
+    writeFile(path, QByteArray());
+    const Catalogue catalogue(path);
+    const DbStatus check = catalogue.checkCatalogue();
+    ASSERT_FALSE(check.ok());
+    EXPECT_TRUE(check.error().text.contains(QStringLiteral("table Artiest")));
+    expectEveryOperationFails(catalogue, QStringLiteral("no such table"));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+}
+
+TEST(CatalogueBadFiles, MissingTableIsReportedAndNothingIsDeleted)
+{
+    TestCatalogue db;
+    const qint64 artist = db.addArtist(QStringLiteral("Survivor"));
+    db.addDiscography(artist, QStringLiteral("Eye of the Tiger"), 1982);
+    ASSERT_TRUE(execRaw(db.path(),
+        QStringLiteral("DROP VIEW qryTopTwaalf; DROP VIEW "
+                       "qryAlbumsInTracks; DROP TABLE Titel")));
+    const QByteArray before = fileBytes(db.path());
+    const Catalogue& catalogue = db.catalogue();
+
+    const DbStatus check = catalogue.checkCatalogue();
+    ASSERT_FALSE(check.ok());
+    EXPECT_TRUE(check.error().text.contains(QStringLiteral("table Titel")));
+
+    auto artists = catalogue.FillArtistList();
+    ASSERT_TRUE(artists.ok());
+    EXPECT_EQ(artists.value().size(), 1);
+    auto titles = catalogue.FillTitleList(artist);
+    ASSERT_FALSE(titles.ok());
+    EXPECT_TRUE(titles.error().text.contains(QStringLiteral("no such table: Titel")));
+
+    const DbStatus deleted = catalogue.deleteArtist(artist);
+    EXPECT_FALSE(deleted.ok());
+    EXPECT_EQ(fileBytes(db.path()), before);
+    EXPECT_EQ(scalarRaw(db.path(), QStringLiteral("SELECT count(*) FROM Discografie")), 1);
+}
+
+TEST(CatalogueBadFiles, ReadOnlyCatalogueReadsButRefusesEveryChange)
+{
+    TestCatalogue db;
+    const qint64 artist = db.addArtist(QStringLiteral("Read Only"));
+    const qint64 album = db.addAlbum(artist, QStringLiteral("Frozen"), 2001);
+    db.addTrack(album, 1, QStringLiteral("Ice"));
+    QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray before = fileBytes(db.path());
+    const Catalogue& catalogue = db.catalogue();
+
+    auto artists = catalogue.FillArtistList();
+    ASSERT_TRUE(artists.ok()) << artists.error().text.toStdString();
+    EXPECT_EQ(artists.value().size(), 1);
+    EXPECT_EQ(catalogue.FillTitleList(artist).value().size(), 1);
+    EXPECT_EQ(catalogue.ArtistIdByName(QStringLiteral("Read Only")), artist);
+    EXPECT_TRUE(catalogue.checkCatalogue().ok());
+
+    const DbStatus deleted = catalogue.deleteArtist(artist);
+    ASSERT_FALSE(deleted.ok());
+    EXPECT_TRUE(deleted.error().text.contains(QStringLiteral("read-only")))
+        << deleted.error().text.toStdString();
+    EXPECT_FALSE(catalogue.deleteAlbum(album).ok());
+    auto added = catalogue.addRow(QStringLiteral("Artiest"), { { QStringLiteral("Artiest"), "New" } });
+    ASSERT_FALSE(added.ok());
+    EXPECT_TRUE(added.error().text.contains(QStringLiteral("read-only")));
+    EXPECT_FALSE(
+        catalogue.updateRow(QStringLiteral("Titel"), album, { { QStringLiteral("Jaar"), 2002 } }).ok());
+
+    EXPECT_EQ(fileBytes(db.path()), before);
+    EXPECT_EQ(QDir(QFileInfo(db.path()).path()).entryList(QDir::Files), QStringList({ "Muziek.db" }));
+    QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
+}

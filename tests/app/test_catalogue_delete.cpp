@@ -1,0 +1,130 @@
+// Deleting albums and artists: the cascade leaves no rows behind that point to what was
+// deleted, touches nothing of other artists, and a failure half-way deletes nothing.
+#include "support/testcatalogue.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Counts {
+    qint64 artists, titles, tracks, discography, freedb;
+    bool operator==(const Counts&) const = default;
+};
+
+Counts countsOf(const QString& path)
+{
+    return { scalarRaw(path, QStringLiteral("SELECT count(*) FROM Artiest")),
+        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Titel")),
+        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Tracks")),
+        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Discografie")),
+        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Freedb")) };
+}
+
+// Two artists, each with three albums of four tracks, two discography rows and scratch rows.
+struct TwoArtists {
+    TestCatalogue db;
+    qint64 keep = 0;
+    qint64 drop = 0;
+    QList<qint64> keptAlbums;
+    QList<qint64> droppedAlbums;
+
+    TwoArtists()
+    {
+        keep = db.addArtist(QStringLiteral("Keep"));
+        drop = db.addArtist(QStringLiteral("Drop"));
+        for (qint64 artist : { keep, drop }) {
+            for (int a = 0; a < 3; ++a) {
+                const qint64 album = db.addAlbum(artist, QStringLiteral("Album %1").arg(a), 1980 + a);
+                (artist == keep ? keptAlbums : droppedAlbums) << album;
+                for (int t = 1; t <= 4; ++t)
+                    db.addTrack(album, t, QStringLiteral("Track %1").arg(t));
+            }
+            db.addDiscography(artist, QStringLiteral("Wish"), 1990);
+            db.addDiscography(artist, QStringLiteral("List"), 1991);
+        }
+        db.addFreedb(keptAlbums[0], 1, QStringLiteral("Scratch"));
+        db.addFreedb(droppedAlbums[0], 1, QStringLiteral("Scratch"));
+    }
+};
+
+} // namespace
+
+TEST(CatalogueDelete, ArtistCascadeLeavesNoOrphansAndSparesOthers)
+{
+    TwoArtists fixture;
+    const QString& path = fixture.db.path();
+    const DbStatus deleted = fixture.db.catalogue().deleteArtist(fixture.drop);
+    ASSERT_TRUE(deleted.ok()) << deleted.error().text.toStdString();
+
+    EXPECT_EQ(countsOf(path), (Counts { 1, 3, 12, 2, 1 }));
+    EXPECT_EQ(scalarRaw(path,
+                  QStringLiteral("SELECT count(*) FROM Titel WHERE ArtiestId "
+                                 "NOT IN (SELECT Id FROM Artiest)")),
+        0);
+    EXPECT_EQ(scalarRaw(path,
+                  QStringLiteral("SELECT count(*) FROM Tracks WHERE Titelid "
+                                 "NOT IN (SELECT Id FROM Titel)")),
+        0);
+    EXPECT_EQ(scalarRaw(path,
+                  QStringLiteral("SELECT count(*) FROM Discografie WHERE ArtiestId "
+                                 "NOT IN (SELECT Id FROM Artiest)")),
+        0);
+    EXPECT_EQ(scalarRaw(path,
+                  QStringLiteral("SELECT count(*) FROM Freedb WHERE Titelid "
+                                 "NOT IN (SELECT Id FROM Titel)")),
+        0);
+    EXPECT_EQ(scalarRaw(path, QStringLiteral("PRAGMA foreign_key_check")), -1); // no rows
+
+    auto kept = fixture.db.catalogue().FillTitleList(fixture.keep);
+    ASSERT_TRUE(kept.ok());
+    EXPECT_EQ(kept.value().size(), 3);
+    EXPECT_TRUE(fixture.db.catalogue().FillTitleList(fixture.drop).value().isEmpty());
+    EXPECT_FALSE(fixture.db.catalogue().artistExists(fixture.drop).value());
+    EXPECT_TRUE(fixture.db.catalogue().artistExists(fixture.keep).value());
+}
+
+TEST(CatalogueDelete, ArtistCascadeFailingAnywhereDeletesNothing)
+{
+    // Each trigger refuses one of the later steps, after earlier ones already ran.
+    for (const char* table : { "Titel", "Discografie", "Artiest" }) {
+        TwoArtists fixture;
+        const QString& path = fixture.db.path();
+        const Counts before = countsOf(path);
+        QString error;
+        ASSERT_TRUE(execRaw(path,
+            QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON %1 "
+                           "BEGIN SELECT RAISE(ABORT, 'refused by test'); END")
+                .arg(table),
+            &error))
+            << error.toStdString();
+
+        const DbStatus deleted = fixture.db.catalogue().deleteArtist(fixture.drop);
+        EXPECT_FALSE(deleted.ok()) << table;
+        EXPECT_TRUE(deleted.error().text.contains(QStringLiteral("refused by test"))) << table;
+        EXPECT_TRUE(deleted.error().text.contains(path)) << table;
+        EXPECT_EQ(countsOf(path), before) << table;
+        EXPECT_EQ(fixture.db.catalogue().FillTitleList(fixture.drop).value().size(), 3) << table;
+    }
+}
+
+TEST(CatalogueDelete, AlbumGoesWithItsTracksOnlyAndFailsAsAWhole)
+{
+    TwoArtists fixture;
+    const Catalogue& catalogue = fixture.db.catalogue();
+    const QString& path = fixture.db.path();
+    const qint64 album = fixture.droppedAlbums[0];
+
+    ASSERT_TRUE(catalogue.deleteAlbum(album).ok());
+    EXPECT_EQ(countsOf(path), (Counts { 2, 5, 20, 4, 1 }));
+    EXPECT_FALSE(catalogue.albumExists(album).value());
+    EXPECT_TRUE(catalogue.albumExists(fixture.droppedAlbums[1]).value());
+    EXPECT_EQ(
+        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Tracks WHERE Titelid = %1").arg(album)), 0);
+
+    ASSERT_TRUE(execRaw(path,
+        QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON Titel "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const Counts before = countsOf(path);
+    EXPECT_FALSE(catalogue.deleteAlbum(fixture.droppedAlbums[1]).ok());
+    EXPECT_EQ(countsOf(path), before);
+}

@@ -1,0 +1,385 @@
+// The main window driven headless: start-up, selection, covers, deleting, sorting, language,
+// the player and the exit path.
+#include "db/catalogue.h"
+#include "shell/session.h"
+#include "shell/ui/mainwindow.h"
+#include "support/fakeprompts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainWindow> window;
+
+    QString home() const { return dir.path() + QLatin1Char('/'); }
+    QString dbPath() const { return home() + QStringLiteral("Database/Muziek.db"); }
+    QString helpFolder() const { return QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR); }
+
+    // Writes a settings file of an installed program with the given extra lines.
+    void writeSettings(const QByteArray& extra = {})
+    {
+        QDir().mkpath(home() + QStringLiteral("Database"));
+        QDir().mkpath(home() + QStringLiteral("Covers"));
+        QFile f(home() + QStringLiteral("Melotheek.ini"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Instellingen]\nSetup=1\nTaal=200\n");
+        f.write(QStringLiteral("Database=%1\nCoverDir=%2Covers/\nMuziekDir=%2Playlist/\n")
+                    .arg(dbPath(), home()).toUtf8());
+        f.write(extra);
+    }
+
+    qint64 addArtist(const QString& name)
+    {
+        return Catalogue(dbPath()).addRow(QStringLiteral("Artiest"), {{QStringLiteral("Artiest"), name}}).valueOr(0);
+    }
+    qint64 addAlbum(qint64 artist, const QString& title, int year, bool playlist = false)
+    {
+        Catalogue c(dbPath());
+        const qint64 id = c.addRow(QStringLiteral("Titel"), {{QStringLiteral("ArtiestId"), artist},
+                                                             {QStringLiteral("Titel"), title},
+                                                             {QStringLiteral("Jaar"), year},
+                                                             {QStringLiteral("Drager"), QStringLiteral("CD")},
+                                                             {QStringLiteral("Playlist"), playlist}})
+                              .valueOr(0);
+        c.addRow(QStringLiteral("Tracks"), {{QStringLiteral("Titelid"), id}, {QStringLiteral("Nummer"), 1},
+                                            {QStringLiteral("Naam"), QStringLiteral("One")}});
+        return id;
+    }
+    void createCatalogue() { ASSERT_TRUE(Catalogue::createEmpty(dbPath()).ok()); }
+
+    void startWindow()
+    {
+        session = std::make_unique<Session>(home());
+        window = std::make_unique<MainWindow>(*session, prompts, helpFolder());
+        window->start();
+        window->show();
+    }
+
+    template <typename T> T* child(const char* name) const
+    {
+        T* w = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QComboBox* artists() const { return child<QComboBox>("cboArtiest"); }
+    QTreeView* titles() const { return child<QTreeView>("lvTitels"); }
+    QString coverTag() const { return child<QLabel>("imgCover")->property("tag").toString(); }
+    QStringList titleColumn(int column) const
+    {
+        QStringList out;
+        auto* model = titles()->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            out << model->index(r, column).data().toString();
+        return out;
+    }
+    void chooseArtist(int row)
+    {
+        artists()->setCurrentIndex(row);
+        emit artists()->activated(row);
+    }
+    QString iniValue(const char* section, const char* key) const
+    {
+        return IniFile(home() + QStringLiteral("Melotheek.ini")).read(QLatin1String(section), QLatin1String(key), QStringLiteral("<none>"));
+    }
+};
+
+TEST_F(MainWindowTest, FirstStartCreatesSettingsFoldersAndAnEmptyCatalogue)
+{
+    startWindow();
+    EXPECT_EQ(iniValue("Instellingen", "Setup"), QStringLiteral("1"));
+    EXPECT_EQ(iniValue("Instellingen", "Database"), dbPath());
+    EXPECT_TRUE(QFile::exists(dbPath()));
+    EXPECT_TRUE(Catalogue(dbPath()).checkCatalogue().ok());
+    for (const char* sub : {"Covers", "Playlist", "Backup", "Foto"})
+        EXPECT_TRUE(QDir(home() + QLatin1String(sub)).exists());
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Melotheek"));
+    EXPECT_EQ(artists()->count(), 0);
+    // Nothing to delete in an empty catalogue: no question is asked.
+    child<QPushButton>("cmdVerwijderen")->click();
+    window->menuEntry("mnuArtiest", 5)->trigger();
+    EXPECT_TRUE(prompts.boxes.isEmpty());
+    EXPECT_EQ(window->size(), MainWindow::fixedWindowSize());
+    EXPECT_TRUE(window->helpPage().endsWith(QStringLiteral(".html")));
+}
+
+TEST_F(MainWindowTest, ListsArtistsAndAlbumsAndShowsCovers)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    const qint64 guns = addArtist(QStringLiteral("Guns N' Roses"));
+    const qint64 gold = addAlbum(abba, QStringLiteral("Gold"), 1992, true);
+    addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    addAlbum(guns, QStringLiteral("Appetite"), 1987);
+    QImage cover(40, 40, QImage::Format_RGB32);
+    cover.fill(Qt::red);
+    ASSERT_TRUE(cover.save(home() + QStringLiteral("Covers/%1.jpg").arg(gold)));
+
+    startWindow();
+    ASSERT_EQ(artists()->count(), 2);
+    EXPECT_EQ(artists()->itemText(1), QStringLiteral("Guns N' Roses"));
+    EXPECT_EQ(titleColumn(0), (QStringList{"Gold", "Arrival"}));
+    EXPECT_EQ(coverTag(), QStringLiteral("J"));
+    EXPECT_EQ(child<QLabel>("imgCover")->toolTip(), QStringLiteral("ABBA*Gold"));
+    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("1"));
+    EXPECT_EQ(child<QLabel>("imgLogo")->toolTip(), QStringLiteral("Mp3 playlist"));
+    EXPECT_FALSE(titles()->isColumnHidden(2));
+    EXPECT_TRUE(titles()->isColumnHidden(3));
+
+    // An album without a cover file shows the built-in picture and reports nothing.
+    titles()->setCurrentIndex(titles()->model()->index(1, 0));
+    emit titles()->clicked(titles()->currentIndex());
+    EXPECT_EQ(coverTag(), QStringLiteral("N"));
+    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("0"));
+
+    chooseArtist(1);
+    EXPECT_EQ(titleColumn(0), QStringList{"Appetite"});
+    EXPECT_TRUE(prompts.reports.isEmpty());
+
+    // A cover file that is no picture is reported and the built-in picture is shown.
+    QFile junk(home() + QStringLiteral("Covers/%1.jpg").arg(gold));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a jpeg at all");
+    junk.close();
+    chooseArtist(0);
+    EXPECT_EQ(coverTag(), QStringLiteral("N"));
+    ASSERT_EQ(prompts.reports.size(), 1);
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Error number:\t75")));
+}
+
+TEST_F(MainWindowTest, DeletingAnAlbumAsksFirst)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    addAlbum(abba, QStringLiteral("Gold"), 1992);
+    addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    startWindow();
+
+    prompts.answers = {MsgBox::no};
+    QTest::keyClick(titles(), Qt::Key_Delete);
+    ASSERT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.boxes[0].prompt, QStringLiteral("'Gold' Remove"));
+    EXPECT_EQ(prompts.boxes[0].title, QStringLiteral("Attention!"));
+    EXPECT_EQ(prompts.boxes[0].buttons, MsgBox::yesNoQuestionDefaultNo);
+    EXPECT_EQ(titleColumn(0).size(), 2);
+
+    prompts.answers = {MsgBox::yes};
+    QTest::keyClick(titles(), Qt::Key_Delete);
+    EXPECT_EQ(titleColumn(0), QStringList{"Arrival"});
+    const auto tracks = Catalogue(dbPath()).OpenRecordset(QStringLiteral("select count(*) from Tracks"));
+    ASSERT_TRUE(tracks.ok());
+    EXPECT_EQ(tracks.value().rows[0][0].toLongLong(), 1);
+
+    // Insert and Space belong to the editors: they ask nothing here.
+    QTest::keyClick(titles(), Qt::Key_Insert);
+    QTest::keyClick(titles(), Qt::Key_Space);
+    EXPECT_EQ(prompts.boxes.size(), 2);
+}
+
+TEST_F(MainWindowTest, DeletingArtistsCascadesAndClearsTheLastOne)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 guns = addArtist(QStringLiteral("Guns N' Roses"));
+    addAlbum(guns, QStringLiteral("Appetite"), 1987);
+    startWindow();
+
+    prompts.answers = {MsgBox::yes};
+    window->menuEntry("mnuArtiest", 5)->trigger();
+    ASSERT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.boxes[0].prompt, QStringLiteral("Remove Guns N' Roses ?"));
+    EXPECT_EQ(artists()->count(), 0);
+    EXPECT_EQ(titles()->model()->rowCount(), 0);
+    EXPECT_EQ(coverTag(), QStringLiteral("N"));
+    for (const char* table : {"Artiest", "Titel", "Tracks"}) {
+        const auto rows = Catalogue(dbPath()).OpenRecordset(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)));
+        ASSERT_TRUE(rows.ok());
+        EXPECT_EQ(rows.value().rows[0][0].toLongLong(), 0) << table;
+    }
+}
+
+TEST_F(MainWindowTest, ColumnClicksToggleTheOrder)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 a = addArtist(QStringLiteral("A"));
+    addAlbum(a, QStringLiteral("b"), 1990);
+    addAlbum(a, QStringLiteral("C"), 1980);
+    addAlbum(a, QStringLiteral("a"), 2000);
+    startWindow();
+    auto* header = titles()->header();
+    emit header->sectionClicked(1);
+    EXPECT_EQ(titleColumn(1), (QStringList{"1980", "1990", "2000"}));
+    emit header->sectionClicked(1);
+    EXPECT_EQ(titleColumn(1), (QStringList{"2000", "1990", "1980"}));
+    emit header->sectionClicked(0);
+    EXPECT_EQ(titleColumn(0), (QStringList{"a", "b", "C"}));
+}
+
+TEST_F(MainWindowTest, CaptionsFollowTheLanguage)
+{
+    writeSettings();
+    QFile f(home() + QStringLiteral("Melotheek.ini"));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QByteArray text = f.readAll().replace("Taal=200", "Taal=300");
+    f.resize(0);
+    f.write(text);
+    f.close();
+    createCatalogue();
+    startWindow();
+    EXPECT_EQ(child<QPushButton>("cmdVerwijderen")->text(), QStringLiteral("Enrever"));
+    EXPECT_EQ(child<QPushButton>("cmdEinde")->text(), QStringLiteral("Quitter"));
+    EXPECT_EQ(child<QPushButton>("cmdTracks")->text(), QStringLiteral("Tracks"));
+    EXPECT_EQ(window->topMenu(0)->title(), QStringLiteral("Info"));
+    EXPECT_EQ(window->menuEntry("mnuOnderhoud", 4)->text(), QStringLiteral("Compresser"));
+
+    session->settings.taal = QStringLiteral("100");
+    window->ApplyMainLanguage();
+    EXPECT_EQ(child<QPushButton>("cmdEinde")->text(), QStringLiteral("Afsluiten"));
+    EXPECT_EQ(window->topMenu(1)->title(), QStringLiteral("Artiest"));
+    EXPECT_EQ(titles()->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Drager"));
+}
+
+TEST_F(MainWindowTest, ExitAsksAndSavesPositionAndSelection)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 a = addArtist(QStringLiteral("A"));
+    const qint64 b = addArtist(QStringLiteral("B"));
+    addAlbum(a, QStringLiteral("x"), 1990);
+    addAlbum(b, QStringLiteral("y"), 1990);
+    addAlbum(b, QStringLiteral("z"), 1980);
+    startWindow();
+    chooseArtist(1);
+    titles()->setCurrentIndex(titles()->model()->index(1, 0));
+
+    prompts.answers = {MsgBox::no};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompts.boxes.last().prompt, QStringLiteral("Quit Melotheek"));
+    EXPECT_EQ(iniValue("Beeld", "LaatsteArtiest"), QStringLiteral("<none>"));
+
+    prompts.answers = {MsgBox::yes};
+    child<QPushButton>("cmdEinde")->click();
+    EXPECT_EQ(iniValue("Beeld", "LaatsteArtiest"), QStringLiteral("1"));
+    EXPECT_EQ(iniValue("Beeld", "LaatsteAlbum"), QStringLiteral("2"));
+    EXPECT_NE(iniValue("Beeld", "MuziekTop"), QStringLiteral("<none>"));
+    EXPECT_FALSE(window->isVisible());
+
+    // The next start comes back to the same artist and album.
+    prompts.boxes.clear();
+    startWindow();
+    EXPECT_EQ(artists()->currentIndex(), 1);
+    EXPECT_EQ(titles()->currentIndex().row(), 1);
+}
+
+TEST_F(MainWindowTest, SavedSelectionOutOfRangeFallsBack)
+{
+    writeSettings("[Beeld]\nLaatsteArtiest=7\nLaatsteAlbum=9\nMuziekTop=abc\n");
+    createCatalogue();
+    const qint64 a = addArtist(QStringLiteral("A"));
+    addArtist(QStringLiteral("B"));
+    addAlbum(a, QStringLiteral("x"), 1990);
+    startWindow();
+    EXPECT_EQ(artists()->currentIndex(), 0);
+    EXPECT_EQ(titles()->currentIndex().row(), 0);
+}
+
+TEST_F(MainWindowTest, PlaylistIndicatorStartsThePlayer)
+{
+    const QString recorder = home() + QStringLiteral("player.sh");
+    {
+        QFile f(recorder);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/played.txt\"\n");
+    }
+    QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeSettings(QStringLiteral("Speler=%1\n").arg(recorder).toUtf8());
+    createCatalogue();
+    const qint64 a = addArtist(QStringLiteral("A"));
+    const qint64 listed = addAlbum(a, QStringLiteral("listed"), 2000, true);
+    addAlbum(a, QStringLiteral("plain"), 1990, false);
+    startWindow();
+
+    auto* logo = child<QLabel>("imgLogo");
+    QTest::mouseDClick(logo, Qt::LeftButton);
+    const QString played = home() + QStringLiteral("played.txt");
+    for (int i = 0; i < 300 && !QFile::exists(played); ++i)
+        QThread::msleep(10);
+    QThread::msleep(50);
+    QFile f(played);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()), home() + QStringLiteral("Playlist/%1.m3u").arg(listed));
+
+    // Without the playlist flag a double click does nothing.
+    titles()->setCurrentIndex(titles()->model()->index(1, 0));
+    emit titles()->clicked(titles()->currentIndex());
+    session->settings.speler.clear();
+    QTest::mouseDClick(logo, Qt::LeftButton);
+    EXPECT_TRUE(prompts.openedUrls.isEmpty());
+
+    // Without a player the desktop's default program opens the playlist.
+    titles()->setCurrentIndex(titles()->model()->index(0, 0));
+    emit titles()->clicked(titles()->currentIndex());
+    QTest::mouseDClick(logo, Qt::LeftButton);
+    ASSERT_EQ(prompts.openedUrls.size(), 1);
+    EXPECT_EQ(prompts.openedUrls[0].toLocalFile(), home() + QStringLiteral("Playlist/%1.m3u").arg(listed));
+}
+
+TEST_F(MainWindowTest, ACatalogueThatDoesNotOpenIsReportedAndTheListStaysEmpty)
+{
+    writeSettings();
+    QFile f(dbPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a database, but the user's file");
+    f.close();
+    startWindow();
+    EXPECT_EQ(artists()->count(), 0);
+    ASSERT_EQ(prompts.reports.size(), 1);
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Source:\t\tMuziek.FillArtistList")));
+    QFile again(dbPath());
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), QByteArray("this is not a database, but the user's file"));
+}
+
+TEST_F(MainWindowTest, LaterWindowsAreDisabledInTheirPlace)
+{
+    startWindow();
+    for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdTracks", "cmdDiscografie", "cmdInfo", "cmdFoto"})
+        EXPECT_FALSE(child<QPushButton>(name)->isEnabled()) << name;
+    EXPECT_TRUE(child<QPushButton>("cmdVerwijderen")->isEnabled());
+    EXPECT_TRUE(window->menuEntry("mnuInfo", 0)->isEnabled());
+    EXPECT_FALSE(window->menuEntry("mnuInfo", 1)->isEnabled());
+    EXPECT_TRUE(window->menuEntry("mnuAlbum", 2)->isEnabled());
+    EXPECT_EQ(window->menuEntry("mnuOnderhoud", 2), nullptr);
+    EXPECT_NE(window->menuEntry("mnuOnderhoud", 5), nullptr);
+
+    child<QPushButton>("cmdHelp")->click();
+    ASSERT_EQ(prompts.openedUrls.size(), 1);
+    EXPECT_TRUE(prompts.openedUrls[0].toLocalFile().endsWith(QStringLiteral("English.html")));
+}
+
+} // namespace
