@@ -350,7 +350,7 @@ TEST(HelpPages, EveryLanguageHasAPageWithTheContextAnchors)
 {
     for (LanguageBase base : kLanguageBases) {
         const QString path =
-            QStringLiteral(TEST_DATA_DIR "/../../help/") + languageName(base) + ".html";
+            QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR) + languageName(base) + ".html";
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << utf8(path);
         const QByteArray bytes = file.readAll();
