@@ -1,0 +1,265 @@
+// Local database lookups on a freedb-shaped dump (11 categories × 16 files, 330,000
+// entries), beside `grep -F -c` on the same files in the same run, and the peak memory of a
+// process that performs one lookup.
+//
+// The dump is generated once into /tmp/discovant-bench-localdb (about 200 MB) and reused.
+#include "discovant/cddb/localdb.h"
+#include "support/freedb_dump.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr size_t kEntriesPerCategory = 30000;
+const char* const kFolder = "/tmp/discovant-bench-localdb";
+
+const bench::FreedbDump& dump()
+{
+    static const bench::FreedbDump made = bench::makeFreedbDump(kFolder, kEntriesPerCategory);
+    return made;
+}
+
+// Runs a program with its output sent to /dev/null; returns its resource usage.
+rusage runQuietly(std::vector<std::string> arguments)
+{
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    rusage usage {};
+    if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        wait4(child, &status, 0, &usage);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return usage;
+}
+
+// The file of every category that would hold `discId` (its first byte's range).
+std::vector<std::string> filesFor(const std::string& discId)
+{
+    std::vector<std::string> files;
+    const discovant::LocalDatabase database(kFolder);
+    for (const std::string& category : discovant::LocalDatabase::categories()) {
+        if (const auto file = database.fileFor(category, discId))
+            files.push_back(file->string());
+    }
+    return files;
+}
+
+void setBytes(benchmark::State& state, uint64_t bytesPerIteration)
+{
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytesPerIteration));
+}
+
+double cpuMicroseconds(const rusage& usage)
+{
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+}
+
+// Runs grep once per iteration and reports its own CPU time (user + system) per run, which
+// a busy machine disturbs less than the wall-clock time.
+void timeGrep(benchmark::State& state, const std::vector<std::string>& arguments)
+{
+    double cpu = 0;
+    for (auto _ : state)
+        cpu += cpuMicroseconds(runQuietly(arguments));
+    state.counters["grep_cpu_us"] = cpu / static_cast<double>(state.iterations());
+}
+
+// One category file: the entry text the read needs.
+void BM_ScanFile(benchmark::State& state, bool hit)
+{
+    const auto& made = dump();
+    const std::string id = hit ? made.hitId : made.missId;
+    const discovant::LocalDatabase database(kFolder);
+    for (auto _ : state) {
+        const std::string text = database.entryText("rock", id);
+        if (text.empty() == hit)
+            state.SkipWithError("unexpected scan result");
+        benchmark::DoNotOptimize(text);
+    }
+    setBytes(state, std::filesystem::file_size(made.hitFile));
+}
+BENCHMARK_CAPTURE(BM_ScanFile, hit, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ScanFile, miss, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_GrepFile(benchmark::State& state, bool hit)
+{
+    const auto& made = dump();
+    const std::string id = hit ? made.hitId : made.missId;
+    timeGrep(state, { "grep", "-F", "-c", id, made.hitFile.string() });
+    setBytes(state, std::filesystem::file_size(made.hitFile));
+}
+BENCHMARK_CAPTURE(BM_GrepFile, hit, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_GrepFile, miss, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// grep on an empty file: what a grep run costs before it reads anything.
+void BM_GrepStartOnly(benchmark::State& state)
+{
+    timeGrep(state, { "grep", "-F", "-c", dump().missId, "/dev/null" });
+}
+BENCHMARK(BM_GrepStartOnly)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A whole local lookup: the query over all 11 categories, then the read of the entry.
+void BM_Lookup(benchmark::State& state, bool hit)
+{
+    const auto& made = dump();
+    const std::string id = hit ? made.hitId : made.missId;
+    const discovant::LocalDatabase database(kFolder);
+    uint64_t bytes = 0;
+    for (const std::string& file : filesFor(id))
+        bytes += std::filesystem::file_size(file);
+    for (auto _ : state) {
+        const std::string query = database.localQueryAnswer(id);
+        if ((query.rfind("200 ", 0) == 0) != hit)
+            state.SkipWithError("unexpected query answer");
+        if (hit)
+            benchmark::DoNotOptimize(database.localReadAnswer("rock", id));
+        benchmark::DoNotOptimize(query);
+    }
+    setBytes(state, bytes);
+}
+BENCHMARK_CAPTURE(BM_Lookup, hit, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Lookup, miss, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// grep over the same 11 files in one run (it reads each file whole; a hit lookup also reads
+// the rock file a second time for the entry).
+void BM_GrepAllCategories(benchmark::State& state, bool hit)
+{
+    const auto& made = dump();
+    const std::string id = hit ? made.hitId : made.missId;
+    std::vector<std::string> arguments = { "grep", "-F", "-c", id };
+    uint64_t bytes = 0;
+    for (const std::string& file : filesFor(id)) {
+        arguments.push_back(file);
+        bytes += std::filesystem::file_size(file);
+    }
+    timeGrep(state, arguments);
+    setBytes(state, bytes);
+}
+BENCHMARK_CAPTURE(BM_GrepAllCategories, hit, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_GrepAllCategories, miss, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// All of rock's files in one: a category file far larger than the read block.
+std::filesystem::path bigRockFile()
+{
+    namespace fs = std::filesystem;
+    const fs::path file = fs::path(kFolder) / "big" / "rock" / "00toff";
+    if (!fs::exists(file)) {
+        fs::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary);
+        for (const fs::directory_entry& part : fs::directory_iterator(fs::path(kFolder) / "rock"))
+            out << std::ifstream(part.path(), std::ios::binary).rdbuf();
+    }
+    return file;
+}
+
+// Runs this program in one of its child modes and returns what it prints: its own peak
+// resident memory in kB. (The child reads its VmHWM itself: the ru_maxrss a parent gets
+// from wait4 still counts the memory of the parent the child was spawned from.)
+long childPeakKb(std::vector<std::string> arguments)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1;
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    pid_t child = 0;
+    const bool started = posix_spawn(&child, "/proc/self/exe", &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    std::string output;
+    char chunk[256];
+    for (ssize_t got; (got = read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
+        output.append(chunk, static_cast<size_t>(got));
+    close(pipeEnds[0]);
+    if (!started)
+        return -1;
+    int status = 0;
+    waitpid(child, &status, 0);
+    return std::atol(output.c_str());
+}
+
+// Peak resident memory of a process doing one whole lookup, of one scanning the big file
+// for an identifier it does not hold, and of one that only starts.
+void BM_PeakMemory(benchmark::State& state)
+{
+    const auto& made = dump();
+    const std::filesystem::path big = bigRockFile();
+    const std::string bigFolder = big.parent_path().parent_path().string();
+    long lookupKb = 0, bigScanKb = 0, idleKb = 0;
+    for (auto _ : state) {
+        lookupKb = childPeakKb({ "bench_localdb", "--lookup-once", kFolder, made.hitId });
+        bigScanKb = childPeakKb({ "bench_localdb", "--lookup-once", bigFolder, made.missId });
+        idleKb = childPeakKb({ "bench_localdb", "--idle" });
+    }
+    state.counters["lookup_peak_kB"] = static_cast<double>(lookupKb);
+    state.counters["bigfile_peak_kB"] = static_cast<double>(bigScanKb);
+    state.counters["bigfile_kB"] = static_cast<double>(std::filesystem::file_size(big) / 1024);
+    state.counters["idle_peak_kB"] = static_cast<double>(idleKb);
+    state.counters["file_kB"] = static_cast<double>(std::filesystem::file_size(made.hitFile) / 1024);
+    state.counters["entries"] = static_cast<double>(made.entries);
+    state.counters["avg_entry_B"] = static_cast<double>(made.bytes / made.entries);
+}
+BENCHMARK(BM_PeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Child modes: print this process's peak resident memory (VmHWM) in kB.
+int printPeakKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            std::printf("%ld\n", std::atol(line.c_str() + 6));
+            return 0;
+        }
+    }
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Child modes of BM_PeakMemory.
+    if (argc == 4 && std::strcmp(argv[1], "--lookup-once") == 0) {
+        const discovant::LocalDatabase database(argv[2]);
+        const std::string answer = database.localQueryAnswer(argv[3]);
+        const std::string entry = database.localReadAnswer("rock", argv[3]);
+        benchmark::DoNotOptimize(entry);
+        return answer.empty() ? 1 : printPeakKb();
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--idle") == 0)
+        return printPeakKb();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

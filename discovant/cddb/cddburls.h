@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace discovant {
+
+// Who is asking: the CDDB "hello" of every command.
+struct CddbGreeting {
+    std::string email; // user@host
+    std::string appName; // client name; blanks become "_"
+    std::string appVersion; // client version; blanks become "_"
+};
+
+// `text` as one word of a CDDB command: trimmed of blanks, inner blanks written as "_"
+// (a blank would end the word).
+std::string cddbWord(std::string_view text);
+
+// "&hello=user+host+app+version&proto=5", or nullopt when the e-mail address has no "@"
+// (no host part, so no valid hello can be sent). The host part ends at a second "@".
+// Each of the four words is percent-encoded, so odd characters cannot break the URL or add
+// arguments; ordinary words pass unchanged.
+std::optional<std::string> helloArguments(const CddbGreeting& greeting);
+
+// URLs of the CDDB commands on the server's CGI program. `server` is "host" or "host:port";
+// `hello` comes from helloArguments. Arguments are percent-encoded word by word ("+"
+// separates the words of a command).
+std::string queryUrl(std::string_view server, std::string_view queryArguments, std::string_view hello);
+std::string readUrl(
+    std::string_view server, std::string_view category, std::string_view discId, std::string_view hello);
+std::string sitesUrl(std::string_view server, std::string_view hello);
+
+// URL of the server's submission program.
+std::string submitUrl(std::string_view server);
+
+} // namespace discovant

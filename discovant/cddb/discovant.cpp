@@ -1,0 +1,347 @@
+#include "discovant/cddb/discovant.h"
+
+#include "discovant/cddb/discid.h"
+#include "discovant/cddb/numeric.h"
+#include "discovant/cddb/protocoltexts.h"
+#include "discovant/cddb/threadsettings.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace discovant {
+
+namespace {
+
+// Persisted names of the properties in the host's store.
+constexpr const char* kAppTitleKey = "AppTitle";
+constexpr const char* kAppVersionKey = "AppVer";
+constexpr const char* kServerKey = "CDDBServer";
+constexpr const char* kEmailKey = "UserEmail";
+constexpr const char* kInterfaceKey = "CDDBIfc";
+constexpr const char* kModeKey = "CDDBMode";
+constexpr const char* kFilePathKey = "CDDBFilePath";
+
+std::string trimmed(std::string_view text)
+{
+    constexpr std::string_view blanks = " \t\r\n\f\v";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
+// The wildcard rule "*@[A-Z,a-z,0-9]*.*": some "@" is followed by a letter, digit or comma,
+// and a "." comes somewhere after that character.
+bool looksLikeEmailAddress(std::string_view text)
+{
+    auto isHostStart = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ',';
+    };
+    for (std::size_t at = text.find('@'); at != std::string_view::npos; at = text.find('@', at + 1)) {
+        if (at + 1 < text.size() && isHostStart(text[at + 1])
+            && text.find('.', at + 2) != std::string_view::npos)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ThreadSettings& threadSettings()
+{
+    thread_local ThreadSettings settings;
+    return settings;
+}
+
+const std::string& Discovant::componentTitle()
+{
+    static const std::string title = "Discovant";
+    return title;
+}
+
+const std::string& Discovant::componentVersion()
+{
+    static const std::string version = DISCOVANT_VERSION;
+    return version;
+}
+
+const std::string& Discovant::defaultServer()
+{
+    static const std::string server = "gnudb.gnudb.org";
+    return server;
+}
+
+Discovant::Discovant()
+    : appName_(componentTitle())
+    , appVersion_(componentVersion())
+    , server_(defaultServer())
+{
+}
+
+Discovant::~Discovant() = default;
+
+void Discovant::setProtocolErrorHandler(ProtocolErrorHandler handler)
+{
+    onProtocolError_ = std::move(handler);
+}
+
+void Discovant::setPropertyChangedHandler(PropertyChangedHandler handler)
+{
+    onPropertyChanged_ = std::move(handler);
+}
+
+void Discovant::setLookupUi(LookupUi* ui)
+{
+    ui_ = ui;
+}
+
+void Discovant::setHttpLimits(const HttpLimits& limits)
+{
+    http_.setLimits(limits);
+}
+
+void Discovant::saveProperties(PropertyStore& store) const
+{
+    store.write(kAppTitleKey, appName_, componentTitle());
+    store.write(kAppVersionKey, appVersion_, componentVersion());
+    store.write(kServerKey, server_, defaultServer());
+    store.write(kEmailKey, email_, std::string());
+    store.write(kInterfaceKey, std::to_string(static_cast<int32_t>(CDDBInterface())));
+    store.write(kModeKey, std::to_string(static_cast<int32_t>(mode_)));
+    store.write(kFilePathKey, filePath_, std::string());
+}
+
+void Discovant::restoreProperties(const PropertyStore& store)
+{
+    appName_ = store.read(kAppTitleKey, componentTitle());
+    appVersion_ = store.read(kAppVersionKey, componentVersion());
+    server_ = store.read(kServerKey, defaultServer());
+    email_ = store.read(kEmailKey, "");
+    threadSettings().readerInterface = static_cast<uCDDBIfc>(leadingInt32(store.read(kInterfaceKey, "0")));
+    mode_ = static_cast<uCDDBMode>(leadingInt32(store.read(kModeKey, "0")));
+    filePath_ = store.read(kFilePathKey, "");
+}
+
+std::string Discovant::AppName() const
+{
+    return appName_;
+}
+
+void Discovant::setAppName(const std::string& name)
+{
+    appName_ = name;
+    notifyChanged(kAppTitleKey);
+}
+
+std::string Discovant::AppVersion() const
+{
+    return appVersion_;
+}
+
+void Discovant::setAppVersion(const std::string& version)
+{
+    appVersion_ = version;
+    notifyChanged(kAppVersionKey);
+}
+
+std::string Discovant::CDDBServer() const
+{
+    return server_;
+}
+
+void Discovant::setCDDBServer(const std::string& server)
+{
+    server_ = server;
+    notifyChanged(kServerKey);
+}
+
+uCDDBIfc Discovant::CDDBInterface() const
+{
+    return threadSettings().readerInterface;
+}
+
+void Discovant::setCDDBInterface(uCDDBIfc readerInterface)
+{
+    threadSettings().readerInterface = readerInterface;
+    notifyChanged(kInterfaceKey);
+}
+
+uCDDBMode Discovant::CDDBMode() const
+{
+    return mode_;
+}
+
+void Discovant::setCDDBMode(uCDDBMode mode)
+{
+    mode_ = mode;
+    notifyChanged(kModeKey);
+}
+
+uCDDBLang Discovant::CDDBLanguage() const
+{
+    return threadSettings().language;
+}
+
+void Discovant::setCDDBLanguage(uCDDBLang language)
+{
+    threadSettings().language = language;
+}
+
+std::string Discovant::EmailAddress() const
+{
+    return email_;
+}
+
+void Discovant::setEmailAddress(const std::string& address)
+{
+    if (!looksLikeEmailAddress(address))
+        return;
+    email_ = trimmed(address);
+    notifyChanged(kEmailKey);
+}
+
+std::string Discovant::CDDBFilePath() const
+{
+    return filePath_;
+}
+
+void Discovant::setCDDBFilePath(const std::string& folder)
+{
+    filePath_ = folder;
+    notifyChanged(kFilePathKey);
+}
+
+void Discovant::setUseFirstMatch(bool useFirstMatch)
+{
+    useFirstMatch_ = useFirstMatch;
+}
+
+void Discovant::setAllowSubmission(bool allowSubmission)
+{
+    allowSubmission_ = allowSubmission;
+}
+
+void Discovant::setQueryLocalDatabase(bool queryLocalDatabase)
+{
+    queryLocalDatabase_ = queryLocalDatabase;
+}
+
+void Discovant::setPopUpLocTop(int32_t top)
+{
+    threadSettings().popUpTop = top;
+}
+
+void Discovant::setPopUpLocLeft(int32_t left)
+{
+    threadSettings().popUpLeft = left;
+}
+
+std::string Discovant::CalMediaID(const std::string& mediaToc) const
+{
+    return discovant::CalMediaID(mediaToc);
+}
+
+int32_t Discovant::CalAlbumlength(const std::string& mediaToc) const
+{
+    return discovant::CalAlbumlength(mediaToc);
+}
+
+std::string Discovant::CalTracklength(const std::string& mediaToc) const
+{
+    return discovant::CalTracklength(mediaToc);
+}
+
+std::string Discovant::SecondsToTimeString(int16_t seconds) const
+{
+    return discovant::SecondsToTimeString(seconds);
+}
+
+std::string Discovant::ErrDesc(int32_t errNo) const
+{
+    return errorDescription(errNo, CDDBLanguage());
+}
+
+std::string Discovant::GetMediaID() const
+{
+    return entry_.GetMediaID();
+}
+std::string Discovant::GetArtistName() const
+{
+    return entry_.GetArtistName();
+}
+std::string Discovant::GetAlbumName() const
+{
+    return entry_.GetAlbumName();
+}
+std::string Discovant::GetAlbumCategory() const
+{
+    return entry_.GetAlbumCategory();
+}
+std::string Discovant::GetAlbumGenre() const
+{
+    return entry_.GetAlbumGenre();
+}
+std::string Discovant::GetAlbumNotes() const
+{
+    return entry_.GetAlbumNotes();
+}
+std::string Discovant::GetAlbumYear() const
+{
+    return entry_.GetAlbumYear();
+}
+std::string Discovant::GetAlbumRevision() const
+{
+    return entry_.GetAlbumRevision();
+}
+std::string Discovant::GetCdText() const
+{
+    return entry_.GetCdText();
+}
+int32_t Discovant::GetAlbumLength() const
+{
+    return entry_.GetAlbumLength();
+}
+int32_t Discovant::GetAlbumTracks() const
+{
+    return entry_.GetAlbumTracks();
+}
+std::string Discovant::GetTrackName(int16_t idx) const
+{
+    return entry_.GetTrackName(idx);
+}
+std::string Discovant::GetTrackNotes(int16_t idx) const
+{
+    return entry_.GetTrackNotes(idx);
+}
+int16_t Discovant::GetTrackTime(int16_t idx) const
+{
+    return entry_.GetTrackTime(idx);
+}
+std::vector<std::string> Discovant::trackNames() const
+{
+    return entry_.trackNames();
+}
+std::vector<std::string> Discovant::trackNotes() const
+{
+    return entry_.trackNotes();
+}
+
+PopUpSettings Discovant::popUpSettings() const
+{
+    const ThreadSettings& shared = threadSettings();
+    return { shared.language, shared.popUpTop, shared.popUpLeft };
+}
+
+void Discovant::raiseProtocolError(int32_t number, const std::string& message) const
+{
+    if (onProtocolError_)
+        onProtocolError_(number, message);
+}
+
+void Discovant::notifyChanged(const char* persistedName) const
+{
+    if (onPropertyChanged_)
+        onPropertyChanged_(persistedName);
+}
+
+} // namespace discovant

@@ -1,0 +1,177 @@
+#pragma once
+
+#include "discovant/cddb/entry.h"
+#include "discovant/cddb/enums.h"
+#include "discovant/cddb/httpclient.h"
+#include "discovant/cddb/lookupui.h"
+#include "discovant/cddb/propertystore.h"
+#include "discovant/cddb/queryanswer.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace discovant {
+
+// The CD lookup component as a host sees it: properties, synchronous operations on drives,
+// TOCs and CDDB servers, the album entry of the last lookup, and one event, ProtocolError.
+//
+// Failures never throw (CalMediaID excepted, see there): an operation returns its empty
+// result ("", 0 or MATCH_NONE) and reports transport failures through ProtocolError.
+//
+// CDDBInterface, CDDBLanguage, PopUpLocTop, PopUpLocLeft and the current drive are held once
+// per thread: setting them on one instance changes them for every instance on that thread.
+// Everything else belongs to the instance. An instance is used on one thread only.
+class Discovant {
+public:
+    // Raised synchronously from inside an operation: the component's own numbers 8880, 8885
+    // and 8888 (see protocoltexts.h) or a libcurl error number, with its text.
+    using ProtocolErrorHandler = std::function<void(int32_t number, const std::string& message)>;
+    // Called with the persisted name ("CDDBServer", ...) after a persisted property was set,
+    // so the host can store the properties again.
+    using PropertyChangedHandler = std::function<void(const std::string& persistedName)>;
+
+    // The component's own title and version, and the default server.
+    static const std::string& componentTitle();
+    static const std::string& componentVersion(); // major.minor.revision
+    static const std::string& defaultServer();
+
+    // A new instance with the defaults of a freshly placed control; the per-thread settings
+    // keep their current values (AUTO, ENGLISH and 0 on a new thread).
+    Discovant();
+    ~Discovant();
+    Discovant(const Discovant&) = delete;
+    Discovant& operator=(const Discovant&) = delete;
+
+    // --- Host wiring -------------------------------------------------------------------
+    void setProtocolErrorHandler(ProtocolErrorHandler handler);
+    void setPropertyChangedHandler(PropertyChangedHandler handler);
+    // The windows; not owned, must outlive its use. nullptr: first match, no submission.
+    void setLookupUi(LookupUi* ui);
+    // Bounds of every HTTP request (time-outs, body size).
+    void setHttpLimits(const HttpLimits& limits);
+
+    // --- Persisted properties ----------------------------------------------------------
+    // Writes the persisted properties; values equal to their defaults are omitted, except
+    // "CDDBIfc" and "CDDBMode", which are always written.
+    void saveProperties(PropertyStore& store) const;
+    // Reads them back, each with its default when missing.
+    void restoreProperties(const PropertyStore& store);
+
+    // --- Properties --------------------------------------------------------------------
+    std::string AppName() const;
+    void setAppName(const std::string& name);
+    std::string AppVersion() const;
+    void setAppVersion(const std::string& version);
+    std::string CDDBServer() const; // "host" or "host:port"
+    void setCDDBServer(const std::string& server);
+    uCDDBIfc CDDBInterface() const; // per thread
+    void setCDDBInterface(uCDDBIfc readerInterface);
+    uCDDBMode CDDBMode() const;
+    void setCDDBMode(uCDDBMode mode);
+    uCDDBLang CDDBLanguage() const; // per thread
+    void setCDDBLanguage(uCDDBLang language);
+    std::string EmailAddress() const;
+    // Accepted only when it looks like an address ("*@[A-Z,a-z,0-9]*.*"); it is then stored
+    // trimmed. Anything else is ignored silently and the previous address stays.
+    void setEmailAddress(const std::string& address);
+    std::string CDDBFilePath() const;
+    void setCDDBFilePath(const std::string& folder);
+    // Write-only switches and positions (positions are per thread).
+    void setUseFirstMatch(bool useFirstMatch);
+    void setAllowSubmission(bool allowSubmission);
+    void setQueryLocalDatabase(bool queryLocalDatabase);
+    void setPopUpLocTop(int32_t top);
+    void setPopUpLocLeft(int32_t left);
+
+    // --- Drives ------------------------------------------------------------------------
+    // Optical drives, each followed by "|" ("/dev/sr0|/dev/sr1|"); "" for none.
+    std::string GetCdRoms() const;
+    // Media TOC string of the disc in `drive` (a device path or a disc image path), read by
+    // the readers CDDBInterface allows; "" when none could read it. On success the stored
+    // CD-Text becomes the reader's. The drive becomes the current drive.
+    std::string GetMediaTOC(const std::string& drive);
+    // Serial number of the disc's ISO 9660 volume as 8 uppercase hexadecimal digits, else "".
+    // The drive becomes the current drive.
+    std::string GetMediaInfo(const std::string& drive);
+
+    // --- Disc identification -----------------------------------------------------------
+    // Throws std::overflow_error for a TOC spanning more than 32767 seconds.
+    std::string CalMediaID(const std::string& mediaToc) const;
+    int32_t CalAlbumlength(const std::string& mediaToc) const;
+    std::string CalTracklength(const std::string& mediaToc) const;
+    std::string SecondsToTimeString(int16_t seconds) const;
+
+    // --- CDDB --------------------------------------------------------------------------
+    // Looks the disc up on CDDBServer, or in the local database under CDDBFilePath when
+    // QueryLocalDatabase is set, and fills the entry.
+    uCDDBMatchCode LookupMediaByToc(const std::string& mediaToc);
+    // Fetches the server's mirror list; the number of HTTP sites in it, 0 on failure.
+    int16_t GetServerSites();
+    // Site line `idx` (1-based) of the last GetServerSites; any other index lets the user
+    // choose a site and gives its host name ("" when none is chosen).
+    std::string GetServer(int16_t idx);
+    // Text of a libcurl error number; the text of 8888 for any other number.
+    std::string ErrDesc(int32_t errNo) const;
+    // Lets the user revise the current entry and submits it as the next revision. Acts only
+    // for the TOC of the last lookup, after a match, with AllowSubmission; returns the match
+    // code afterwards (MATCH_NONE at once when it does not act).
+    uCDDBMatchCode ReviseMediaEntry(const std::string& mediaToc);
+
+    // --- The entry of the last lookup --------------------------------------------------
+    std::string GetMediaID() const;
+    std::string GetArtistName() const;
+    std::string GetAlbumName() const;
+    std::string GetAlbumCategory() const;
+    std::string GetAlbumGenre() const;
+    std::string GetAlbumNotes() const;
+    std::string GetAlbumYear() const;
+    std::string GetAlbumRevision() const;
+    std::string GetCdText() const;
+    int32_t GetAlbumLength() const;
+    int32_t GetAlbumTracks() const;
+    std::string GetTrackName(int16_t idx) const;
+    std::string GetTrackNotes(int16_t idx) const;
+    int16_t GetTrackTime(int16_t idx) const;
+    // Whole lists, for hosts that show them at once.
+    std::vector<std::string> trackNames() const;
+    std::vector<std::string> trackNotes() const;
+
+private:
+    uCDDBMatchCode lookupOnServer(const LookupValues& values);
+    uCDDBMatchCode lookupInLocalDatabase(const LookupValues& values);
+    uCDDBMatchCode offerSubmission(const LookupValues& values);
+    std::optional<SubmittedEntry> submit(const SubmissionRequest& request);
+    std::string fetch(const std::string& url);
+    std::optional<std::string> hello();
+    MatchChooser matchChooser(bool offerSubmit);
+    std::optional<std::string> readCurrentDriveCdText() const;
+    std::string submittedVia() const;
+    PopUpSettings popUpSettings() const;
+    void raiseProtocolError(int32_t number, const std::string& message) const;
+    void raiseTransportError(const HttpResult& result) const;
+    void notifyChanged(const char* persistedName) const;
+
+    std::string appName_;
+    std::string appVersion_;
+    std::string server_;
+    uCDDBMode mode_ = uCDDBMode::TEST;
+    std::string email_;
+    std::string filePath_;
+    bool useFirstMatch_ = true;
+    bool allowSubmission_ = true;
+    bool queryLocalDatabase_ = false;
+
+    DiscEntry entry_;
+    uCDDBMatchCode matchCode_ = uCDDBMatchCode::MATCH_NONE;
+    std::vector<std::string> serverSites_;
+
+    HttpClient http_;
+    LookupUi* ui_ = nullptr;
+    ProtocolErrorHandler onProtocolError_;
+    PropertyChangedHandler onPropertyChanged_;
+};
+
+} // namespace discovant

@@ -1,0 +1,153 @@
+#include "discovant/cddb/httpclient.h"
+
+#include <curl/curl.h>
+#include <mutex>
+
+namespace discovant {
+
+namespace {
+
+// libcurl must be initialised once per process before any handle exists; the library keeps
+// the global state until the process ends.
+void initCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct EasyDeleter {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+struct SlistDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+struct CurlStringDeleter {
+    void operator()(char* text) const { curl_free(text); }
+};
+
+// Collects the body and stops the transfer once it would exceed the cap.
+struct BodySink {
+    std::string body;
+    std::size_t maxBytes = 0;
+    bool overflowed = false;
+};
+
+size_t appendBody(char* data, size_t size, size_t count, void* userdata)
+{
+    auto* sink = static_cast<BodySink*>(userdata);
+    const size_t bytes = size * count;
+    if (bytes > sink->maxBytes - sink->body.size()) {
+        sink->overflowed = true;
+        return 0; // a short count makes libcurl abort the transfer
+    }
+    sink->body.append(data, bytes);
+    return bytes;
+}
+
+} // namespace
+
+struct HttpClient::Handle {
+    std::unique_ptr<CURL, EasyDeleter> curl;
+};
+
+HttpClient::HttpClient(HttpLimits limits)
+    : limits_(limits)
+{
+}
+
+HttpClient::~HttpClient() = default;
+
+HttpResult HttpClient::get(const std::string& url)
+{
+    return perform(url, {}, nullptr);
+}
+
+HttpResult HttpClient::post(
+    const std::string& url, const std::vector<std::string>& headers, const std::string& body)
+{
+    return perform(url, headers, &body);
+}
+
+std::string urlEscape(std::string_view text)
+{
+    initCurlOnce();
+    std::unique_ptr<char, CurlStringDeleter> escaped(
+        curl_easy_escape(nullptr, text.data(), static_cast<int>(text.size())));
+    return escaped ? std::string(escaped.get()) : std::string();
+}
+
+HttpResult HttpClient::perform(
+    const std::string& url, const std::vector<std::string>& headers, const std::string* postBody)
+{
+    HttpResult result;
+    initCurlOnce();
+    if (!handle_) {
+        auto handle = std::make_unique<Handle>();
+        handle->curl.reset(curl_easy_init());
+        if (!handle->curl) {
+            result.errorCode = CURLE_FAILED_INIT;
+            result.errorText = curl_easy_strerror(CURLE_FAILED_INIT);
+            return result;
+        }
+        handle_ = std::move(handle);
+    }
+    CURL* curl = handle_->curl.get();
+    // Reset clears the previous request's options but keeps open connections for reuse.
+    curl_easy_reset(curl);
+
+    BodySink sink;
+    sink.maxBytes = limits_.maxBodyBytes;
+
+    std::unique_ptr<curl_slist, SlistDeleter> headerList;
+    auto addHeader = [&headerList](const std::string& line) {
+        curl_slist* grown = curl_slist_append(headerList.get(), line.c_str());
+        if (grown) {
+            (void)headerList.release();
+            headerList.reset(grown);
+        }
+    };
+    // Always ask the origin server, never a cache on the way.
+    addHeader("Cache-Control: no-cache");
+    addHeader("Pragma: no-cache");
+    for (const std::string& line : headers)
+        addHeader(line);
+
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Discovant");
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 5L);
+    // Time-outs through signals do not mix with a host's threads.
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectTimeout.count()));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalTimeout.count()));
+    // An announced Content-Length above the cap fails before any byte is read; a body without
+    // one is stopped by the write callback.
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBodyBytes));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    if (postBody) {
+        curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
+        curl_easy_setopt(curl, CURLOPT_POST, 1L);
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDS, postBody->data());
+        curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(postBody->size()));
+    }
+
+    CURLcode code = curl_easy_perform(curl);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr); // the list dies with this scope
+    if (sink.overflowed)
+        code = CURLE_FILESIZE_EXCEEDED;
+    if (code != CURLE_OK) {
+        result.errorCode = code;
+        result.errorText = curl_easy_strerror(code);
+        return result;
+    }
+    result.ok = true;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
+    result.body = std::move(sink.body);
+    return result;
+}
+
+} // namespace discovant

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace discovant {
+
+// Outcome of one HTTP request.
+//
+// `ok` means the transfer completed and a response was received, whatever its HTTP status;
+// the caller decides what a 404 or 500 means. When `ok` is false, `errorCode` is the libcurl
+// error number (CURLcode) and `errorText` its libcurl description; `body` is then empty.
+struct HttpResult {
+    bool ok = false;
+    long httpStatus = 0;
+    std::string body;
+    int errorCode = 0;
+    std::string errorText;
+};
+
+// Bounds of one request. A lookup runs on the caller's thread and blocks it, so a dead or
+// endless server must not hang the host: the connection phase and the whole transfer are
+// bounded, and a body above `maxBodyBytes` is refused rather than buffered (CDDB answers are
+// a few kilobytes; a larger body is not a CDDB answer).
+struct HttpLimits {
+    std::chrono::milliseconds connectTimeout { 10'000 };
+    std::chrono::milliseconds totalTimeout { 30'000 };
+    std::size_t maxBodyBytes = 4 * 1024 * 1024;
+};
+
+// Blocking HTTP client over one libcurl easy handle.
+//
+// The handle is created on first use and kept for the client's lifetime, so consecutive
+// requests to one server (query, then read) reuse the connection. Requests follow redirects
+// (HTTP and HTTPS only), send the user agent "Discovant", take proxies from the environment
+// (libcurl's own rule: http_proxy, no_proxy, ...) and never read from a cache.
+// Not thread-safe: one client per thread.
+class HttpClient {
+public:
+    explicit HttpClient(HttpLimits limits = {});
+    ~HttpClient();
+    HttpClient(const HttpClient&) = delete;
+    HttpClient& operator=(const HttpClient&) = delete;
+
+    const HttpLimits& limits() const { return limits_; }
+    void setLimits(const HttpLimits& limits) { limits_ = limits; }
+
+    HttpResult get(const std::string& url);
+
+    // Sends `body` as the request body in HTTP/1.0 with the extra header lines `headers`
+    // ("Name: value", without line ends). Content-Length is computed by the client.
+    HttpResult post(const std::string& url, const std::vector<std::string>& headers, const std::string& body);
+
+private:
+    struct Handle;
+    HttpResult perform(
+        const std::string& url, const std::vector<std::string>& headers, const std::string* postBody);
+
+    HttpLimits limits_;
+    std::unique_ptr<Handle> handle_;
+};
+
+// Percent-encodes `text` for use inside a URL query argument: letters, digits and "-._~"
+// stay, every other byte becomes %XX.
+std::string urlEscape(std::string_view text);
+
+} // namespace discovant

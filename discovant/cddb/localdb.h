@@ -1,0 +1,71 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace discovant {
+
+// A CDDB database on disk in freedb's windows layout: one sub-folder per category, each
+// holding files named XXtoYY (two hexadecimal digits, "to", two hexadecimal digits, no
+// extension) with the entries whose disc identifier starts with a byte from XX to YY.
+// A file holds xmcd entries one after the other; an entry is found by the first line that
+// holds its disc identifier (as a whole word, e.g. "#FILENAME=7a0b2c09" or
+// "DISCID=7a0b2c09") and runs to its "PLAYORDER=" line. Lines may end in LF or CR LF.
+//
+// Reading never holds more than one file's worth of data: files are streamed in blocks and
+// only the lines of the entry that was found are kept.
+class LocalDatabase {
+public:
+    // `folder` holds the category folders; a trailing "/" is optional.
+    explicit LocalDatabase(std::string folder);
+
+    bool folderExists() const;
+
+    // The file of `category` whose XXtoYY range holds the first byte of `discId`: the first
+    // such name in name order. Nothing when the category is not one of categories(), the
+    // identifier is not eight hexadecimal digits, or no file fits.
+    std::optional<std::filesystem::path> fileFor(
+        const std::string& category, const std::string& discId) const;
+
+    // The query-answer line of the entry: category, " ", disc identifier, " ", the entry's
+    // DTITLE text (continuation lines joined, as UTF-8). "" when there is no file, the
+    // identifier is not in it, or its entry has no DTITLE.
+    std::string matchLine(const std::string& category, const std::string& discId) const;
+
+    // The entry's lines after the identifier line up to and including its "PLAYORDER=" line
+    // (or the end of the file), each followed by CR LF, then ".". "" when not found.
+    std::string entryText(const std::string& category, const std::string& discId) const;
+
+    // The query answer a server would send for `discId`, built from every category:
+    // "202 No match for disc ID <id>.", "200 <line>\r\n", or "210 Found exact matches, list
+    // follows (until terminating `.')\r\n<lines, each with CR LF>.".
+    std::string localQueryAnswer(const std::string& discId) const;
+
+    // The read answer a server would send: "210 <category> <id> CD database entry follows
+    // (until terminating `.')\r\n" + entryText. "" when the entry cannot be found (the
+    // lookup then ends with no match, as after an empty network answer).
+    std::string localReadAnswer(const std::string& category, const std::string& discId) const;
+
+    // The categories in search order: blues, country, classical, data, folk, jazz, misc,
+    // newage, reggae, rock, soundtrack.
+    static const std::vector<std::string>& categories();
+
+private:
+    std::filesystem::path folder_;
+};
+
+// The scan behind matchLine and entryText, on any stream of a database file's bytes.
+// Returns the entry's lines (after the identifier line, up to and including the
+// "PLAYORDER=" line), each without its line end and trailing spaces, or nothing when
+// `discId` does not stand as a whole word on any line. An empty `discId` finds nothing.
+// The stream is read in blocks of `blockSize` bytes; the scan holds about one block plus
+// the longest line it has to keep.
+inline constexpr size_t kScanBlockSize = 256 * 1024;
+std::optional<std::vector<std::string>> scanEntryLines(
+    std::istream& in, std::string_view discId, size_t blockSize = kScanBlockSize);
+
+} // namespace discovant

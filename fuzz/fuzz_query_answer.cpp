@@ -1,0 +1,43 @@
+// Fuzzes the interpretation of CDDB query and sites answers: any bytes, with the first byte
+// choosing how the match chooser answers.
+#include "discovant/cddb/queryanswer.h"
+#include "discovant/cddb/sitelist.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+using namespace discovant;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The chooser's answer: first match without asking, or a position in -2 .. 253.
+    const int choice = static_cast<int>(data[0]) - 2;
+    const std::string_view answer(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    MatchChooser chooser;
+    if (choice != -2) {
+        // A shown line is part of one answer line, at most tripled by the UTF-8 conversion.
+        chooser = [choice, limit = 3 * answer.size()](const std::vector<std::string>& shown) {
+            for (const std::string& line : shown)
+                if (line.size() > limit)
+                    std::abort();
+            return choice;
+        };
+    }
+    const QueryOutcome outcome = interpretQueryAnswer(answer, chooser);
+    // A match always names what to read.
+    if (outcome.matchCode != uCDDBMatchCode::MATCH_NONE && outcome.category.empty())
+        std::abort();
+    if (outcome.matchCode == uCDDBMatchCode::MATCH_MULTIPLE && outcome.discId.empty())
+        std::abort();
+
+    for (const std::string& site : httpSiteLines(answer)) {
+        (void)siteChooserLine(site);
+        (void)siteHostName(site);
+    }
+    return 0;
+}

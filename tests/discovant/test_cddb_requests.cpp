@@ -1,0 +1,76 @@
+// The requests the component sends: command URLs with their hello, the site list, and the
+// header lines of a submission.
+#include "discovant/cddb/cddburls.h"
+#include "discovant/cddb/sitelist.h"
+#include "discovant/cddb/submission.h"
+
+#include <gtest/gtest.h>
+
+using namespace discovant;
+
+TEST(CddbRequests, HelloCarriesUserHostAndClientAsWords)
+{
+    EXPECT_EQ(helloArguments({ "jan@example.org", "Discovant", "1.0.0" }),
+        "&hello=jan+example.org+Discovant+1.0.0&proto=5");
+    // Blanks around the client name go, inner ones become "_"; the host ends at a second "@".
+    EXPECT_EQ(helloArguments({ "jan@example.org@else", "  My  Player ", " 2 beta " }),
+        "&hello=jan+example.org+My__Player+2_beta&proto=5");
+    // No "@": no host part, no hello.
+    EXPECT_EQ(helloArguments({ "jan.example.org", "Discovant", "1.0.0" }), std::nullopt);
+    EXPECT_EQ(helloArguments({ "", "Discovant", "1.0.0" }), std::nullopt);
+    // Characters that would end or extend the URL are encoded; the word structure stays.
+    EXPECT_EQ(helloArguments({ "j+n&x=1@ex#ample.org", "Disc/ovant", "1.0" }),
+        "&hello=j%2Bn%26x%3D1+ex%23ample.org+Disc%2Fovant+1.0&proto=5");
+}
+
+TEST(CddbRequests, CommandUrlsOnTheCgiProgram)
+{
+    const std::string hello = "&hello=a+b+c+d&proto=5";
+    EXPECT_EQ(queryUrl("gnudb.gnudb.org", "09010802+2+150+10000+266", hello),
+        "http://gnudb.gnudb.org/~cddb/cddb.cgi/?cmd=cddb+query+09010802+2+150+10000+266" + hello);
+    EXPECT_EQ(readUrl("127.0.0.1:8080", "rock", "09010802", hello),
+        "http://127.0.0.1:8080/~cddb/cddb.cgi/?cmd=cddb+read+rock+09010802" + hello);
+    EXPECT_EQ(sitesUrl("host", hello), "http://host/~cddb/cddb.cgi/?cmd=sites+" + hello);
+    EXPECT_EQ(submitUrl("host:81"), "http://host:81/~cddb/submit.cgi");
+    // A server's category or a TOC field cannot smuggle arguments into the request.
+    EXPECT_EQ(readUrl("h", "rock&cmd=x", "0901 0802", ""),
+        "http://h/~cddb/cddb.cgi/?cmd=cddb+read+rock%26cmd%3Dx+0901%200802");
+    EXPECT_EQ(queryUrl("h", "01+1+150&x+2", ""), "http://h/~cddb/cddb.cgi/?cmd=cddb+query+01+1+150%26x+2");
+}
+
+TEST(CddbRequests, SiteListKeepsHttpSitesOfA210Answer)
+{
+    const std::string answer = "210 OK, site information follows (until terminating `.')\n"
+                               "a.example.org http 80 /~cddb/cddb.cgi N000.00 W000.00 A\n"
+                               "b.example.org cddbp 8880 - N000.00 W000.00 B\n"
+                               "c.example.org HTTP 80 /~cddb/cddb.cgi N000.00 W000.00 C\n"
+                               ".\n"
+                               "d.example.org http 80 /x N0 W0 after the end\n";
+    EXPECT_EQ(httpSiteLines(answer),
+        std::vector<std::string> { "a.example.org http 80 /~cddb/cddb.cgi N000.00 W000.00 A" });
+    EXPECT_TRUE(httpSiteLines("401 No site information available.\r\n").empty());
+    EXPECT_TRUE(httpSiteLines("").empty());
+
+    EXPECT_EQ(siteChooserLine("s http 80 /p N1 E2 Nice mirror in town"), "s\tN1\tE2\t Nice mirror in town");
+    EXPECT_EQ(siteChooserLine("s http"), "s\t\t\t");
+    EXPECT_EQ(
+        siteChooserLine("s http 80 /p N1 E2 1 2 3 4 5 6 7 8 9 10 11"), "s\tN1\tE2\t 1 2 3 4 5 6 7 8 9 10 11");
+    EXPECT_EQ(siteHostName("s.example.org http 80"), "s.example.org");
+    EXPECT_EQ(siteHostName(""), "");
+}
+
+TEST(CddbRequests, SubmissionHeadersCannotBeExtended)
+{
+    SubmissionPost post;
+    post.category = "rock";
+    post.discId = "09010802";
+    post.email = "jan@example.org\r\nX-Injected: yes";
+    post.mode = uCDDBMode::TEST;
+    post.note = "Discovant 1.0.0";
+    const std::vector<std::string> headers = submissionHeaders(post);
+    EXPECT_EQ(headers,
+        (std::vector<std::string> { "Category: rock", "Discid: 09010802", "User-Email: jan@example.org",
+            "Submit-Mode: test", "Charset: UTF-8", "X-Cddbd-Note: Discovant 1.0.0" }));
+    post.mode = uCDDBMode::SUBMIT;
+    EXPECT_EQ(submissionHeaders(post).at(3), "Submit-Mode: submit");
+}

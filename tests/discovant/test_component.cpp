@@ -1,0 +1,339 @@
+// The component's public surface without a network: properties, the e-mail rule, settings
+// shared per thread, persisted properties, texts by language and results on bad arguments.
+#include "discovant/cddb/discovant.h"
+#include "discovant/cddb/protocoltexts.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <stdexcept>
+#include <thread>
+#include <unistd.h>
+
+using namespace discovant;
+
+namespace {
+
+// The host's store, as a map.
+class MemoryStore : public PropertyStore {
+public:
+    std::map<std::string, std::string> values;
+
+protected:
+    std::optional<std::string> value(const std::string& name) const override
+    {
+        const auto found = values.find(name);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
+    }
+    void store(const std::string& name, const std::string& text) override { values[name] = text; }
+    void remove(const std::string& name) override { values.erase(name); }
+};
+
+// A two-track disc image with CD-Text, as a cue sheet and its (silent) data file.
+class DiscImage {
+public:
+    DiscImage()
+        : folder_(std::filesystem::temp_directory_path() / ("discovant-image-" + std::to_string(::getpid())))
+    {
+        std::filesystem::create_directories(folder_);
+        std::ofstream(folder_ / "disc.bin", std::ios::binary) << std::string(450 * 2352, '\0');
+        std::ofstream(folder_ / "disc.cue") << "PERFORMER \"Band\"\nTITLE \"Album\"\n"
+                                               "FILE \"disc.bin\" BINARY\n"
+                                               "  TRACK 01 AUDIO\n    TITLE \"Song1\"\n"
+                                               "    INDEX 01 00:00:00\n"
+                                               "  TRACK 02 AUDIO\n    TITLE \"Song2\"\n"
+                                               "    INDEX 01 00:02:00\n";
+    }
+    ~DiscImage() { std::filesystem::remove_all(folder_); }
+    std::string cue() const { return (folder_ / "disc.cue").string(); }
+
+private:
+    std::filesystem::path folder_;
+};
+
+// Every test starts from the thread's defaults, whatever the previous test set.
+class Component : public ::testing::Test {
+protected:
+    void SetUp() override { resetShared(); }
+    void TearDown() override { resetShared(); }
+    static void resetShared()
+    {
+        Discovant resetter;
+        resetter.setCDDBInterface(uCDDBIfc::AUTO);
+        resetter.setCDDBLanguage(uCDDBLang::ENGLISH);
+        resetter.setPopUpLocTop(0);
+        resetter.setPopUpLocLeft(0);
+    }
+};
+
+} // namespace
+
+TEST_F(Component, NewInstanceHasTheDefaultsOfAFreshControl)
+{
+    Discovant component;
+    EXPECT_EQ(component.AppName(), "Discovant");
+    EXPECT_EQ(component.AppVersion(), Discovant::componentVersion());
+    const std::string version = component.AppVersion();
+    EXPECT_EQ(std::count(version.begin(), version.end(), '.'), 2) << version;
+    EXPECT_EQ(component.CDDBServer(), "gnudb.gnudb.org");
+    EXPECT_EQ(component.CDDBInterface(), uCDDBIfc::AUTO);
+    EXPECT_EQ(component.CDDBMode(), uCDDBMode::TEST);
+    EXPECT_EQ(component.CDDBLanguage(), uCDDBLang::ENGLISH);
+    EXPECT_EQ(component.EmailAddress(), "");
+    EXPECT_EQ(component.CDDBFilePath(), "");
+}
+
+TEST_F(Component, EmailAddressFollowsTheWildcardRule)
+{
+    Discovant component;
+    std::vector<std::string> changed;
+    component.setPropertyChangedHandler([&](const std::string& name) { changed.push_back(name); });
+
+    component.setEmailAddress("  jan@example.org  ");
+    EXPECT_EQ(component.EmailAddress(), "jan@example.org");
+    EXPECT_EQ(changed, std::vector<std::string> { "UserEmail" });
+
+    // Refused silently: the previous address stays and the host is not told.
+    for (const std::string bad :
+        { "no at sign", "jan@.org", "jan@example", "jan@-x.org", "", "@", "jan@x", "jan.doe@" }) {
+        component.setEmailAddress(bad);
+        EXPECT_EQ(component.EmailAddress(), "jan@example.org") << bad;
+    }
+    EXPECT_EQ(changed.size(), 1u);
+
+    // Accepted: a letter, digit or comma after some "@", then a "." later on.
+    for (const std::string good : { "a@b.c", "x@9.", "x@,.", "a@-@b.c", "first.last@host.domain" }) {
+        component.setEmailAddress(good);
+        EXPECT_EQ(component.EmailAddress(), good) << good;
+    }
+}
+
+TEST_F(Component, PersistedSettersNotifyTheHost)
+{
+    Discovant component;
+    std::vector<std::string> changed;
+    component.setPropertyChangedHandler([&](const std::string& name) { changed.push_back(name); });
+    component.setAppName("Melotheek");
+    component.setAppVersion("2.1.0");
+    component.setCDDBServer("cddb.example.org");
+    component.setCDDBInterface(uCDDBIfc::MCI);
+    component.setCDDBMode(uCDDBMode::SUBMIT);
+    component.setCDDBFilePath("/srv/cddb");
+    // Not persisted: no notice.
+    component.setCDDBLanguage(uCDDBLang::FRENCH);
+    component.setUseFirstMatch(false);
+    component.setAllowSubmission(false);
+    component.setQueryLocalDatabase(true);
+    component.setPopUpLocTop(10);
+    component.setPopUpLocLeft(20);
+    EXPECT_EQ(changed,
+        (std::vector<std::string> {
+            "AppTitle", "AppVer", "CDDBServer", "CDDBIfc", "CDDBMode", "CDDBFilePath" }));
+    EXPECT_EQ(component.AppName(), "Melotheek");
+    EXPECT_EQ(component.CDDBServer(), "cddb.example.org");
+    EXPECT_EQ(component.CDDBFilePath(), "/srv/cddb");
+    EXPECT_EQ(component.CDDBMode(), uCDDBMode::SUBMIT);
+}
+
+TEST_F(Component, InterfaceLanguageAndDriveAreSharedPerThread)
+{
+    Discovant first;
+    Discovant second;
+    first.setCDDBInterface(uCDDBIfc::MCI);
+    first.setCDDBLanguage(uCDDBLang::GERMAN);
+    first.setCDDBServer("one.example.org");
+    EXPECT_EQ(second.CDDBInterface(), uCDDBIfc::MCI);
+    EXPECT_EQ(second.CDDBLanguage(), uCDDBLang::GERMAN);
+    EXPECT_EQ(second.CDDBServer(), "gnudb.gnudb.org");
+    EXPECT_EQ(second.ErrDesc(-1), "Unbekannter Fehler");
+
+    // A new instance does not reset what the thread's instances share.
+    Discovant third;
+    EXPECT_EQ(third.CDDBInterface(), uCDDBIfc::MCI);
+
+    // Another thread has its own settings and leaves this thread's alone.
+    uCDDBIfc seenThere = uCDDBIfc::SPTI;
+    std::thread other([&seenThere] {
+        Discovant there;
+        seenThere = there.CDDBInterface();
+        there.setCDDBInterface(uCDDBIfc::ASPI);
+        there.setCDDBLanguage(uCDDBLang::FRENCH);
+    });
+    other.join();
+    EXPECT_EQ(seenThere, uCDDBIfc::AUTO);
+    EXPECT_EQ(first.CDDBInterface(), uCDDBIfc::MCI);
+    EXPECT_EQ(first.CDDBLanguage(), uCDDBLang::GERMAN);
+}
+
+TEST_F(Component, SavingOmitsDefaultsButAlwaysWritesInterfaceAndMode)
+{
+    Discovant component;
+    MemoryStore store;
+    store.values["CDDBServer"] = "stale.example.org"; // a default now: removed on save
+    component.saveProperties(store);
+    EXPECT_EQ(store.values, (std::map<std::string, std::string> { { "CDDBIfc", "0" }, { "CDDBMode", "0" } }));
+
+    component.setAppName("Melotheek");
+    component.setAppVersion("2.1.0");
+    component.setCDDBServer("cddb.example.org:8880");
+    component.setEmailAddress("jan@example.org");
+    component.setCDDBInterface(uCDDBIfc::ASPI);
+    component.setCDDBMode(uCDDBMode::SUBMIT);
+    component.setCDDBFilePath("/srv/cddb");
+    component.setCDDBLanguage(uCDDBLang::FRENCH); // not persisted
+    component.saveProperties(store);
+    EXPECT_EQ(store.values,
+        (std::map<std::string, std::string> { { "AppTitle", "Melotheek" }, { "AppVer", "2.1.0" },
+            { "CDDBServer", "cddb.example.org:8880" }, { "UserEmail", "jan@example.org" }, { "CDDBIfc", "2" },
+            { "CDDBMode", "1" }, { "CDDBFilePath", "/srv/cddb" } }));
+
+    resetShared();
+    Discovant restored;
+    restored.restoreProperties(store);
+    EXPECT_EQ(restored.AppName(), "Melotheek");
+    EXPECT_EQ(restored.AppVersion(), "2.1.0");
+    EXPECT_EQ(restored.CDDBServer(), "cddb.example.org:8880");
+    EXPECT_EQ(restored.EmailAddress(), "jan@example.org");
+    EXPECT_EQ(restored.CDDBInterface(), uCDDBIfc::ASPI);
+    EXPECT_EQ(restored.CDDBMode(), uCDDBMode::SUBMIT);
+    EXPECT_EQ(restored.CDDBFilePath(), "/srv/cddb");
+}
+
+TEST_F(Component, RestoringMissingValuesGivesTheDefaults)
+{
+    MemoryStore store;
+    store.values["CDDBIfc"] = "not a number";
+    Discovant component;
+    component.setCDDBServer("elsewhere.example.org");
+    component.setCDDBInterface(uCDDBIfc::MCI);
+    component.setEmailAddress("jan@example.org");
+    component.restoreProperties(store);
+    EXPECT_EQ(component.CDDBServer(), "gnudb.gnudb.org");
+    EXPECT_EQ(component.AppName(), "Discovant");
+    EXPECT_EQ(component.AppVersion(), Discovant::componentVersion());
+    EXPECT_EQ(component.EmailAddress(), "");
+    EXPECT_EQ(component.CDDBInterface(), uCDDBIfc::AUTO);
+    EXPECT_EQ(component.CDDBMode(), uCDDBMode::TEST);
+}
+
+TEST_F(Component, OwnTextsInThreeLanguagesAndEnglishForAnyOther)
+{
+    struct Case {
+        uCDDBLang language;
+        const char* missingEmail;
+        const char* noFolder;
+        const char* unknown;
+    };
+    const Case cases[] = {
+        { uCDDBLang::ENGLISH, "Missing or Malformed Email address",
+            "The folder for local database does not exist!", "UnKnown Error" },
+        { uCDDBLang::GERMAN, "E-Mail-Adresse fehlt oder ist falsch",
+            "Der angegebene Ordner für die lokale Datenbank existiert nicht!", "Unbekannter Fehler" },
+        { uCDDBLang::FRENCH, "E-Mail-Adresse absente ou incorrecte",
+            "Le répertoire de la base de donnée locale n'existe pas!", "Erreur Inconnue" },
+        { static_cast<uCDDBLang>(7), "Missing or Malformed Email address",
+            "The folder for local database does not exist!", "UnKnown Error" },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(protocolErrorText(kErrorMissingEmail, c.language), c.missingEmail);
+        EXPECT_EQ(protocolErrorText(kErrorNoLocalDatabase, c.language), c.noFolder);
+        EXPECT_EQ(protocolErrorText(kErrorUnknown, c.language), c.unknown);
+        Discovant component;
+        component.setCDDBLanguage(c.language);
+        EXPECT_EQ(component.ErrDesc(kErrorUnknown), c.unknown);
+        EXPECT_EQ(component.ErrDesc(-5), c.unknown);
+    }
+}
+
+TEST_F(Component, ErrDescGivesTransportErrorTexts)
+{
+    Discovant component;
+    component.setCDDBLanguage(uCDDBLang::GERMAN);
+    // libcurl's numbers 7 (connect) and 28 (time-out) carry libcurl's texts in any language.
+    EXPECT_EQ(component.ErrDesc(7), "Couldn't connect to server");
+    EXPECT_EQ(component.ErrDesc(28), "Timeout was reached");
+    EXPECT_EQ(component.ErrDesc(100000), "Unbekannter Fehler");
+    EXPECT_EQ(component.ErrDesc(20), "Unbekannter Fehler"); // a retired libcurl number
+}
+
+TEST_F(Component, BadArgumentsGiveTheEmptyResults)
+{
+    Discovant component;
+    int events = 0;
+    component.setProtocolErrorHandler([&](int32_t, const std::string&) { ++events; });
+
+    EXPECT_EQ(component.CalMediaID("150 10000 20000"), "09010802");
+    EXPECT_EQ(component.CalMediaID("  150 10000 20000  "), "09010802");
+    for (const std::string toc : { "", "   ", "150" }) {
+        EXPECT_EQ(component.CalMediaID(toc), "") << toc;
+        EXPECT_EQ(component.CalAlbumlength(toc), 0) << toc;
+        EXPECT_EQ(component.CalTracklength(toc), "") << toc;
+        EXPECT_EQ(component.LookupMediaByToc(toc), uCDDBMatchCode::MATCH_NONE) << toc;
+    }
+    EXPECT_THROW(component.CalMediaID("150 2457750"), std::overflow_error);
+    EXPECT_EQ(component.LookupMediaByToc("150 2457750"), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(component.SecondsToTimeString(75), "1:15");
+
+    // Accessors of an empty entry, at and beyond the ends.
+    for (int16_t idx : { int16_t { -1 }, int16_t { 0 }, int16_t { 1 }, int16_t { 32767 } }) {
+        EXPECT_EQ(component.GetTrackName(idx), "");
+        EXPECT_EQ(component.GetTrackNotes(idx), "");
+        EXPECT_EQ(component.GetTrackTime(idx), 0);
+    }
+    EXPECT_EQ(component.GetAlbumTracks(), 0);
+    EXPECT_EQ(component.GetAlbumRevision(), "0");
+
+    // No windows: no site to choose, nothing to revise.
+    EXPECT_EQ(component.GetServer(0), "");
+    EXPECT_EQ(component.GetServer(1), "");
+    EXPECT_EQ(component.ReviseMediaEntry("150 10000 20000"), uCDDBMatchCode::MATCH_NONE);
+
+    // Drives that do not exist read nothing.
+    EXPECT_EQ(component.GetMediaTOC("/nonexistent/drive"), "");
+    EXPECT_EQ(component.GetMediaTOC(""), "");
+    EXPECT_EQ(component.GetMediaInfo("/nonexistent/drive"), "");
+    EXPECT_EQ(component.GetCdText(), "");
+    EXPECT_EQ(events, 0);
+}
+
+TEST_F(Component, InvalidTocKeepsThePreviousIdentifier)
+{
+    Discovant component;
+    component.setQueryLocalDatabase(true);
+    component.setCDDBFilePath("/nonexistent/cddb");
+    int events = 0;
+    component.setProtocolErrorHandler([&](int32_t, const std::string&) { ++events; });
+    component.LookupMediaByToc("150 10000 20000");
+    EXPECT_EQ(events, 1); // the missing folder
+    EXPECT_EQ(component.GetMediaID(), "09010802");
+    EXPECT_EQ(component.LookupMediaByToc("garbage"), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(component.GetMediaID(), "09010802");
+    EXPECT_EQ(events, 1); // no lookup for an invalid TOC
+}
+
+TEST_F(Component, GetMediaTocUsesTheReadersTheInterfaceAllows)
+{
+    const DiscImage image;
+    const std::string toc = "150 300 600";
+    const std::string cdText = "Band|Album||||Song1|Song2|";
+    Discovant component;
+
+    // AUTO falls through to the reader that handles images; blanks around the path go.
+    EXPECT_EQ(component.GetMediaTOC("  " + image.cue() + " "), toc);
+    EXPECT_EQ(component.GetCdText(), cdText);
+    component.setCDDBInterface(uCDDBIfc::ASPI);
+    EXPECT_EQ(component.GetMediaTOC(image.cue()), toc);
+
+    // Readers that cannot read an image give "" and leave the CD-Text of the last disc.
+    for (const uCDDBIfc only : { uCDDBIfc::SPTI, uCDDBIfc::MCI, static_cast<uCDDBIfc>(9) }) {
+        component.setCDDBInterface(only);
+        EXPECT_EQ(component.GetMediaTOC(image.cue()), "");
+        EXPECT_EQ(component.GetCdText(), cdText);
+    }
+
+    // The TOC read from the image identifies it like a typed one.
+    EXPECT_EQ(component.CalTracklength(toc), "2 4");
+    EXPECT_EQ(component.GetMediaInfo(image.cue()), ""); // no ISO 9660 volume on it
+}

@@ -1,0 +1,271 @@
+#include "discovant/cddb/discid.h"
+
+#include <discid/discid.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using namespace discovant;
+
+namespace {
+
+std::string joinToc(const std::vector<int>& addresses)
+{
+    std::string toc;
+    for (const int address : addresses) {
+        if (!toc.empty())
+            toc += ' ';
+        toc += std::to_string(address);
+    }
+    return toc;
+}
+
+// Frame address of the start of second `s`.
+int at(int s)
+{
+    return s * 75;
+}
+
+} // namespace
+
+TEST(DiscId, WorkedExample)
+{
+    const std::string toc = "150 10000 20000";
+    EXPECT_EQ(CalMediaID(toc), "09010802");
+    EXPECT_EQ(CalAlbumlength(toc), 264);
+    EXPECT_EQ(CalTracklength(toc), "131 133");
+
+    const LookupValues values = deriveLookupValues(toc);
+    ASSERT_TRUE(values.valid);
+    EXPECT_EQ(values.toc, toc);
+    EXPECT_EQ(values.trackCount, 2);
+    EXPECT_EQ(values.trackTimes, (std::vector<int32_t> { 131, 133 }));
+    EXPECT_EQ(values.discLength, 266);
+    EXPECT_EQ(values.discId, "09010802");
+    EXPECT_EQ(values.queryArguments, "09010802+2+150+10000+266");
+}
+
+TEST(DiscId, BlanksAroundTheTocAreIgnored)
+{
+    const std::string toc = "   150 10000 20000  ";
+    EXPECT_EQ(CalMediaID(toc), "09010802");
+    EXPECT_EQ(CalAlbumlength(toc), 264);
+    EXPECT_EQ(CalTracklength(toc), "131 133");
+    const LookupValues values = deriveLookupValues(toc);
+    EXPECT_EQ(values.toc, "150 10000 20000");
+    EXPECT_EQ(values.queryArguments, "09010802+2+150+10000+266");
+}
+
+TEST(DiscId, InvalidTocGivesEmptyResults)
+{
+    for (const std::string toc : { "", "   ", "150", "  150  " }) {
+        SCOPED_TRACE(toc);
+        EXPECT_EQ(CalMediaID(toc), "");
+        EXPECT_EQ(CalAlbumlength(toc), 0);
+        EXPECT_EQ(CalTracklength(toc), "");
+        const LookupValues values = deriveLookupValues(toc);
+        EXPECT_FALSE(values.valid);
+        EXPECT_EQ(values.discId, "");
+        EXPECT_EQ(values.queryArguments, "");
+        EXPECT_TRUE(values.trackTimes.empty());
+    }
+}
+
+TEST(DiscId, NinetyNineTracksAndTheHundredFieldLimit)
+{
+    std::vector<int> addresses;
+    for (int track = 0; track < 100; ++track)
+        addresses.push_back(150 + track * at(60));
+    const std::string toc99 = joinToc(addresses);
+    const LookupValues values = deriveLookupValues(toc99);
+    ASSERT_TRUE(values.valid);
+    EXPECT_EQ(values.trackCount, 99);
+    EXPECT_EQ(values.trackTimes.size(), 99u);
+    EXPECT_EQ(values.discLength, (150 + 99 * at(60)) / 75);
+    EXPECT_EQ(CalMediaID(toc99).substr(6), "63");
+
+    // A 101st field is not split off: it stays in the 100th field, whose leading number
+    // is then taken as the lead-out, so the real lead-out is lost.
+    const std::string toc100 = toc99 + " 999999";
+    const LookupValues spoiled = deriveLookupValues(toc100);
+    ASSERT_TRUE(spoiled.valid);
+    EXPECT_EQ(spoiled.trackCount, 99);
+    EXPECT_EQ(spoiled.discLength, values.discLength);
+    EXPECT_EQ(CalMediaID(toc100), CalMediaID(toc99));
+}
+
+TEST(DiscId, HexFieldsArePaddedAndLowercase)
+{
+    std::vector<int> addresses;
+    for (int track = 0; track <= 10; ++track)
+        addresses.push_back(150 + track * at(200));
+    const std::string id = CalMediaID(joinToc(addresses));
+    EXPECT_EQ(id.size(), 8u);
+    EXPECT_EQ(id.substr(6), "0a");
+    EXPECT_EQ(id.substr(2, 4), "07d0"); // 2000 s
+
+    // Digit sums: seven tracks at 9999 s give 7 * 36 = 252, plus 3 or 4 from the first.
+    std::vector<int> sum255 = { at(3) };
+    std::vector<int> sum256 = { at(4) };
+    for (int i = 0; i < 7; ++i) {
+        sum255.push_back(at(9999));
+        sum256.push_back(at(9999));
+    }
+    sum255.push_back(at(10000));
+    sum256.push_back(at(10000));
+    EXPECT_EQ(CalMediaID(joinToc(sum255)), "00270d08"); // 255 mod 255, span 9997 s
+    EXPECT_EQ(CalMediaID(joinToc(sum256)), "01270c08"); // 256 mod 255, span 9996 s
+}
+
+TEST(DiscId, SecondsAreTruncatedBeforeTheSpan)
+{
+    // Album span subtracts whole seconds (2 - 0), the track length divides frames (76 / 75).
+    EXPECT_EQ(CalAlbumlength("74 150"), 2);
+    EXPECT_EQ(CalTracklength("74 150"), "1");
+    EXPECT_EQ(CalMediaID("74 150"), "00000201");
+    // Negative addresses truncate toward zero and add nothing to the digit sum.
+    EXPECT_EQ(CalAlbumlength("-149 150"), 3);
+    EXPECT_EQ(CalMediaID("-149 150"), "00000301");
+}
+
+TEST(DiscId, LenientFieldParse)
+{
+    // Leading number, rounding to nearest with ties to even, text reads as 0.
+    EXPECT_EQ(CalTracklength("150 10000.6 20000"), "131 133");
+    EXPECT_EQ(CalTracklength("0 74.5 150"), "0 1"); // 74.5 -> 74
+    EXPECT_EQ(CalTracklength("0 75.5 150"), "1 0"); // 75.5 -> 76
+    EXPECT_EQ(CalTracklength("150 abc 20000"), "-2 266");
+    EXPECT_EQ(CalTracklength("150 10000xyz 20000"), "131 133");
+    EXPECT_EQ(CalTracklength("150  20000"), "-2 266"); // two spaces: an empty field
+    EXPECT_EQ(CalTracklength("150 inf 20000"), "-2 266");
+    EXPECT_EQ(CalTracklength("150 +10000 20000"), "131 133");
+
+    // The query sends the track fields exactly as they stood.
+    const LookupValues values = deriveLookupValues("150 10000xyz 20000");
+    EXPECT_EQ(values.queryArguments, "09010802+2+150+10000xyz+266");
+
+    // Fields beyond 32 bits are held to the 32-bit range instead of wrapping.
+    EXPECT_EQ(CalTracklength("0 99999999999"), std::to_string(2147483647 / 75));
+}
+
+TEST(DiscId, SpanBeyondSixteenBitsOverflows)
+{
+    const std::string longest = "150 " + std::to_string(at(32769)); // span 32767 s
+    EXPECT_EQ(CalMediaID(longest), "027fff01");
+    const std::string tooLong = "150 " + std::to_string(at(32770)); // span 32768 s
+    EXPECT_THROW(CalMediaID(tooLong), std::overflow_error);
+    EXPECT_THROW(CalMediaID("0 -2457675"), std::overflow_error); // -32769 s
+    EXPECT_EQ(CalAlbumlength(tooLong), 32768);
+    EXPECT_EQ(CalTracklength(tooLong), "32768");
+
+    // A lookup never throws: such a TOC is not a disc and the lookup finds nothing.
+    const LookupValues overflowing = deriveLookupValues(tooLong);
+    EXPECT_FALSE(overflowing.valid);
+    EXPECT_EQ(overflowing.discId, "");
+    EXPECT_EQ(overflowing.queryArguments, "");
+
+    // A span that fits but a lead-out second beyond 16 bits cannot be a disc length either.
+    const LookupValues lateDisc = deriveLookupValues("2400000 2460000");
+    EXPECT_EQ(CalMediaID("2400000 2460000"), "05032001"); // 32000 s, span 800 s
+    EXPECT_FALSE(lateDisc.valid);
+
+    // A negative span that fits is written as its 16-bit two's complement.
+    EXPECT_EQ(CalMediaID("150 0"), "02fffe01");
+}
+
+TEST(DiscId, SecondsToTimeString)
+{
+    EXPECT_EQ(SecondsToTimeString(0), "0:00");
+    EXPECT_EQ(SecondsToTimeString(59), "0:59");
+    EXPECT_EQ(SecondsToTimeString(75), "1:15");
+    EXPECT_EQ(SecondsToTimeString(600), "10:00");
+    EXPECT_EQ(SecondsToTimeString(3600), "60:00");
+    EXPECT_EQ(SecondsToTimeString(32767), "546:07");
+    EXPECT_EQ(SecondsToTimeString(-5), "-0:05");
+    EXPECT_EQ(SecondsToTimeString(-75), "-1:15");
+    EXPECT_EQ(SecondsToTimeString(-32768), "-546:08");
+}
+
+TEST(DiscId, PadLeftNeverTruncates)
+{
+    EXPECT_EQ(padLeft("a", 2), "0a");
+    EXPECT_EQ(padLeft("", 4), "0000");
+    EXPECT_EQ(padLeft("7fff", 4), "7fff");
+    EXPECT_EQ(padLeft("12345", 4), "12345");
+}
+
+namespace {
+
+struct DiscIdDeleter {
+    void operator()(DiscId* disc) const { discid_free(disc); }
+};
+
+// libdiscid's limit for a disc (90 minutes of frames); it refuses longer discs.
+constexpr int kLibdiscidLongest = 405000;
+
+// A random but plausible audio CD: 1 to 99 tracks, often a hidden first track.
+std::vector<int> randomDisc(std::mt19937& random)
+{
+    std::uniform_int_distribution<int> trackCountPick(1, 99);
+    int tracks = trackCountPick(random);
+    if (tracks > 40 && random() % 4 != 0)
+        tracks = 8 + tracks % 20; // most discs have 8 to 27 tracks
+    std::vector<int> addresses;
+    int address = (random() % 8 == 0) ? 150 + static_cast<int>(random() % 30000) : 150;
+    const int room = (kLibdiscidLongest - address) / tracks;
+    std::uniform_int_distribution<int> lengthPick(std::min(300, room), room);
+    for (int track = 0; track <= tracks; ++track) {
+        addresses.push_back(address);
+        address += lengthPick(random);
+    }
+    return addresses;
+}
+
+std::string libdiscidFreedbId(const std::vector<int>& addresses)
+{
+    std::unique_ptr<DiscId, DiscIdDeleter> disc(discid_new());
+    int offsets[100] = {};
+    const int tracks = static_cast<int>(addresses.size()) - 1;
+    offsets[0] = addresses.back();
+    for (int track = 1; track <= tracks; ++track)
+        offsets[track] = addresses[static_cast<size_t>(track) - 1];
+    if (!discid_put(disc.get(), 1, tracks, offsets))
+        return {};
+    return discid_get_freedb_id(disc.get());
+}
+
+} // namespace
+
+TEST(DiscId, AgreesWithLibdiscidOnRandomDiscs)
+{
+    std::mt19937 random(20240613);
+    for (int i = 0; i < 5000; ++i) {
+        const std::vector<int> addresses = randomDisc(random);
+        const std::string toc = joinToc(addresses);
+        SCOPED_TRACE(toc);
+        const std::string expected = libdiscidFreedbId(addresses);
+        ASSERT_FALSE(expected.empty());
+        ASSERT_EQ(CalMediaID(toc), expected);
+        ASSERT_EQ(deriveLookupValues(toc).discId, expected);
+    }
+}
+
+TEST(DiscId, WhereLibdiscidRefusesTheDisc)
+{
+    // libdiscid refuses discs longer than 90 minutes and tracks out of order; the
+    // identifier is still computed here, and a span beyond 32767 s overflows instead.
+    const std::vector<int> longDisc = { 150, at(3000), at(5500) };
+    EXPECT_EQ(libdiscidFreedbId(longDisc), "");
+    EXPECT_EQ(CalMediaID(joinToc(longDisc)), "05157a02"); // 2 + 3, 5498 s
+
+    const std::vector<int> outOfOrder = { 150, 10000, 5000, 20000 };
+    EXPECT_EQ(libdiscidFreedbId(outOfOrder), "");
+    EXPECT_EQ(CalMediaID(joinToc(outOfOrder)), "15010803"); // 2 + 7 + 12
+
+    const std::vector<int> huge = { 150, at(40000) };
+    EXPECT_EQ(libdiscidFreedbId(huge), "");
+    EXPECT_THROW(CalMediaID(joinToc(huge)), std::overflow_error);
+}

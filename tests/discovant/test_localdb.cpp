@@ -1,0 +1,276 @@
+#include "discovant/cddb/localdb.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <string>
+
+using namespace discovant;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string name = (fs::temp_directory_path() / "discovant-localdb-XXXXXX").string();
+        if (mkdtemp(name.data()) == nullptr)
+            throw std::runtime_error("cannot create a temporary folder");
+        path_ = name;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const fs::path& path() const { return path_; }
+
+    void write(const std::string& relative, std::string_view bytes) const
+    {
+        const fs::path file = path_ / relative;
+        fs::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+private:
+    fs::path path_;
+};
+
+// One entry as freedb's windows-format files hold it, lines ending in LF.
+std::string entry(const std::string& discId, const std::string& title, int tracks = 2)
+{
+    std::string text = "#FILENAME=" + discId + "\n# xmcd\n#\n# Track frame offsets:\n";
+    for (int track = 0; track < tracks; ++track)
+        text += "#\t" + std::to_string(150 + track * 15000) + "\n";
+    text += "#\n# Disc length: " + std::to_string(tracks * 200 + 2)
+        + " seconds\n#\n# Revision: 3\n# Submitted via: test 1.0\n#\nDISCID=" + discId + "\nDTITLE=" + title
+        + "\nDYEAR=2001\nDGENRE=\n";
+    for (int track = 0; track < tracks; ++track)
+        text += "TTITLE" + std::to_string(track) + "=Track " + std::to_string(track + 1) + "\n";
+    text += "EXTD=\n";
+    for (int track = 0; track < tracks; ++track)
+        text += "EXTT" + std::to_string(track) + "=\n";
+    text += "PLAYORDER=\n";
+    return text;
+}
+
+// The lines the scan returns for entry(): everything after the "#FILENAME=" line.
+std::string entryTextOf(const std::string& fileEntry)
+{
+    std::string text;
+    std::istringstream in(fileEntry);
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line))
+        text += line + "\r\n";
+    return text + ".";
+}
+
+std::string withCrLf(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(LocalDatabase, ChoosesTheFileByItsHexRange)
+{
+    TempFolder db;
+    for (const char* name : { "00to3f", "40to7f", "80tobf" })
+        db.write(std::string("rock/") + name, "");
+    db.write("rock/40to7f.bak", "");
+    db.write("rock/3xto7f", "");
+    db.write("rock/00to7", "");
+    db.write("jazz/C0TOFF", "");
+    fs::create_directories(db.path() / "jazz" / "00tobf"); // a folder, not a file
+
+    const LocalDatabase database(db.path().string());
+    EXPECT_EQ(database.fileFor("rock", "7a0b2c09"), db.path() / "rock" / "40to7f");
+    EXPECT_EQ(database.fileFor("rock", "3F0b2c09"), db.path() / "rock" / "00to3f");
+    EXPECT_EQ(database.fileFor("rock", "c00b2c09"), std::nullopt);
+    EXPECT_EQ(database.fileFor("jazz", "c00b2c09"), db.path() / "jazz" / "C0TOFF");
+    EXPECT_EQ(database.fileFor("jazz", "7a0b2c09"), std::nullopt);
+    EXPECT_EQ(database.fileFor("blues", "7a0b2c09"), std::nullopt); // no such folder
+
+    // Only real categories and real identifiers reach the file system.
+    for (const std::string category : { "", "pop", "..", "../rock", "rock/..", "ROCK" })
+        EXPECT_EQ(database.fileFor(category, "7a0b2c09"), std::nullopt) << category;
+    for (const std::string id : { "", "7", "7a", "7a0b2c0", "7a0b2c099", "zz0b2c09", "7a0b 2c0" })
+        EXPECT_EQ(database.fileFor("rock", id), std::nullopt) << id;
+}
+
+TEST(LocalDatabase, FindsEntriesIncludingTheFirstOfAFile)
+{
+    TempFolder db;
+    const std::string first = entry("7a0b2c09", "First Artist / First Album");
+    const std::string second = entry("7a112233", "Second / Album", 12);
+    db.write("rock/40to7f", first + second);
+    const LocalDatabase database(db.path().string());
+
+    EXPECT_EQ(database.matchLine("rock", "7a0b2c09"), "rock 7a0b2c09 First Artist / First Album");
+    EXPECT_EQ(database.entryText("rock", "7a0b2c09"), entryTextOf(first));
+    EXPECT_EQ(database.entryText("rock", "7a112233"), entryTextOf(second));
+    EXPECT_EQ(database.matchLine("rock", "7a999999"), "");
+    EXPECT_EQ(database.entryText("rock", "7a999999"), "");
+
+    EXPECT_EQ(database.localReadAnswer("rock", "7a0b2c09"),
+        "210 rock 7a0b2c09 CD database entry follows (until terminating `.')\r\n" + entryTextOf(first));
+    EXPECT_EQ(database.localReadAnswer("rock", "7a999999"), "");
+    EXPECT_EQ(database.localReadAnswer("jazz", "7a0b2c09"), "");
+}
+
+TEST(LocalDatabase, QueryAnswerOverAllCategories)
+{
+    TempFolder db;
+    db.write("rock/40to7f", entry("7a0b2c09", "Band / Rock Album"));
+    db.write("jazz/00to7f", entry("11111111", "x / y") + entry("7a0b2c09", "Band / Jazz Album"));
+    db.write("misc/40to7f", entry("7a0b2c10", "Other / Disc"));
+    db.write("pop/40to7f", entry("7a0b2c09", "Not / A Category"));
+
+    const LocalDatabase database(db.path().string());
+    EXPECT_EQ(database.localQueryAnswer("7a0b2c09"),
+        "210 Found exact matches, list follows (until terminating `.')\r\n"
+        "jazz 7a0b2c09 Band / Jazz Album\r\n"
+        "rock 7a0b2c09 Band / Rock Album\r\n.");
+    EXPECT_EQ(database.localQueryAnswer("7a0b2c10"), "200 misc 7a0b2c10 Other / Disc\r\n");
+    EXPECT_EQ(database.localQueryAnswer("7a0b2c11"), "202 No match for disc ID 7a0b2c11.");
+
+    // With or without the trailing separator the folder is the same.
+    const LocalDatabase slashed(db.path().string() + "/");
+    EXPECT_TRUE(slashed.folderExists());
+    EXPECT_EQ(slashed.localQueryAnswer("7a0b2c09"), database.localQueryAnswer("7a0b2c09"));
+    EXPECT_EQ(slashed.entryText("rock", "7a0b2c09"), database.entryText("rock", "7a0b2c09"));
+
+    EXPECT_FALSE(LocalDatabase((db.path() / "missing").string()).folderExists());
+    EXPECT_FALSE(LocalDatabase("").folderExists());
+    EXPECT_EQ(LocalDatabase((db.path() / "missing").string()).localQueryAnswer("7a0b2c09"),
+        "202 No match for disc ID 7a0b2c09.");
+}
+
+TEST(LocalDatabase, CrLfFilesAndTrailingSpaces)
+{
+    TempFolder db;
+    const std::string lines = entry("7a0b2c09", "Band / Album   ");
+    db.write("rock/00toff", withCrLf(lines));
+    const LocalDatabase database(db.path().string());
+    EXPECT_EQ(database.matchLine("rock", "7a0b2c09"), "rock 7a0b2c09 Band / Album");
+    const std::string text = database.entryText("rock", "7a0b2c09");
+    EXPECT_EQ(text.find("\r\r"), std::string::npos);
+    EXPECT_NE(text.find("DTITLE=Band / Album\r\nDYEAR=2001\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 13), "PLAYORDER=\r\n.");
+}
+
+TEST(LocalDatabase, IdentifierMustStandAsAWord)
+{
+    TempFolder db;
+    // An earlier entry mentions the identifier inside a longer number; that is no hit.
+    std::string earlier = entry("12121212", "Early / One");
+    earlier.insert(earlier.find("EXTD=") + 5, "Barcode 0712345678901, catalogue x12345678");
+    db.write("rock/00toff", earlier + entry("12345678", "Right / Entry"));
+    const LocalDatabase database(db.path().string());
+    EXPECT_EQ(database.matchLine("rock", "12345678"), "rock 12345678 Right / Entry");
+
+    // A merged entry lists further identifiers on its DISCID line; those find it too.
+    std::string merged = entry("a0000001", "Merged / Entry");
+    merged.replace(merged.find("DISCID=a0000001"), 15, "DISCID=a0000001,a0000002");
+    db.write("jazz/00toff", merged);
+    EXPECT_EQ(database.matchLine("jazz", "a0000002"), "jazz a0000002 Merged / Entry");
+}
+
+TEST(LocalDatabase, ContinuedTitleMakesOneMatchLine)
+{
+    TempFolder db;
+    std::string lines = entry("7a0b2c09", "A Very Long Artist Name / A Very Long Alb");
+    lines.insert(lines.find("DYEAR="), "DTITLE=um Title\n");
+    db.write("rock/00toff", lines);
+    EXPECT_EQ(LocalDatabase(db.path().string()).matchLine("rock", "7a0b2c09"),
+        "rock 7a0b2c09 A Very Long Artist Name / A Very Long Album Title");
+
+    // Windows-1252 titles reach the match line as UTF-8.
+    db.write("jazz/00toff",
+        entry("7a0b2c09",
+            "Bj\xF6rk / D\xE9"
+            "but"));
+    EXPECT_EQ(LocalDatabase(db.path().string()).matchLine("jazz", "7a0b2c09"),
+        "jazz 7a0b2c09 Bj\xC3\xB6rk / D\xC3\xA9"
+        "but");
+}
+
+TEST(LocalDatabase, EmptyBinaryAndUnterminatedFiles)
+{
+    TempFolder db;
+    db.write("blues/00toff", "");
+    std::mt19937 random(99);
+    std::string binary(200000, '\0');
+    for (char& c : binary)
+        c = static_cast<char>(random());
+    db.write("country/00toff", binary);
+    // An entry without PLAYORDER and without a final line end runs to the end of the file.
+    db.write("folk/00toff", "#FILENAME=7a0b2c09\nDTITLE=Cut / Off\nTTITLE0=Last");
+    // The identifier on the very last line, nothing behind it.
+    db.write("data/00toff", binary + "\n#FILENAME=7a0b2c09");
+
+    const LocalDatabase database(db.path().string());
+    EXPECT_EQ(database.entryText("blues", "7a0b2c09"), "");
+    EXPECT_EQ(database.entryText("country", "7a0b2c09"), "");
+    EXPECT_EQ(database.entryText("folk", "7a0b2c09"), "DTITLE=Cut / Off\r\nTTITLE0=Last\r\n.");
+    EXPECT_EQ(database.entryText("data", "7a0b2c09"), ".");
+    EXPECT_EQ(database.matchLine("data", "7a0b2c09"), "");
+    EXPECT_EQ(database.localQueryAnswer("7a0b2c09"), "200 folk 7a0b2c09 Cut / Off\r\n");
+}
+
+TEST(LocalDatabase, ScanFindsIdentifiersAcrossReadBlocks)
+{
+    const std::string id = "7a0b2c09";
+    const std::string tail = "\nDTITLE=Found / It\nPLAYORDER=\nDTITLE=Next\n";
+    const std::vector<std::string> expected = { "DTITLE=Found / It", "PLAYORDER=" };
+    for (const size_t block :
+        { size_t(1), size_t(2), size_t(3), size_t(7), size_t(8), size_t(9), size_t(64), kScanBlockSize }) {
+        for (size_t at = 1; at < 3 * std::min<size_t>(block, 64) + 20; ++at) {
+            std::string bytes(at, 'x');
+            for (size_t i = 39; i < at; i += 40)
+                bytes[i] = '\n';
+            bytes[at - 1] = ',';
+            std::istringstream found(bytes + id + tail);
+            const auto lines = scanEntryLines(found, id, block);
+            ASSERT_TRUE(lines) << block << " " << at;
+            EXPECT_EQ(*lines, expected) << block << " " << at;
+
+            // The same bytes with a letter right before the identifier hold no hit.
+            bytes[at - 1] = 'x';
+            std::istringstream glued(bytes + id + tail);
+            EXPECT_FALSE(scanEntryLines(glued, id, block)) << block << " " << at;
+            // Nor with a digit right behind it.
+            std::istringstream longer(bytes + "\n" + id + "0" + tail);
+            EXPECT_FALSE(scanEntryLines(longer, id, block)) << block << " " << at;
+        }
+    }
+    // A file larger than a block, the identifier straddling the first block boundary.
+    std::string big(kScanBlockSize - 3, 'y');
+    big[100] = '\n';
+    big += '\n' + id + tail;
+    std::istringstream bigStream(big);
+    EXPECT_EQ(scanEntryLines(bigStream, id), expected);
+
+    // A line of megabytes inside the entry, read in small blocks.
+    const std::string longTitle = "TTITLE0=" + std::string(3 << 20, 'z');
+    std::istringstream longLine("#FILENAME=" + id + "\r\n" + longTitle + "\r\nPLAYORDER=\r\n");
+    EXPECT_EQ(scanEntryLines(longLine, id, 4096), (std::vector<std::string> { longTitle, "PLAYORDER=" }));
+
+    std::istringstream anything("7a0b2c09\nx\n");
+    EXPECT_FALSE(scanEntryLines(anything, ""));
+}
