@@ -1,6 +1,7 @@
 #include "shell/ui/builtinpictures.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPainterPath>
 
 namespace {
@@ -24,11 +25,48 @@ void drawNote(QPainter& p, const QRectF& box, const QColor& colour)
     p.drawPath(flag);
 }
 
+// The pictures are drawn once per size and then served from Qt's pixmap cache: the main
+// window shows one for nearly every album it selects.
+template <typename Draw>
+QPixmap cached(const QString& key, Draw draw)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = draw();
+        QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+QPixmap drawNoCover(const QSize& size);
+QPixmap drawPlainLogo(int side);
+QPixmap drawPlaylistIcon(int side);
+
 } // namespace
 
 namespace BuiltinPictures {
 
 QPixmap noCover(const QSize& size)
+{
+    return cached(QStringLiteral("melotheek-nocover-%1x%2").arg(size.width()).arg(size.height()),
+                  [&] { return drawNoCover(size); });
+}
+
+QPixmap plainLogo(int side)
+{
+    return cached(QStringLiteral("melotheek-logo-%1").arg(side), [&] { return drawPlainLogo(side); });
+}
+
+QPixmap playlistIcon(int side)
+{
+    return cached(QStringLiteral("melotheek-playlist-%1").arg(side), [&] { return drawPlaylistIcon(side); });
+}
+
+} // namespace BuiltinPictures
+
+namespace {
+
+QPixmap drawNoCover(const QSize& size)
 {
     QPixmap pixmap(size);
     pixmap.fill(QColor(0xe8, 0xe8, 0xe8));
@@ -48,7 +86,7 @@ QPixmap noCover(const QSize& size)
     return pixmap;
 }
 
-QPixmap plainLogo(int side)
+QPixmap drawPlainLogo(int side)
 {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
@@ -58,7 +96,7 @@ QPixmap plainLogo(int side)
     return pixmap;
 }
 
-QPixmap playlistIcon(int side)
+QPixmap drawPlaylistIcon(int side)
 {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
@@ -71,4 +109,4 @@ QPixmap playlistIcon(int side)
     return pixmap;
 }
 
-} // namespace BuiltinPictures
+} // namespace
