@@ -30,6 +30,7 @@ public:
         std::fprintf(stderr, "unexpected error report:\n%s\n", qPrintable(report));
     }
     bool openUrl(const QUrl&) override { return true; }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
 
 struct Fixture {

@@ -1,26 +1,32 @@
 // The main window driven headless: start-up, selection, covers, deleting, sorting, language,
-// the player and the exit path.
+// the player, the exit path, and the ways into the editors and the artist's other windows.
 #include "db/catalogue.h"
 #include "shell/session.h"
 #include "shell/ui/mainwindow.h"
 #include "support/fakeprompts.h"
+#include "support/modalwindows.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QThread>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -98,6 +104,18 @@ protected:
         artists()->setCurrentIndex(row);
         emit artists()->activated(row);
     }
+    // Runs `action` and fails when it opens a modal window (which is then closed).
+    static void expectNoModal(const std::function<void()>& action)
+    {
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "unexpected window " << modal->objectName().toStdString();
+                modal->close();
+            }
+        });
+        action();
+        QCoreApplication::processEvents();
+    }
     QString iniValue(const char* section, const char* key) const
     {
         return IniFile(home() + QStringLiteral("Melotheek.ini")).read(QLatin1String(section), QLatin1String(key), QStringLiteral("<none>"));
@@ -116,10 +134,15 @@ TEST_F(MainWindowTest, FirstStartCreatesSettingsFoldersAndAnEmptyCatalogue)
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Melotheek"));
     EXPECT_EQ(artists()->count(), 0);
-    // Nothing to delete in an empty catalogue: no question is asked.
+    // Nothing to delete or edit in an empty catalogue: no question is asked, no window opens.
     child<QPushButton>("cmdVerwijderen")->click();
     window->menuEntry("mnuArtiest", 5)->trigger();
     EXPECT_TRUE(prompts.boxes.isEmpty());
+    for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdInfo", "cmdFoto"})
+        expectNoModal([this, name] { child<QPushButton>(name)->click(); });
+    for (int entry : {1, 4})
+        expectNoModal([this, entry] { window->menuEntry("mnuAlbum", entry)->trigger(); });
+    expectNoModal([this] { window->menuEntry("mnuArtiest", 4)->trigger(); });
     EXPECT_EQ(window->size(), MainWindow::fixedWindowSize());
     EXPECT_TRUE(window->helpPage().endsWith(QStringLiteral(".html")));
 }
@@ -193,9 +216,20 @@ TEST_F(MainWindowTest, DeletingAnAlbumAsksFirst)
     ASSERT_TRUE(tracks.ok());
     EXPECT_EQ(tracks.value().rows[0][0].toLongLong(), 1);
 
-    // Insert and Space belong to the editors: they ask nothing here.
+    // Insert adds and Space edits an album: they open the title editor, not a question.
+    QString heading;
+    onNextModal(QStringLiteral("Titel"), [&heading](QWidget* editor) {
+        heading = childOf<QLabel>(editor, "lblKop")->text();
+        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
+    });
     QTest::keyClick(titles(), Qt::Key_Insert);
+    EXPECT_EQ(heading, QStringLiteral("Album Add"));
+    onNextModal(QStringLiteral("Titel"), [&heading](QWidget* editor) {
+        heading = childOf<QLabel>(editor, "lblKop")->text();
+        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
+    });
     QTest::keyClick(titles(), Qt::Key_Space);
+    EXPECT_EQ(heading, QStringLiteral("Album Edit"));
     EXPECT_EQ(prompts.boxes.size(), 2);
 }
 
@@ -368,18 +402,224 @@ TEST_F(MainWindowTest, ACatalogueThatDoesNotOpenIsReportedAndTheListStaysEmpty)
 TEST_F(MainWindowTest, LaterWindowsAreDisabledInTheirPlace)
 {
     startWindow();
-    for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdTracks", "cmdDiscografie", "cmdInfo", "cmdFoto"})
+    for (const char* name : {"cmdTracks", "cmdDiscografie"})
         EXPECT_FALSE(child<QPushButton>(name)->isEnabled()) << name;
-    EXPECT_TRUE(child<QPushButton>("cmdVerwijderen")->isEnabled());
+    for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdVerwijderen", "cmdInfo", "cmdFoto"})
+        EXPECT_TRUE(child<QPushButton>(name)->isEnabled()) << name;
     EXPECT_TRUE(window->menuEntry("mnuInfo", 0)->isEnabled());
     EXPECT_FALSE(window->menuEntry("mnuInfo", 1)->isEnabled());
-    EXPECT_TRUE(window->menuEntry("mnuAlbum", 2)->isEnabled());
+    for (int entry : {0, 1, 2, 4})
+        EXPECT_TRUE(window->menuEntry("mnuAlbum", entry)->isEnabled()) << entry;
+    EXPECT_FALSE(window->menuEntry("mnuAlbum", 3)->isEnabled());
+    for (int entry : {0, 1, 3, 4, 5})
+        EXPECT_TRUE(window->menuEntry("mnuArtiest", entry)->isEnabled()) << entry;
+    EXPECT_FALSE(window->menuEntry("mnuArtiest", 2)->isEnabled());
     EXPECT_EQ(window->menuEntry("mnuOnderhoud", 2), nullptr);
     EXPECT_NE(window->menuEntry("mnuOnderhoud", 5), nullptr);
 
     child<QPushButton>("cmdHelp")->click();
     ASSERT_EQ(prompts.openedUrls.size(), 1);
     EXPECT_TRUE(prompts.openedUrls[0].toLocalFile().endsWith(QStringLiteral("English.html")));
+}
+
+TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    addAlbum(abba, QStringLiteral("Gold"), 1992);
+    const qint64 arrival = addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    startWindow();
+
+    // Add: the new album is listed and selected, its details shown.
+    onNextModal(QStringLiteral("Titel"), [](QWidget* editor) {
+        EXPECT_EQ(childOf<QLabel>(editor, "lblArtiest")->text(), QStringLiteral("ABBA"));
+        childOf<QLineEdit>(editor, "txtTitel")->setText(QStringLiteral("Waterloo"));
+        childOf<QLineEdit>(editor, "txtJaar")->setText(QStringLiteral("1974"));
+        childOf<QCheckBox>(editor, "chkPlaylist")->setChecked(true);
+        childOf<QPushButton>(editor, "cmdOk")->click();
+    });
+    child<QPushButton>("cmdToevoegen")->click();
+    EXPECT_EQ(titleColumn(0), (QStringList{"Gold", "Arrival", "Waterloo"}));
+    EXPECT_EQ(titleIdFromKey(session->currentTitleKey), window->selectedAlbumId());
+    EXPECT_EQ(titles()->currentIndex().row(), 2);
+    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("1"));
+
+    // Edit by double click: the editor shows the clicked album; the stored one is reselected.
+    const QModelIndex arrivalRow = titles()->model()->index(1, 0);
+    titles()->setCurrentIndex(arrivalRow);
+    onNextModal(QStringLiteral("Titel"), [](QWidget* editor) {
+        EXPECT_EQ(childOf<QLineEdit>(editor, "txtTitel")->text(), QStringLiteral("Arrival"));
+        EXPECT_EQ(childOf<QLineEdit>(editor, "txtJaar")->text(), QStringLiteral("1976"));
+        childOf<QLineEdit>(editor, "txtJaar")->setText(QStringLiteral("2000"));
+        childOf<QPushButton>(editor, "cmdOk")->click();
+    });
+    emit titles()->doubleClicked(arrivalRow);
+    EXPECT_EQ(titleColumn(0), (QStringList{"Arrival", "Gold", "Waterloo"}));
+    EXPECT_EQ(window->selectedAlbumId(), arrival);
+    EXPECT_EQ(session->currentTitleKey, titleKey(arrival));
+
+    // A cover chosen while editing is copied at once and shown; cancelling keeps it.
+    QImage picture(30, 30, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString chosen = home() + QStringLiteral("chosen.jpg");
+    ASSERT_TRUE(picture.save(chosen));
+    prompts.chosenFiles = {chosen};
+    EXPECT_EQ(coverTag(), QStringLiteral("N"));
+    QString tagWhileOpen;
+    onNextModal(QStringLiteral("Titel"), [this, &tagWhileOpen](QWidget* editor) {
+        childOf<QPushButton>(editor, "cmdHoesje")->click();
+        tagWhileOpen = coverTag();
+        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
+    });
+    window->menuEntry("mnuAlbum", 1)->trigger();
+    EXPECT_EQ(tagWhileOpen, QStringLiteral("J"));
+    EXPECT_EQ(coverTag(), QStringLiteral("J"));
+    EXPECT_TRUE(QFile::exists(home() + QStringLiteral("Covers/%1.jpg").arg(arrival)));
+    EXPECT_EQ(titleColumn(1).value(0), QStringLiteral("2000"));
+
+    // A picture chosen for an album that is then not added leaves the selected album's cover.
+    titles()->setCurrentIndex(titles()->model()->index(1, 0)); // Gold, no cover
+    emit titles()->clicked(titles()->currentIndex());
+    prompts.chosenFiles = {chosen};
+    onNextModal(QStringLiteral("Titel"), [](QWidget* editor) {
+        childOf<QPushButton>(editor, "cmdHoesje")->click();
+        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
+    });
+    window->menuEntry("mnuAlbum", 0)->trigger();
+    EXPECT_EQ(coverTag(), QStringLiteral("N"));
+    EXPECT_EQ(titleColumn(0).size(), 3);
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
+}
+
+TEST_F(MainWindowTest, ArtistsAreAddedAndRenamedAndReselected)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    addArtist(QStringLiteral("Queen"));
+    addAlbum(abba, QStringLiteral("Gold"), 1992);
+    startWindow();
+
+    auto typeName = [](const QString& name) {
+        onNextModal(QStringLiteral("Artiest"), [name](QWidget* editor) {
+            childOf<QLineEdit>(editor, "txtArtiest")->setText(name);
+            childOf<QPushButton>(editor, "cmdOk")->click();
+        });
+    };
+    typeName(QStringLiteral("  Zappa  "));
+    window->menuEntry("mnuArtiest", 3)->trigger();
+    EXPECT_EQ(artists()->count(), 3);
+    EXPECT_EQ(artists()->currentText(), QStringLiteral("Zappa"));
+    EXPECT_EQ(titles()->model()->rowCount(), 0);
+
+    // A second "ABBA": the new one is selected, not the first of that name.
+    typeName(QStringLiteral("ABBA"));
+    window->menuEntry("mnuArtiest", 3)->trigger();
+    EXPECT_EQ(artists()->currentText(), QStringLiteral("ABBA"));
+    EXPECT_NE(window->selectedArtistId(), abba);
+    EXPECT_EQ(titles()->model()->rowCount(), 0);
+
+    // Renaming the first ABBA keeps it selected under its new name, with its albums.
+    chooseArtist(0);
+    ASSERT_EQ(window->selectedArtistId(), abba);
+    QString shownName;
+    onNextModal(QStringLiteral("Artiest"), [&shownName](QWidget* editor) {
+        shownName = childOf<QLineEdit>(editor, "txtArtiest")->text();
+        childOf<QLineEdit>(editor, "txtArtiest")->setText(QStringLiteral(" Björn "));
+        childOf<QPushButton>(editor, "cmdOk")->click();
+    });
+    window->menuEntry("mnuArtiest", 4)->trigger();
+    EXPECT_EQ(shownName, QStringLiteral("ABBA"));
+    EXPECT_EQ(artists()->currentText(), QStringLiteral("Björn"));
+    EXPECT_EQ(window->selectedArtistId(), abba);
+    EXPECT_EQ(titleColumn(0), QStringList{"Gold"});
+
+    // Cancelling changes nothing.
+    onNextModal(QStringLiteral("Artiest"), [](QWidget* editor) {
+        childOf<QLineEdit>(editor, "txtArtiest")->setText(QStringLiteral("Other"));
+        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
+    });
+    window->menuEntry("mnuArtiest", 4)->trigger();
+    EXPECT_EQ(artists()->currentText(), QStringLiteral("Björn"));
+    EXPECT_EQ(artists()->count(), 4);
+}
+
+TEST_F(MainWindowTest, MovingAnAlbumTakesItOutOfTheList)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    const qint64 queen = addArtist(QStringLiteral("Queen"));
+    const qint64 gold = addAlbum(abba, QStringLiteral("Gold"), 1992, true);
+    addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    startWindow();
+    ASSERT_EQ(window->selectedAlbumId(), gold);
+
+    // The own artist first ("Same artist."), then Queen.
+    onNextModal(QStringLiteral("VerplaatsTitel"), [](QWidget* mover) {
+        auto* choice = childOf<QComboBox>(mover, "cboNewArtiest");
+        auto* ok = childOf<QPushButton>(mover, "cmdOK");
+        choice->setCurrentIndex(choice->findText(QStringLiteral("ABBA")));
+        ok->click();
+        choice->setCurrentIndex(choice->findText(QStringLiteral("Queen")));
+        ok->click();
+    });
+    prompts.answers = {MsgBox::ok, MsgBox::yes};
+    window->menuEntry("mnuAlbum", 4)->trigger();
+    ASSERT_EQ(prompts.boxes.size(), 2);
+    EXPECT_EQ(prompts.boxes[0].prompt, QStringLiteral("Same artist."));
+    EXPECT_EQ(prompts.boxes[1].prompt, QStringLiteral("'Gold' >> 'Queen' ?"));
+    EXPECT_EQ(titleColumn(0), QStringList{"Arrival"});
+    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("0"));
+    chooseArtist(1);
+    EXPECT_EQ(window->selectedArtistId(), queen);
+    EXPECT_EQ(titleColumn(0), QStringList{"Gold"});
+}
+
+TEST_F(MainWindowTest, ArtistAndAlbumWindowsOpenFromTheirButtons)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    addAlbum(abba, QStringLiteral("Gold"), 1992, true);
+    startWindow();
+
+    // Biography: beside the main window, not modal.
+    child<QPushButton>("cmdInfo")->click();
+    EXPECT_EQ(child<QPushButton>("cmdInfo")->property("tag").toString(), QString::number(abba));
+    auto* info = window->findChild<QWidget*>(QStringLiteral("Info"));
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_FALSE(info->isModal());
+    info->close();
+    window->menuEntry("mnuArtiest", 0)->trigger();
+    EXPECT_TRUE(info->isVisible());
+    info->close();
+
+    // Photos, and the track list from the playlist indicator's right button.
+    for (const char* name : {"Foto", "Tracks"}) {
+        bool opened = false;
+        onNextModal(QLatin1String(name), [&opened](QWidget* shown) {
+            opened = true;
+            shown->close();
+        });
+        if (QLatin1String(name) == QLatin1String("Foto"))
+            window->menuEntry("mnuArtiest", 1)->trigger();
+        else
+            QTest::mousePress(child<QLabel>("imgLogo"), Qt::RightButton);
+        EXPECT_TRUE(opened) << name;
+    }
+
+    // The cover enlargement lives while the right button is held on the cover.
+    auto* cover = child<QLabel>("imgCover");
+    QTest::mousePress(cover, Qt::RightButton);
+    QWidget* enlargement = window->findChild<QWidget*>(QStringLiteral("Vergroting"));
+    ASSERT_NE(enlargement, nullptr);
+    EXPECT_TRUE(enlargement->isVisible());
+    QTest::mouseRelease(cover, Qt::RightButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Vergroting")), nullptr);
 }
 
 } // namespace

@@ -137,13 +137,18 @@ void MainWindow::buildWidgets()
     columns->addWidget(frame1_);
     setCentralWidget(central);
 
-    // The editors, track list, discography, biography and photo windows are not part of this
-    // release yet: their buttons stay in place, disabled.
-    for (QPushButton* b : {cmdToevoegen_, cmdWijzigen_, cmdTracks_, cmdDiscografie_, cmdInfo_, cmdFoto_})
+    // The discography window (also the album's track editor) is not part of this release
+    // yet: its buttons stay in place, disabled.
+    for (QPushButton* b : {cmdTracks_, cmdDiscografie_})
         b->setEnabled(false);
 
     connect(cboArtiest_, &QComboBox::activated, this, [this] { onArtistChosen(); });
     connect(lvTitels_, &QTreeView::clicked, this, [this] { showAlbumDetails(); });
+    connect(lvTitels_, &QTreeView::doubleClicked, this, &MainWindow::editAlbum);
+    connect(cmdToevoegen_, &QPushButton::clicked, this, &MainWindow::addAlbum);
+    connect(cmdWijzigen_, &QPushButton::clicked, this, &MainWindow::editAlbum);
+    connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::showBiography);
+    connect(cmdFoto_, &QPushButton::clicked, this, &MainWindow::showPhotos);
     connect(lvTitels_->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortByColumn);
     connect(cmdVerwijderen_, &QPushButton::clicked, this, &MainWindow::deleteAlbum);
     connect(cmdHelp_, &QPushButton::clicked, this, &MainWindow::openHelp);
@@ -155,6 +160,16 @@ void MainWindow::buildWidgets()
         // A left click shows the album's number, handy when looking for its files.
         if (button == Qt::LeftButton && selectedAlbumId() != 0)
             imgCover_->setToolTip(QString::number(selectedAlbumId()));
+        else if (button == Qt::RightButton)
+            showEnlargement();
+    });
+    connect(imgCover_, &PictureLabel::released, this, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton)
+            closeEnlargement();
+    });
+    connect(imgLogo_, &PictureLabel::pressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::RightButton && imgLogo_->tag() == QLatin1String("1"))
+            showTrackList();
     });
     connect(imgLogo_, &PictureLabel::doubleClicked, this, &MainWindow::startPlayer);
 }
@@ -183,17 +198,20 @@ void MainWindow::buildMenus()
     addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 1)->setEnabled(false); // statistics
     addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 2)->setEnabled(false); // about
 
-    for (int i = 0; i < 5; ++i)
-        addEntry(mnuKop_[1], QStringLiteral("mnuArtiest"), i)->setEnabled(false);
-    connect(addEntry(mnuKop_[1], QStringLiteral("mnuArtiest"), 5), &QAction::triggered, this,
-            &MainWindow::deleteArtist);
+    const QString artiest = QStringLiteral("mnuArtiest");
+    connect(addEntry(mnuKop_[1], artiest, 0), &QAction::triggered, this, &MainWindow::showBiography);
+    connect(addEntry(mnuKop_[1], artiest, 1), &QAction::triggered, this, &MainWindow::showPhotos);
+    addEntry(mnuKop_[1], artiest, 2)->setEnabled(false); // discography
+    connect(addEntry(mnuKop_[1], artiest, 3), &QAction::triggered, this, &MainWindow::addArtist);
+    connect(addEntry(mnuKop_[1], artiest, 4), &QAction::triggered, this, &MainWindow::editArtist);
+    connect(addEntry(mnuKop_[1], artiest, 5), &QAction::triggered, this, &MainWindow::deleteArtist);
 
-    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 0)->setEnabled(false);
-    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 1)->setEnabled(false);
-    connect(addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 2), &QAction::triggered, this,
-            &MainWindow::deleteAlbum);
-    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 3, QStringLiteral("Tracks"))->setEnabled(false);
-    addEntry(mnuKop_[2], QStringLiteral("mnuAlbum"), 4)->setEnabled(false);
+    const QString album = QStringLiteral("mnuAlbum");
+    connect(addEntry(mnuKop_[2], album, 0), &QAction::triggered, this, &MainWindow::addAlbum);
+    connect(addEntry(mnuKop_[2], album, 1), &QAction::triggered, this, &MainWindow::editAlbum);
+    connect(addEntry(mnuKop_[2], album, 2), &QAction::triggered, this, &MainWindow::deleteAlbum);
+    addEntry(mnuKop_[2], album, 3, QStringLiteral("Tracks"))->setEnabled(false); // track editor
+    connect(addEntry(mnuKop_[2], album, 4), &QAction::triggered, this, &MainWindow::moveAlbum);
 
     QMenu* excel = mnuKop_[3]->addMenu(QStringLiteral("Excel"));
     excel->setObjectName(QStringLiteral("mnuAfdrukken_0"));
@@ -382,13 +400,18 @@ void MainWindow::showNoCover()
     imgCover_->setTag(QStringLiteral("N"));
 }
 
+void MainWindow::showPlainLogo()
+{
+    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
+    imgLogo_->setTag(QStringLiteral("0"));
+    imgLogo_->setToolTip(logoToolTip);
+}
+
 void MainWindow::clearAlbumDetails()
 {
     imgCover_->clear();
     imgCover_->setToolTip(QString());
-    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
-    imgLogo_->setTag(QStringLiteral("0"));
-    imgLogo_->setToolTip(logoToolTip);
+    showPlainLogo();
 }
 
 void MainWindow::showAlbumDetails()
@@ -401,35 +424,37 @@ void MainWindow::showAlbumDetails()
     imgCover_->setTag(QStringLiteral("J"));
 
     const QString coverPath = session_.settings.coverDir + QString::number(row.id) + QStringLiteral(".jpg");
-    if (!QFileInfo::exists(coverPath)) {
+    if (!QFileInfo::exists(coverPath))
         showNoCover();
-    } else {
-        // Read at the size it is shown, so a huge picture never costs its full size in memory.
-        QImageReader reader(coverPath);
-        reader.setAutoTransform(true);
-        const QSize original = reader.size();
-        if (original.isValid())
-            reader.setScaledSize(original.scaled(imgCover_->contentsRect().size(), Qt::KeepAspectRatio));
-        const QImage image = reader.read();
-        if (image.isNull()) {
-            showNoCover();
-            report({ErrorNumbers::fileAccess,
-                    QStringLiteral("Cannot show the cover %1: %2").arg(coverPath, reader.errorString()),
-                    source + QStringLiteral(".ShowDetails")});
-        } else {
-            imgCover_->setPixmap(QPixmap::fromImage(image));
-        }
-    }
+    else
+        showCoverFile(coverPath, source + QStringLiteral(".ShowDetails"));
 
     if (row.isPlaylist) {
         imgLogo_->setPixmap(BuiltinPictures::playlistIcon(logoSide));
         imgLogo_->setTag(QStringLiteral("1"));
         imgLogo_->setToolTip(playlistToolTip);
     } else {
-        imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
-        imgLogo_->setTag(QStringLiteral("0"));
-        imgLogo_->setToolTip(logoToolTip);
+        showPlainLogo();
     }
+}
+
+bool MainWindow::showCoverFile(const QString& path, const QString& where)
+{
+    // Read at the size it is shown, so a huge picture never costs its full size in memory.
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize original = reader.size();
+    if (original.isValid())
+        reader.setScaledSize(original.scaled(imgCover_->contentsRect().size(), Qt::KeepAspectRatio));
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        showNoCover();
+        report({ErrorNumbers::fileAccess,
+                QStringLiteral("Cannot show the cover %1: %2").arg(path, reader.errorString()), where});
+        return false;
+    }
+    imgCover_->setPixmap(QPixmap::fromImage(image));
+    return true;
 }
 
 void MainWindow::sortByColumn(int column)
@@ -521,8 +546,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             case Qt::Key_Delete:
                 deleteAlbum();
                 return true;
-            case Qt::Key_Insert: // add album: the title editor is not part of this release
-            case Qt::Key_Space:  // edit album: likewise
+            case Qt::Key_Insert:
+                addAlbum();
+                return true;
+            case Qt::Key_Space:
+                editAlbum();
                 return true;
             default:
                 break;

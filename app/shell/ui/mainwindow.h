@@ -5,8 +5,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 class ArtistListModel;
+class InfoWindow;
 class PictureLabel;
 class QAction;
 class QComboBox;
@@ -17,6 +19,7 @@ class QTreeView;
 class Session;
 class TitleListModel;
 class UserPrompts;
+class Vergroting;
 
 // `Muziek`, the main window: one artist at a time with the artist's albums, the cover and
 // playlist indicator of the selected album, and the buttons and menus that lead everywhere.
@@ -69,10 +72,38 @@ private:
     void selectAlbumRow(int row);
     void showAlbumDetails();
     void clearAlbumDetails();
+    void showPlainLogo();
     void showNoCover();
 
+    // The selected album's list row, or nullptr when none is selected.
+    const TitleRow* selectedTitleRow() const;
+    // Shows a picture file in `imgCover` at the cover's size; false (reported as `where`)
+    // when it cannot be shown.
+    bool showCoverFile(const QString& path, const QString& where);
+    // Refills the album list and selects the album with `key` (the first one when it is not
+    // listed), then shows its details.
+    void reloadTitlesAndSelect(const QString& key);
+    // Shows the selected album's details; with none selected, the plain logo and the
+    // built-in picture for a missing cover.
+    void refreshAlbumDetails();
+    // Refills the artist list and selects the artist `artistId` named `name`; the first one
+    // of that name when no such pair is listed; else the one selected before.
+    void reloadArtistsAndSelect(qint64 artistId, const QString& name);
+
+    void addAlbum();
+    void editAlbum();
+    void runTitleEditor(qint64 artistId, qint64 titleId);
+    void addArtist();
+    void editArtist();
+    void runArtistEditor(qint64 artistId);
+    void moveAlbum();
     void deleteAlbum();
     void deleteArtist();
+    void showBiography();
+    void showPhotos();
+    void showTrackList();
+    void showEnlargement();
+    void closeEnlargement();
     void openHelp();
     void startPlayer();
     void sortByColumn(int column);
@@ -102,6 +133,9 @@ private:
     QPushButton* cmdFoto_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
     QPushButton* cmdEinde_ = nullptr;
+
+    QPointer<InfoWindow> info_;
+    QPointer<Vergroting> vergroting_;
 
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;

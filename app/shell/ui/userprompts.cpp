@@ -4,6 +4,7 @@
 #include "shell/ui/errorwindow.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 
 int DesktopPrompts::messageBox(QWidget* owner, const QString& prompt, int buttons,
                                const QString& title)
@@ -21,4 +22,10 @@ void DesktopPrompts::errorReport(QWidget* owner, const QString& report, const QS
 bool DesktopPrompts::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
+}
+
+QString DesktopPrompts::openFileName(QWidget* owner, const QString& title, const QString& folder,
+                                     const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner, title, folder, filter);
 }

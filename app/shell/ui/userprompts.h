@@ -23,6 +23,11 @@ public:
 
     // Opens a file or page with the desktop's default program; false when nothing could.
     virtual bool openUrl(const QUrl& url) = 0;
+
+    // Asks for an existing file to open; "" when the user cancelled. `filter` is a Qt
+    // file-dialog filter ("Pictures (*.jpg *.png)").
+    virtual QString openFileName(QWidget* owner, const QString& title, const QString& folder,
+                                 const QString& filter) = 0;
 };
 
 // The real thing: message boxes centred over their owner, the error window, the desktop.
@@ -32,6 +37,8 @@ public:
     void errorReport(QWidget* owner, const QString& report, const QString& caption,
                      const QString& label) override;
     bool openUrl(const QUrl& url) override;
+    QString openFileName(QWidget* owner, const QString& title, const QString& folder,
+                         const QString& filter) override;
 };
 
 // Button codes of message boxes.

@@ -16,3 +16,9 @@ bool FakePrompts::openUrl(const QUrl& url)
     openedUrls << url;
     return openUrlSucceeds;
 }
+
+QString FakePrompts::openFileName(QWidget*, const QString& title, const QString&, const QString&)
+{
+    fileDialogTitles << title;
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+}

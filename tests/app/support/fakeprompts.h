@@ -19,6 +19,8 @@ public:
     void errorReport(QWidget* owner, const QString& report, const QString& caption,
                      const QString& label) override;
     bool openUrl(const QUrl& url) override;
+    QString openFileName(QWidget* owner, const QString& title, const QString& folder,
+                         const QString& filter) override;
 
     // Answers given to the next message boxes, in order; when none is left the answer is
     // `defaultAnswer`.
@@ -26,7 +28,11 @@ public:
     int defaultAnswer = MsgBox::no;
     bool openUrlSucceeds = true;
 
+    // Files "chosen" in the next open dialogs, in order; "" (cancelled) when none is left.
+    QStringList chosenFiles;
+
     QList<Box> boxes;
     QStringList reports;
     QList<QUrl> openedUrls;
+    QStringList fileDialogTitles;
 };

@@ -1,0 +1,306 @@
+// The track list window and the ID3v1 reader: playlists of any length, the tag display on
+// real tag bytes, playing a line, and files that are short, untagged or gone.
+#include "editing/id3v1.h"
+#include "editing/playlistfile.h"
+#include "editing/ui/tracklistwindow.h"
+#include "shell/session.h"
+#include "support/fakeprompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray fixed(const QByteArray& text, int width, char pad)
+{
+    QByteArray field = text.left(width);
+    field.append(QByteArray(width - field.size(), pad));
+    return field;
+}
+
+// A complete ID3v1 block: "TAG", title, artist, album, year, comment, genre.
+QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const QByteArray& album,
+                      const QByteArray& year, char pad = ' ')
+{
+    QByteArray block = "TAG" + fixed(title, 30, pad) + fixed(artist, 30, pad) + fixed(album, 30, pad)
+        + fixed(year, 4, pad) + fixed("comment", 30, '\0');
+    block.append(char(17)); // genre
+    return block;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+    f.write(bytes);
+}
+
+TEST(Id3v1, DecodesTheTagOfTheLast128Bytes)
+{
+    const std::optional<Id3v1Tag> tag =
+        parseId3v1(id3v1Block("Blue in Green", "Miles Davis", "Kind of Blue", "1959"));
+    ASSERT_TRUE(tag);
+    EXPECT_EQ(tag->title, QStringLiteral("Blue in Green"));
+    EXPECT_EQ(tag->artist, QStringLiteral("Miles Davis"));
+    EXPECT_EQ(tag->album, QStringLiteral("Kind of Blue"));
+    EXPECT_EQ(tag->year, QStringLiteral("1959"));
+
+    // Zero-padded fields end at the first zero; Windows-1252 and UTF-8 both read right;
+    // a field filling its 30 bytes keeps all of them.
+    const std::optional<Id3v1Tag> other = parseId3v1(
+        id3v1Block("Caf\xe9 \x80 \x96 Tango", "Bj\xc3\xb6rk", QByteArray(30, 'A'), "19", '\0'));
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->title, QStringLiteral("Café € – Tango"));
+    EXPECT_EQ(other->artist, QStringLiteral("Björk"));
+    EXPECT_EQ(other->album, QString(30, QLatin1Char('A')));
+    EXPECT_EQ(other->year, QStringLiteral("19"));
+
+    // Bytes after a zero are not part of the field.
+    QByteArray withGarbage = id3v1Block("Title", "Artist", "Album", "2001");
+    withGarbage[3 + 5] = '\0';
+    withGarbage[3 + 6] = '\xff';
+    EXPECT_EQ(parseId3v1(withGarbage)->title, QStringLiteral("Title"));
+
+    EXPECT_FALSE(parseId3v1(QByteArray(128, 'x')));
+    EXPECT_FALSE(parseId3v1(QByteArray(128, '\0')));
+    EXPECT_FALSE(parseId3v1(id3v1Block("a", "b", "c", "d").left(127)));
+    EXPECT_FALSE(parseId3v1("TAG"));
+    EXPECT_FALSE(parseId3v1({}));
+}
+
+TEST(Id3v1, ReadsFilesWithoutTrustingThem)
+{
+    QTemporaryDir dir;
+    const QString tagged = dir.filePath(QStringLiteral("tagged.mp3"));
+    writeFile(tagged, QByteArray(5000, '\x55') + id3v1Block("Song", "Band", "Record", "1999"));
+    ASSERT_TRUE(readId3v1(tagged));
+    EXPECT_EQ(readId3v1(tagged)->artist, QStringLiteral("Band"));
+
+    const QString exact = dir.filePath(QStringLiteral("exact.mp3"));
+    writeFile(exact, id3v1Block("Only", "Tag", "Here", "2000"));
+    ASSERT_TRUE(readId3v1(exact));
+    EXPECT_EQ(readId3v1(exact)->title, QStringLiteral("Only"));
+
+    const QString shortFile = dir.filePath(QStringLiteral("short.mp3"));
+    writeFile(shortFile, id3v1Block("a", "b", "c", "d").left(100));
+    EXPECT_FALSE(readId3v1(shortFile));
+
+    const QString untagged = dir.filePath(QStringLiteral("untagged.mp3"));
+    writeFile(untagged, QByteArray(4000, '\0'));
+    EXPECT_FALSE(readId3v1(untagged));
+
+    // A tag not at the very end is not the ID3v1 tag.
+    const QString shifted = dir.filePath(QStringLiteral("shifted.mp3"));
+    writeFile(shifted, id3v1Block("a", "b", "c", "d") + "x");
+    EXPECT_FALSE(readId3v1(shifted));
+
+    EXPECT_FALSE(readId3v1(dir.filePath(QStringLiteral("missing.mp3"))));
+    EXPECT_FALSE(readId3v1(dir.path())); // a folder
+}
+
+class TrackListTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    Session session{dir.path()};
+    QString music;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        session.settings.taal = QStringLiteral("200");
+        session.settings.muziekDir = dir.path() + QStringLiteral("/Playlist/");
+        music = dir.path() + QStringLiteral("/Music/");
+        ASSERT_TRUE(QDir().mkpath(session.settings.muziekDir));
+        ASSERT_TRUE(QDir().mkpath(music));
+    }
+
+    void writePlaylistBytes(qint64 id, const QByteArray& bytes)
+    {
+        writeFile(playlistPath(session.settings.muziekDir, id), bytes);
+    }
+
+    static QListWidget* lines(QWidget& w) { return w.findChild<QListWidget*>(QStringLiteral("lblTracks")); }
+    static QLabel* label(QWidget& w, const QString& name) { return w.findChild<QLabel*>(name); }
+    static QPoint centreOf(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+};
+
+TEST_F(TrackListTest, ShowsOneLinePerEntryForAnyNumberOfLines)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= 500; ++i)
+        bytes += music.toUtf8() + QByteArray::number(i) + " Track.mp3" + (i % 2 ? "\r\n" : "\n");
+    writePlaylistBytes(5, bytes);
+
+    TrackListWindow window(session, prompts, 5);
+    window.show();
+    EXPECT_TRUE(prompts.reports.isEmpty());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Melotheek"));
+    ASSERT_EQ(lines(window)->count(), 500);
+    EXPECT_EQ(lines(window)->item(0)->text(), QStringLiteral("1 Track"));
+    EXPECT_EQ(lines(window)->item(499)->data(Qt::UserRole).toString(), music + QStringLiteral("500 Track.mp3"));
+    EXPECT_TRUE(label(window, QStringLiteral("lblTracks_0"))->isHidden());
+    // The window fits on the screen; the list scrolls.
+    EXPECT_LE(window.frameGeometry().height(), window.screen()->availableGeometry().height());
+    EXPECT_TRUE(lines(window)->verticalScrollBar()->isVisible());
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(label(window, QStringLiteral("lblTag_%1").arg(i))->isHidden());
+}
+
+TEST_F(TrackListTest, AnEmptyPlaylistShowsNoLinesAndAMissingOneIsReported)
+{
+    writePlaylistBytes(6, "");
+    {
+        TrackListWindow window(session, prompts, 6);
+        EXPECT_EQ(lines(window)->count(), 0);
+        EXPECT_TRUE(label(window, QStringLiteral("lblTracks_0"))->isHidden());
+        EXPECT_TRUE(prompts.reports.isEmpty());
+    }
+    TrackListWindow missing(session, prompts, 7);
+    ASSERT_EQ(prompts.reports.size(), 1);
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("7.m3u")));
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Error number:\t53")));
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Tracks.Form_Load")));
+    missing.show();
+    EXPECT_TRUE(label(missing, QStringLiteral("lblTracks_0"))->isVisible());
+    EXPECT_EQ(label(missing, QStringLiteral("lblTracks_0"))->text(), QStringLiteral("Geen Tracks"));
+    EXPECT_TRUE(missing.entries().isEmpty());
+}
+
+TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
+{
+    const QString tagged = music + QStringLiteral("01 Tagged.mp3");
+    const QString plain = music + QStringLiteral("02 Plain.mp3");
+    const QString gone = music + QStringLiteral("03 Gone.mp3");
+    const QString other = music + QStringLiteral("04 Other.mp3");
+    writeFile(tagged, QByteArray(1000, 'a') + id3v1Block("Song <b>One</b>", "Caf\xe9 Band", "First", "1987"));
+    writeFile(plain, QByteArray(1000, 'a'));
+    writeFile(gone, QByteArray(1000, 'a') + id3v1Block("x", "y", "z", "2000"));
+    writeFile(other, id3v1Block("Second Song", "Other Band", "Second", "1990"));
+    {
+        QFile f(tagged);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2021, 3, 4), QTime(5, 6)), QFileDevice::FileModificationTime));
+    }
+    writePlaylistBytes(9, (tagged + "\r\n" + plain + "\r\n" + gone + "\r\n" + other + "\r\n").toUtf8());
+
+    TrackListWindow window(session, prompts, 9);
+    window.show();
+    QListWidget* list = lines(window);
+    const int heightBefore = window.height();
+
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 1)); // no tag
+    EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
+
+    QFile::remove(gone); // vanished between listing and reading
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 2));
+    EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
+
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 0));
+    const QStringList expected{"Café Band", "Song <b>One</b>", "First", "1987", "04-03-2021 05:06"};
+    for (int i = 0; i < 5; ++i) {
+        QLabel* tagLabel = label(window, QStringLiteral("lblTag_%1").arg(i));
+        EXPECT_TRUE(tagLabel->isVisible()) << i;
+        EXPECT_EQ(tagLabel->text(), expected[i]) << i;
+        EXPECT_EQ(tagLabel->textFormat(), Qt::PlainText);
+    }
+    EXPECT_GE(window.height(), heightBefore);
+
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 3));
+    EXPECT_EQ(label(window, QStringLiteral("lblTag_0"))->text(), QStringLiteral("Other Band"));
+    EXPECT_EQ(label(window, QStringLiteral("lblTag_3"))->text(), QStringLiteral("1990"));
+    EXPECT_TRUE(prompts.reports.isEmpty()); // tag reading never reports
+    EXPECT_TRUE(prompts.openedUrls.isEmpty()); // a right click plays nothing
+}
+
+TEST_F(TrackListTest, HoverDrawsTheLineUnderTheMouseBlue)
+{
+    writePlaylistBytes(10, "/m/a.mp3\n/m/b.mp3\n");
+    TrackListWindow window(session, prompts, 10);
+    window.show();
+    QListWidget* list = lines(window);
+    auto hover = [&](int row) {
+        QMouseEvent move(QEvent::MouseMove, centreOf(list, row), list->viewport()->mapToGlobal(centreOf(list, row)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &move);
+    };
+    hover(0);
+    EXPECT_EQ(list->item(0)->foreground().color(), QColor(0, 0, 255));
+    hover(1);
+    EXPECT_EQ(list->item(1)->foreground().color(), QColor(0, 0, 255));
+    EXPECT_FALSE(list->item(0)->data(Qt::ForegroundRole).isValid());
+}
+
+TEST_F(TrackListTest, LeftClickPlaysTheFileWithThePlayerOrTheDesktop)
+{
+    const QString song = music + QStringLiteral("Song with 'quotes' and blanks.mp3");
+    writeFile(song, "music");
+    writePlaylistBytes(11, (song + "\n" + music + "Missing.mp3\n").toUtf8());
+
+    // Without a player the desktop opens the file.
+    TrackListWindow window(session, prompts, 11);
+    window.show();
+    QListWidget* list = lines(window);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(list, 0));
+    ASSERT_EQ(prompts.openedUrls.size(), 1);
+    EXPECT_EQ(prompts.openedUrls[0], QUrl::fromLocalFile(song));
+    EXPECT_TRUE(window.isVisible()); // the window stays open
+
+    // A missing music file is reported, not handed to anyone.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(list, 1));
+    ASSERT_EQ(prompts.reports.size(), 1);
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Missing.mp3")));
+    EXPECT_EQ(prompts.openedUrls.size(), 1);
+
+    // The desktop has no program for it.
+    prompts.openUrlSucceeds = false;
+    window.playEntry(0);
+    EXPECT_EQ(prompts.reports.size(), 2);
+
+    // The configured player gets the file as one argument, no shell in between.
+    const QString record = dir.filePath(QStringLiteral("args.txt"));
+    const QString player = dir.filePath(QStringLiteral("player.sh"));
+    writeFile(player, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
+                          .arg(record).toUtf8());
+    QFile(player).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    session.settings.speler = player;
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(record); }, 10000));
+    QFile args(record);
+    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(args.readAll()), song + QLatin1Char('\n'));
+
+    // A player that can't start is reported.
+    session.settings.speler = dir.filePath(QStringLiteral("no-such-player"));
+    window.playEntry(0);
+    ASSERT_EQ(prompts.reports.size(), 3);
+    EXPECT_TRUE(prompts.reports[2].contains(QStringLiteral("no-such-player")));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(TrackListTest, OkAndEscapeClose)
+{
+    writePlaylistBytes(12, "/m/a.mp3\n");
+    TrackListWindow window(session, prompts, 12);
+    window.show();
+    auto* ok = window.findChild<QPushButton*>(QStringLiteral("cmdSluiten"));
+    EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
+    ok->click();
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
