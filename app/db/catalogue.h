@@ -153,16 +153,6 @@ public:
     DbResult<Recordset> trackGrid(
         qint64 titleId, const QString& titleCaption, const QString& lengthCaption) const;
 
-    // Tracks whose name contains `term`: artist, "Album", year, track name under the given
-    // captions, by year.
-    DbResult<Recordset> searchTracks(const QString& term, const QString& artistCaption,
-        const QString& yearCaption, const QString& titleCaption) const;
-
-    // Albums whose title contains `term`: artist, "Album", year, format under the given
-    // captions, by artist.
-    DbResult<Recordset> searchAlbums(const QString& term, const QString& artistCaption,
-        const QString& yearCaption, const QString& formatCaption) const;
-
 private:
     QString m_path;
 };

@@ -5,6 +5,8 @@
 #include "shell/startup.h"
 #include "shell/programs.h"
 #include "shell/titlelistmodel.h"
+#include "export/exportscope.h"
+#include "export/ui/maintenancecommands.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
@@ -195,8 +197,10 @@ void MainWindow::buildMenus()
     QAction* help = addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 0);
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &MainWindow::openHelp);
-    addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 1)->setEnabled(false); // statistics
-    addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 2)->setEnabled(false); // about
+    connect(addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 1), &QAction::triggered, this,
+            &MainWindow::showStatistics);
+    connect(addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 2), &QAction::triggered, this,
+            &MainWindow::showAbout);
 
     const QString artiest = QStringLiteral("mnuArtiest");
     connect(addEntry(mnuKop_[1], artiest, 0), &QAction::triggered, this, &MainWindow::showBiography);
@@ -222,12 +226,16 @@ void MainWindow::buildMenus()
     html->menuAction()->setObjectName(QStringLiteral("mnuAfdrukken_1"));
     menuArrays_[QStringLiteral("mnuAfdrukken")][1] = html->menuAction();
     for (int i = 0; i < 2; ++i) {
-        addEntry(excel, QStringLiteral("mnuExcel"), i)->setEnabled(false);
-        addEntry(html, QStringLiteral("mnuHtml"), i)->setEnabled(false);
+        const ExportScope scope = i == 0 ? ExportScope::CurrentArtist : ExportScope::AllArtists;
+        connect(addEntry(excel, QStringLiteral("mnuExcel"), i), &QAction::triggered, this,
+                [this, scope] { exportWorkbook(scope); });
+        connect(addEntry(html, QStringLiteral("mnuHtml"), i), &QAction::triggered, this,
+                [this, scope] { exportHtml(scope); });
     }
 
-    addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 0)->setEnabled(false);
-    addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1)->setEnabled(false);
+    addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 0)->setEnabled(false); // CD import
+    connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1), &QAction::triggered, this,
+            &MainWindow::showSearch);
 
     // Options: backup and restore submenus, then compact and settings (indexes 4 and 5; the
     // array has no 2 and 3).
@@ -239,12 +247,22 @@ void MainWindow::buildMenus()
     restore->setObjectName(QStringLiteral("mnuOnderhoud_1"));
     restore->menuAction()->setObjectName(QStringLiteral("mnuOnderhoud_1"));
     menuArrays_[QStringLiteral("mnuOnderhoud")][1] = restore->menuAction();
+    maintenance_ = new MaintenanceCommands(session_, prompts_, this);
+    connect(maintenance_, &MaintenanceCommands::catalogueRestored, this, &MainWindow::reloadCatalogue);
     for (int i = 0; i < 4; ++i) {
-        addEntry(backup, QStringLiteral("mnuBackup"), i)->setEnabled(false);
-        addEntry(restore, QStringLiteral("mnuTerug"), i)->setEnabled(false);
+        connect(addEntry(backup, QStringLiteral("mnuBackup"), i), &QAction::triggered, this,
+                [this, i] { maintenance_->backup(i); });
+        connect(addEntry(restore, QStringLiteral("mnuTerug"), i), &QAction::triggered, this,
+                [this, i] {
+                    maintenance_->restore(i);
+                    if (i == 1) // a restored cover shows at once
+                        refreshAlbumDetails();
+                });
     }
-    addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 4)->setEnabled(false);
-    addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 5)->setEnabled(false);
+    connect(addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 4), &QAction::triggered,
+            maintenance_, &MaintenanceCommands::compact);
+    connect(addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 5), &QAction::triggered, this,
+            &MainWindow::showSettings);
 }
 
 QAction* MainWindow::menuEntry(const QString& array, int index) const

@@ -9,6 +9,8 @@
 
 class ArtistListModel;
 class InfoWindow;
+class MaintenanceCommands;
+enum class ExportScope : int;
 class PictureLabel;
 class QAction;
 class QComboBox;
@@ -105,6 +107,16 @@ private:
     void showEnlargement();
     void closeEnlargement();
     void openHelp();
+
+    // The statistics, about, search and settings windows, and the two exports.
+    void showStatistics();
+    void showAbout();
+    void showSearch();
+    void showSettings();
+    void exportHtml(ExportScope scope);
+    void exportWorkbook(ExportScope scope);
+    // Reads the whole catalogue again (after a restore or a new database path).
+    void reloadCatalogue();
     void startPlayer();
     void sortByColumn(int column);
 
@@ -114,6 +126,7 @@ private:
 
     Session& session_;
     UserPrompts& prompts_;
+    MaintenanceCommands* maintenance_ = nullptr;
     QString helpFolder_;
     QString helpPage_;
 

@@ -1,0 +1,93 @@
+#include "export/stagedfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <unistd.h>
+
+std::filesystem::path nativePath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+StagedFile::StagedFile(QString destination)
+    : m_destination(std::move(destination))
+{
+}
+
+StagedFile::~StagedFile() = default;
+
+FileStatus StagedFile::copyFrom(const QString& source)
+{
+    const QFileInfo target(m_destination);
+    // Hidden and recognisable, in the destination's folder so that the rename stays on one
+    // file system.
+    m_staged = std::make_unique<QTemporaryFile>(
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!m_staged->open())
+        return FileError { QFileInfo::exists(target.absolutePath()) ? ErrorNumbers::fileAccess
+                                                                    : ErrorNumbers::pathNotFound,
+            QStringLiteral("Cannot create a file in %1: %2")
+                .arg(target.absolutePath(), m_staged->errorString()) };
+    m_staged->close();
+
+    std::error_code error;
+    std::filesystem::copy_file(nativePath(source), nativePath(m_staged->fileName()),
+        std::filesystem::copy_options::overwrite_existing, error);
+    if (error)
+        return fileError(error, QStringLiteral("Cannot copy %1 to %2").arg(source, m_destination));
+    if (FileStatus synced = syncToDisk(m_staged->fileName()); !synced)
+        return synced;
+    m_copied = true;
+    return {};
+}
+
+QString StagedFile::stagedPath() const
+{
+    return m_copied ? m_staged->fileName() : QString();
+}
+
+FileStatus StagedFile::commit()
+{
+    if (!m_copied)
+        return FileError { ErrorNumbers::fileAccess,
+            QStringLiteral("Nothing was prepared to replace %1").arg(m_destination) };
+    copyPermissions(m_destination, m_staged->fileName());
+    if (FileStatus renamed = replaceByRename(m_staged->fileName(), m_destination); !renamed)
+        return renamed;
+    m_staged->setAutoRemove(false);
+    m_copied = false;
+    return {};
+}
+
+void copyPermissions(const QString& model, const QString& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(nativePath(model), error);
+    const fs::perms permissions = !error && fs::exists(status)
+        ? status.permissions()
+        : fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(nativePath(path), permissions, fs::perm_options::replace, error);
+}
+
+FileStatus syncToDisk(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return FileError { ErrorNumbers::fileAccess,
+            QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()) };
+    if (::fsync(file.handle()) != 0)
+        return fileError(std::error_code(errno, std::generic_category()),
+            QStringLiteral("Cannot write %1 to the disk").arg(path));
+    return {};
+}
+
+FileStatus replaceByRename(const QString& from, const QString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(nativePath(from), nativePath(to), error);
+    if (error)
+        return fileError(error, QStringLiteral("Cannot put %1 in place of %2").arg(from, to));
+    return {};
+}

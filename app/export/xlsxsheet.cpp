@@ -1,0 +1,98 @@
+#include "export/xlsxsheet.h"
+
+#include <QFile>
+#include <xlsxwriter.h>
+
+void XlsxSheet::WorkbookFree::operator()(lxw_workbook* workbook) const
+{
+    // Frees an unfinished workbook without writing it.
+    lxw_workbook_free(workbook);
+}
+
+XlsxSheet::XlsxSheet(const QString& path)
+    : path_(QFile::encodeName(path))
+{
+    lxw_workbook_options options {};
+    options.constant_memory = LXW_TRUE;
+    workbook_.reset(workbook_new_opt(path_.constData(), &options));
+    if (workbook_)
+        sheet_ = workbook_add_worksheet(workbook_.get(), nullptr);
+    if (!sheet_) {
+        error_ = QStringLiteral("The workbook cannot be started (no room for its temporary files?)");
+        return;
+    }
+    italic_ = workbook_add_format(workbook_.get());
+    format_set_italic(italic_);
+    bold_ = workbook_add_format(workbook_.get());
+    format_set_bold(bold_);
+}
+
+XlsxSheet::~XlsxSheet() = default;
+
+lxw_format* XlsxSheet::format(CellStyle style) const
+{
+    switch (style) {
+    case CellStyle::Italic:
+        return italic_;
+    case CellStyle::Bold:
+        return bold_;
+    case CellStyle::Plain:
+        break;
+    }
+    return nullptr;
+}
+
+bool XlsxSheet::check(int result, int row, int column)
+{
+    if (result == LXW_NO_ERROR)
+        return true;
+    char cell[LXW_MAX_CELL_NAME_LENGTH];
+    lxw_rowcol_to_cell(cell, static_cast<lxw_row_t>(row - 1), static_cast<lxw_col_t>(column - 1));
+    error_ = QStringLiteral("Cell %1 of the sheet cannot be written: %2")
+                 .arg(QLatin1String(cell), QString::fromUtf8(lxw_strerror(static_cast<lxw_error>(result))));
+    return false;
+}
+
+bool XlsxSheet::text(int row, int column, const QString& value, CellStyle style)
+{
+    widths_.add(column, value, style == CellStyle::Bold);
+    const QByteArray utf8 = value.toUtf8();
+    return check(worksheet_write_string(sheet_, static_cast<lxw_row_t>(row - 1),
+                     static_cast<lxw_col_t>(column - 1), utf8.constData(), format(style)),
+        row, column);
+}
+
+bool XlsxSheet::number(int row, int column, double value, CellStyle style)
+{
+    widths_.add(column, QString::number(value, 'g', 15), style == CellStyle::Bold);
+    return check(worksheet_write_number(sheet_, static_cast<lxw_row_t>(row - 1),
+                     static_cast<lxw_col_t>(column - 1), value, format(style)),
+        row, column);
+}
+
+bool XlsxSheet::blank(int row, int column, CellStyle style)
+{
+    return check(worksheet_write_blank(sheet_, static_cast<lxw_row_t>(row - 1),
+                     static_cast<lxw_col_t>(column - 1), format(style)),
+        row, column);
+}
+
+bool XlsxSheet::finish()
+{
+    if (!sheet_)
+        return false;
+    for (const auto& [column, width] : widths_.widths()) {
+        const auto index = static_cast<lxw_col_t>(column - 1);
+        if (!check(worksheet_set_column(sheet_, index, index, width, nullptr), 1, column))
+            return false;
+    }
+    // workbook_close writes the file and frees the workbook, whatever its outcome.
+    const lxw_error closed = workbook_close(workbook_.release());
+    sheet_ = nullptr;
+    if (closed != LXW_NO_ERROR) {
+        error_ = QStringLiteral("The workbook cannot be written: %1")
+                     .arg(QString::fromUtf8(lxw_strerror(closed)));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,258 @@
+// Track and album search: how names match (letter case in every script, quotes, "%" and "_"
+// as plain characters) and the search window driven through its controls.
+#include "db/textsearch.h"
+#include "import/tracksearch.h"
+#include "import/ui/wizardtrack.h"
+#include "resources/languagetable.h"
+#include "shell/session.h"
+#include "support/fakeprompts.h"
+#include "support/testcatalogue.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The values of one column of the hits.
+QStringList column(const Recordset& rows, int c)
+{
+    QStringList out;
+    for (const QVariantList& row : rows.rows)
+        out << row.value(c).toString();
+    return out;
+}
+
+class SearchTest : public ::testing::Test {
+protected:
+    TestCatalogue db;
+
+    void SetUp() override
+    {
+        const qint64 beyonce = db.addArtist(QStringLiteral("Beyoncé"));
+        const qint64 abba = db.addArtist(QStringLiteral("Abba"));
+        const qint64 fleetwood = db.addArtist(QStringLiteral("Fleetwood Mac"));
+        const qint64 selftitled
+            = db.addAlbum(beyonce, QStringLiteral("BEYONCÉ"), 2013, { { "Drager", "CD" } });
+        const qint64 lemonade
+            = db.addAlbum(beyonce, QStringLiteral("Lemonade"), 2016, { { "Drager", "LP" } });
+        const qint64 arrival = db.addAlbum(abba, QStringLiteral("Arrival"), 1976);
+        const qint64 rumours
+            = db.addAlbum(fleetwood, QStringLiteral("Rumours"), 1977, { { "Drager", "CD" } });
+        const qint64 live = db.addAlbum(abba, QStringLiteral("100% Live"), 1979);
+        db.addAlbum(abba, QVariant(), 1980);
+        db.addTrack(selftitled, 1, QStringLiteral("Pretty Hurts"));
+        db.addTrack(selftitled, 2, QStringLiteral("Beyoncé Interlude"));
+        db.addTrack(lemonade, 1, QStringLiteral("Pray You Catch Me"));
+        db.addTrack(arrival, 1, QStringLiteral("Dancing Queen"));
+        db.addTrack(arrival, 2, QStringLiteral("Why Did It Have to Be Me?"));
+        db.addTrack(rumours, 1, QStringLiteral("Don't Stop"));
+        db.addTrack(rumours, 2, QStringLiteral("Dreams"));
+        db.addTrack(live, 1, QStringLiteral("100% Pure Love"));
+        db.addTrack(live, 2, QStringLiteral("1000 Pure Love"));
+        db.addTrack(live, 3, QStringLiteral("Track_One"));
+        db.addTrack(live, 4, QStringLiteral("TrackXOne"));
+        db.addTrack(live, 5, QStringLiteral("ÆON ÉLAN ΣΟΦΙΑ"));
+        // Starts with the Kelvin sign, whose folded form is the plain letter k.
+        db.addTrack(live, 6, QString(QChar(0x212A)) + QStringLiteral("elvin"));
+        db.addTrack(live, 7, QStringLiteral("Kelvin"));
+    }
+
+    QStringList tracks(const QString& term) const
+    {
+        auto found = findTracks(db.catalogue(), term, "Artist", "Year", "Title");
+        EXPECT_TRUE(found.ok()) << found.error().text.toStdString();
+        return found.ok() ? column(found.value(), 3) : QStringList();
+    }
+    QStringList albums(const QString& term) const
+    {
+        auto found = findAlbums(db.catalogue(), term, "Artist", "Year", "Format");
+        EXPECT_TRUE(found.ok()) << found.error().text.toStdString();
+        return found.ok() ? column(found.value(), 1) : QStringList();
+    }
+};
+
+TEST_F(SearchTest, LetterCaseIsIgnoredInEveryScript)
+{
+    EXPECT_EQ(tracks(QStringLiteral("BEYONCÉ")), QStringList({ "Beyoncé Interlude" }));
+    EXPECT_EQ(tracks(QStringLiteral("beyoncé")), QStringList({ "Beyoncé Interlude" }));
+    EXPECT_EQ(albums(QStringLiteral("Beyoncé")), QStringList({ "BEYONCÉ" }));
+    EXPECT_EQ(tracks(QStringLiteral("æon élan σοφια")), QStringList({ "ÆON ÉLAN ΣΟΦΙΑ" }));
+    EXPECT_EQ(tracks(QStringLiteral("queen")), QStringList({ "Dancing Queen" }));
+    // Plain letters still find names written with letters that fold to them.
+    EXPECT_EQ(tracks(QStringLiteral("KELVIN")).size(), 2);
+    EXPECT_EQ(tracks(QString(QChar(0x212A)) + QStringLiteral("ELVIN")).size(), 2);
+    // Letters with and without accents stay different letters.
+    EXPECT_TRUE(tracks(QStringLiteral("beyonce")).isEmpty());
+}
+
+TEST_F(SearchTest, QuotesPercentAndUnderscoreAreJustCharacters)
+{
+    EXPECT_EQ(tracks(QStringLiteral("don't")), QStringList({ "Don't Stop" }));
+    EXPECT_EQ(tracks(QStringLiteral("'")), QStringList({ "Don't Stop" }));
+    EXPECT_TRUE(tracks(QStringLiteral("x' OR '1'='1")).isEmpty());
+    EXPECT_EQ(tracks(QStringLiteral("\"")), QStringList());
+    EXPECT_EQ(tracks(QStringLiteral("100%")), QStringList({ "100% Pure Love" }));
+    EXPECT_EQ(tracks(QStringLiteral("%")), QStringList({ "100% Pure Love" }));
+    EXPECT_EQ(tracks(QStringLiteral("_")), QStringList({ "Track_One" }));
+    EXPECT_EQ(tracks(QStringLiteral("k_o")), QStringList({ "Track_One" }));
+    EXPECT_EQ(albums(QStringLiteral("100%")), QStringList({ "100% Live" }));
+    EXPECT_TRUE(albums(QStringLiteral("%%")).isEmpty());
+}
+
+TEST_F(SearchTest, HitsComeInTheirOrderWithTheLanguagesHeaders)
+{
+    const auto english = [](int k) { return Language(LanguageBase::English).text(k); };
+    const auto dutch = [](int k) { return Language(LanguageBase::Dutch).text(k); };
+
+    auto found = searchCatalogue(db.catalogue(), SearchKind::Tracks, QStringLiteral("e"), english);
+    ASSERT_TRUE(found.ok()) << found.error().text.toStdString();
+    EXPECT_EQ(found.value().columns, QStringList({ "Artist", "Album", "Year", "Title" }));
+    const QStringList years = column(found.value(), 2);
+    EXPECT_TRUE(std::is_sorted(years.begin(), years.end())) << years.join(' ').toStdString();
+    EXPECT_EQ(years.first(), QStringLiteral("1976"));
+    EXPECT_EQ(years.last(), QStringLiteral("2016"));
+
+    found = searchCatalogue(db.catalogue(), SearchKind::Albums, QStringLiteral("r"), dutch);
+    ASSERT_TRUE(found.ok());
+    EXPECT_EQ(found.value().columns, QStringList({ "Artiest", "Album", "Jaar", "Drager" }));
+    EXPECT_EQ(column(found.value(), 0), QStringList({ "Abba", "Fleetwood Mac" }));
+    EXPECT_EQ(column(found.value(), 3), QStringList({ "", "CD" }));
+
+    // A caption that is no bare SQL name still makes a column header.
+    auto odd = findTracks(db.catalogue(), QStringLiteral("dreams"), "Art'ist", "Year ]\"", "Ti tle");
+    ASSERT_TRUE(odd.ok()) << odd.error().text.toStdString();
+    EXPECT_EQ(odd.value().columns, QStringList({ "Art'ist", "Album", "Year ]\"", "Ti tle" }));
+
+    EXPECT_EQ(resultCaption(SearchKind::Tracks, 12), QStringLiteral("tracks: 12"));
+    EXPECT_EQ(resultCaption(SearchKind::Albums, 0), QStringLiteral("albums: 0"));
+    EXPECT_EQ(searchTerm(QStringLiteral("  Dreams \t")), QStringLiteral("Dreams"));
+}
+
+class WizardTrackTest : public SearchTest {
+protected:
+    QTemporaryDir home;
+    FakePrompts prompts;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<WizardTrack> window;
+
+    void SetUp() override
+    {
+        SearchTest::SetUp();
+        session = std::make_unique<Session>(home.path());
+        session->settings.database = db.path();
+        session->settings.taal = QStringLiteral("200");
+        window = std::make_unique<WizardTrack>(*session, prompts);
+        window->show();
+    }
+
+    template <typename T> T* child(const char* name) const
+    {
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void search(const QString& text)
+    {
+        child<QLineEdit>("txtCriterium")->setText(text);
+        child<QPushButton>("cmdOK")->click();
+    }
+};
+
+TEST_F(WizardTrackTest, HitsFillTheGridAndTheStepButtonThenCloses)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Wizards Search"));
+    EXPECT_EQ(child<QLabel>("lblZoekterm")->text(), QStringLiteral("Enter your search string."));
+    EXPECT_EQ(child<QPushButton>("cmdAnnuleren")->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(child<QRadioButton>("Option1_1")->isChecked());
+    EXPECT_FALSE(child<QTableView>("fgTracks")->isVisible());
+
+    search(QStringLiteral("  pure love "));
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("tracks: 2"));
+    auto* grid = child<QTableView>("fgTracks");
+    EXPECT_TRUE(grid->isVisible());
+    EXPECT_FALSE(child<QFrame>("fraImport")->isVisible());
+    auto* step = child<QPushButton>("cmdOK");
+    EXPECT_EQ(step->text(), QStringLiteral("Quit"));
+    ASSERT_EQ(grid->model()->rowCount(), 2);
+    QStringList headers;
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        headers << grid->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, QStringList({ "Artist", "Album", "Year", "Title" }));
+    EXPECT_EQ(grid->model()->index(0, 0).data().toString(), QStringLiteral("Abba"));
+    EXPECT_EQ(grid->model()->index(1, 3).data().toString(), QStringLiteral("1000 Pure Love"));
+
+    // The window takes the width of the grid's columns.
+    int columns = 0;
+    for (int c = 0; c < 4; ++c)
+        columns += grid->columnWidth(c);
+    EXPECT_GE(grid->width(), columns + 40);
+    EXPECT_LE(grid->width(), columns + 50);
+    EXPECT_EQ(window->width(), columns + 80);
+    EXPECT_EQ(step->geometry().left(), window->width() - 96);
+    EXPECT_LE(grid->geometry().right(), window->width());
+
+    step->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+}
+
+TEST_F(WizardTrackTest, NoHitsKeepTheWindowReadyForAnotherSearch)
+{
+    child<QRadioButton>("Option1_0")->setChecked(true);
+    search(QStringLiteral("Pure Love"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("albums: 0"));
+    EXPECT_TRUE(child<QFrame>("fraImport")->isVisible());
+    EXPECT_FALSE(child<QTableView>("fgTracks")->isVisible());
+    EXPECT_EQ(child<QPushButton>("cmdOK")->text(), QStringLiteral("&Start >>"));
+    EXPECT_FALSE(window->showsResults());
+
+    // Blanks only: nothing happens.
+    search(QStringLiteral("   "));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("albums: 0"));
+    EXPECT_TRUE(window->isVisible());
+
+    search(QStringLiteral("RUMOURS"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("albums: 1"));
+    auto* grid = child<QTableView>("fgTracks");
+    EXPECT_EQ(grid->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Format"));
+    EXPECT_EQ(grid->model()->index(0, 3).data().toString(), QStringLiteral("CD"));
+}
+
+TEST_F(WizardTrackTest, TypedQuoteIsSearchedAndEnterRunsTheSearch)
+{
+    auto* criterium = child<QLineEdit>("txtCriterium");
+    criterium->setFocus();
+    QTest::keyClicks(criterium, QStringLiteral("don't"));
+    EXPECT_EQ(criterium->text(), QStringLiteral("don't"));
+    QTest::keyClick(criterium, Qt::Key_Return);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("tracks: 1"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(
+        child<QTableView>("fgTracks")->model()->index(0, 3).data().toString(), QStringLiteral("Don't Stop"));
+}
+
+TEST_F(WizardTrackTest, FailedSearchIsReportedAndTheWindowStaysInSearchMode)
+{
+    session->settings.database = home.filePath(QStringLiteral("gone.db"));
+    search(QStringLiteral("Dreams"));
+    ASSERT_EQ(prompts.reports.size(), 1);
+    EXPECT_TRUE(prompts.reports.first().contains(QStringLiteral("WizardTrack.cmdOK_Click")));
+    EXPECT_TRUE(child<QFrame>("fraImport")->isVisible());
+    EXPECT_FALSE(window->showsResults());
+
+    child<QPushButton>("cmdAnnuleren")->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+} // namespace
