@@ -1,4 +1,5 @@
 #include "db/catalogue.h"
+#include "db/recordsetreader.h"
 
 #include "db/catalogueschema.h"
 #include "db/sqlitehandles.h"
@@ -32,27 +33,6 @@ DbResult<BoundStatement> openAndBind(const QString& path, const QString& sql, co
     if (auto bound = statement.value().bind(params); !bound)
         return bound.error();
     return BoundStatement { std::move(connection).value(), std::move(statement).value() };
-}
-
-// Reads every row of a prepared, bound statement.
-DbResult<Recordset> readAll(SqliteStatement& statement)
-{
-    Recordset recordset;
-    const int columns = statement.columnCount();
-    for (int c = 0; c < columns; ++c)
-        recordset.columns << statement.columnName(c);
-    for (;;) {
-        auto row = statement.step();
-        if (!row)
-            return row.error();
-        if (!row.value())
-            return recordset;
-        QVariantList values;
-        values.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            values << statement.value(c);
-        recordset.rows << std::move(values);
-    }
 }
 
 // The text form of the Yes/No column and its truth: 0/1 as "False"/"True", Null as "".
@@ -159,7 +139,7 @@ DbResult<Recordset> Catalogue::OpenRecordset(const QString& sql, const QVariantL
     auto prepared = openAndBind(m_path, sql, params);
     if (!prepared)
         return prepared.error();
-    return readAll(prepared.value().statement);
+    return readRecordset(prepared.value().statement);
 }
 
 DbResult<qint64> Catalogue::ExecuteSql(const QString& sql, const QVariantList& params) const
@@ -346,4 +326,24 @@ DbStatus Catalogue::deleteArtist(qint64 artistId) const
         { QStringLiteral("DELETE FROM Discografie WHERE ArtiestId = ?"), { artistId } },
         { QStringLiteral("DELETE FROM Artiest WHERE Id = ?"), { artistId } },
     });
+}
+
+DbResult<Recordset> readRecordset(SqliteStatement& statement)
+{
+    Recordset recordset;
+    const int columns = statement.columnCount();
+    for (int c = 0; c < columns; ++c)
+        recordset.columns << statement.columnName(c);
+    for (;;) {
+        auto row = statement.step();
+        if (!row)
+            return row.error();
+        if (!row.value())
+            return recordset;
+        QVariantList values;
+        values.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            values << statement.value(c);
+        recordset.rows << std::move(values);
+    }
 }

@@ -1,5 +1,6 @@
 #include "db/textsearch.h"
 
+#include "db/recordsetreader.h"
 #include "db/sqlitehandles.h"
 
 #include <QStringMatcher>
@@ -85,22 +86,7 @@ DbResult<Recordset> runSearch(const Catalogue& catalogue, const QString& sql, co
         return prepared.error();
     SqliteStatement& statement = prepared.value();
 
-    Recordset recordset;
-    const int columns = statement.columnCount();
-    for (int c = 0; c < columns; ++c)
-        recordset.columns << statement.columnName(c);
-    for (;;) {
-        auto row = statement.step();
-        if (!row)
-            return row.error();
-        if (!row.value())
-            return recordset;
-        QVariantList values;
-        values.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            values << statement.value(c);
-        recordset.rows << std::move(values);
-    }
+    return readRecordset(statement);
 }
 
 } // namespace
