@@ -74,6 +74,15 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
     return save(error);
 }
 
+bool IniFile::remove(const QString& section, const QString& key, QString* error)
+{
+    const QByteArray s = section.toUtf8();
+    const QByteArray k = key.toUtf8();
+    if (!data_->ini.Delete(s.constData(), k.constData()))
+        return true; // nothing to remove
+    return save(error);
+}
+
 bool IniFile::save(QString* error)
 {
     std::string text;

@@ -30,6 +30,9 @@ public:
     bool write(const QString& section, const QString& key, const QString& value,
                QString* error = nullptr);
 
+    // Removes the key (if it is there) and writes the whole file, as `write` does.
+    bool remove(const QString& section, const QString& key, QString* error = nullptr);
+
 private:
     bool save(QString* error);
 

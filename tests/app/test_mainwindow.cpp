@@ -400,23 +400,20 @@ TEST_F(MainWindowTest, ACatalogueThatDoesNotOpenIsReportedAndTheListStaysEmpty)
     EXPECT_EQ(again.readAll(), QByteArray("this is not a database, but the user's file"));
 }
 
-TEST_F(MainWindowTest, LaterWindowsAreDisabledInTheirPlace)
+TEST_F(MainWindowTest, EveryButtonAndMenuEntryIsEnabled)
 {
     startWindow();
-    for (const char* name : {"cmdTracks", "cmdDiscografie"})
-        EXPECT_FALSE(child<QPushButton>(name)->isEnabled()) << name;
-    for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdVerwijderen", "cmdInfo", "cmdFoto"})
+    for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdVerwijderen", "cmdTracks", "cmdDiscografie",
+                             "cmdInfo", "cmdFoto"})
         EXPECT_TRUE(child<QPushButton>(name)->isEnabled()) << name;
     for (int entry : {0, 1, 2})
         EXPECT_TRUE(window->menuEntry("mnuInfo", entry)->isEnabled()) << entry;
-    for (int entry : {0, 1, 2, 4})
+    for (int entry : {0, 1, 2, 3, 4})
         EXPECT_TRUE(window->menuEntry("mnuAlbum", entry)->isEnabled()) << entry;
-    EXPECT_FALSE(window->menuEntry("mnuAlbum", 3)->isEnabled());
-    for (int entry : {0, 1, 3, 4, 5})
+    for (int entry : {0, 1, 2, 3, 4, 5})
         EXPECT_TRUE(window->menuEntry("mnuArtiest", entry)->isEnabled()) << entry;
-    EXPECT_FALSE(window->menuEntry("mnuArtiest", 2)->isEnabled());
-    // The CD import wizard belongs to a later release; search is here.
-    EXPECT_FALSE(window->menuEntry("mnuWizard", 0)->isEnabled());
+    // The CD import wizard and the search are both here.
+    EXPECT_TRUE(window->menuEntry("mnuWizard", 0)->isEnabled());
     EXPECT_TRUE(window->menuEntry("mnuWizard", 1)->isEnabled());
     for (const char* array : {"mnuExcel", "mnuHtml"})
         for (int entry : {0, 1})
@@ -432,6 +429,44 @@ TEST_F(MainWindowTest, LaterWindowsAreDisabledInTheirPlace)
     child<QPushButton>("cmdHelp")->click();
     ASSERT_EQ(prompts.openedUrls.size(), 1);
     EXPECT_TRUE(prompts.openedUrls[0].toLocalFile().endsWith(QStringLiteral("English.html")));
+}
+
+TEST_F(MainWindowTest, CdImportDiscographyAndTrackEditorOpenForTheSelection)
+{
+    writeSettings();
+    createCatalogue();
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    startWindow();
+
+    QString caption;
+    auto closeAndKeepCaption = [&caption](QWidget* shown) {
+        caption = shown->windowTitle();
+        childOf<QPushButton>(shown, "cmdSluiten")->click();
+    };
+    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
+    child<QPushButton>("cmdDiscografie")->click();
+    EXPECT_EQ(caption, QStringLiteral("ABBA - Discography (0)"));
+    EXPECT_EQ(session->listMode, QStringLiteral("Discografie"));
+
+    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
+    child<QPushButton>("cmdTracks")->click();
+    EXPECT_EQ(caption, QStringLiteral("Tracks:  Arrival"));
+    EXPECT_EQ(session->listMode, QStringLiteral("Tracks"));
+
+    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
+    window->menuEntry("mnuArtiest", 2)->trigger();
+    EXPECT_EQ(session->listMode, QStringLiteral("Discografie"));
+    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
+    window->menuEntry("mnuAlbum", 3)->trigger();
+    EXPECT_EQ(session->listMode, QStringLiteral("Tracks"));
+
+    onNextModal(QStringLiteral("WizardCD"), [&caption](QWidget* wizard) {
+        caption = wizard->windowTitle();
+        childOf<QPushButton>(wizard, "cmdAnnuleren")->click();
+    });
+    window->menuEntry("mnuWizard", 0)->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Import CD"));
 }
 
 TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)

@@ -158,6 +158,19 @@ TEST(IniFileTest, AFailedWriteLeavesTheFileAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
+TEST(IniFileTest, RemovedKeysAreGoneFromTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Melotheek.ini"));
+    writeAll(path, "[Discovant]\nUserEmail=jan@example.org\nCDDBIfc=0\n");
+    IniFile ini(path);
+    ASSERT_TRUE(ini.remove("discovant", "useremail"));
+    ASSERT_TRUE(ini.remove("Discovant", "Missing"));
+    const QByteArray text = readAll(path);
+    EXPECT_FALSE(text.contains("UserEmail"));
+    EXPECT_TRUE(text.contains("CDDBIfc=0"));
+}
+
 TEST(IniFileTest, ValuesAreUtf8AndSingleLine)
 {
     QTemporaryDir dir;

@@ -2,7 +2,7 @@
 
 #include "db/catalogue.h"
 #include "export/documentsfolder.h"
-#include "export/ui/busycursor.h"
+#include "shell/ui/busycursor.h"
 #include "export/workbookexport.h"
 #include "resources/captionbindings.h"
 #include "shell/session.h"

@@ -3,7 +3,7 @@
 #include "db/catalogue.h"
 #include "export/documentsfolder.h"
 #include "export/htmloverview.h"
-#include "export/ui/busycursor.h"
+#include "shell/ui/busycursor.h"
 #include "shell/session.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"

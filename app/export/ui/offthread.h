@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/ui/busycursor.h"
+#include "shell/ui/busycursor.h"
 
 #include <QEventLoop>
 #include <QThread>

@@ -139,11 +139,6 @@ void MainWindow::buildWidgets()
     columns->addWidget(frame1_);
     setCentralWidget(central);
 
-    // The discography window (also the album's track editor) is not part of this release
-    // yet: its buttons stay in place, disabled.
-    for (QPushButton* b : {cmdTracks_, cmdDiscografie_})
-        b->setEnabled(false);
-
     connect(cboArtiest_, &QComboBox::activated, this, [this] { onArtistChosen(); });
     connect(lvTitels_, &QTreeView::clicked, this, [this] { showAlbumDetails(); });
     connect(lvTitels_, &QTreeView::doubleClicked, this, &MainWindow::editAlbum);
@@ -151,6 +146,8 @@ void MainWindow::buildWidgets()
     connect(cmdWijzigen_, &QPushButton::clicked, this, &MainWindow::editAlbum);
     connect(cmdInfo_, &QPushButton::clicked, this, &MainWindow::showBiography);
     connect(cmdFoto_, &QPushButton::clicked, this, &MainWindow::showPhotos);
+    connect(cmdDiscografie_, &QPushButton::clicked, this, &MainWindow::showDiscography);
+    connect(cmdTracks_, &QPushButton::clicked, this, &MainWindow::showTrackEditor);
     connect(lvTitels_->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortByColumn);
     connect(cmdVerwijderen_, &QPushButton::clicked, this, &MainWindow::deleteAlbum);
     connect(cmdHelp_, &QPushButton::clicked, this, &MainWindow::openHelp);
@@ -205,7 +202,7 @@ void MainWindow::buildMenus()
     const QString artiest = QStringLiteral("mnuArtiest");
     connect(addEntry(mnuKop_[1], artiest, 0), &QAction::triggered, this, &MainWindow::showBiography);
     connect(addEntry(mnuKop_[1], artiest, 1), &QAction::triggered, this, &MainWindow::showPhotos);
-    addEntry(mnuKop_[1], artiest, 2)->setEnabled(false); // discography
+    connect(addEntry(mnuKop_[1], artiest, 2), &QAction::triggered, this, &MainWindow::showDiscography);
     connect(addEntry(mnuKop_[1], artiest, 3), &QAction::triggered, this, &MainWindow::addArtist);
     connect(addEntry(mnuKop_[1], artiest, 4), &QAction::triggered, this, &MainWindow::editArtist);
     connect(addEntry(mnuKop_[1], artiest, 5), &QAction::triggered, this, &MainWindow::deleteArtist);
@@ -214,7 +211,8 @@ void MainWindow::buildMenus()
     connect(addEntry(mnuKop_[2], album, 0), &QAction::triggered, this, &MainWindow::addAlbum);
     connect(addEntry(mnuKop_[2], album, 1), &QAction::triggered, this, &MainWindow::editAlbum);
     connect(addEntry(mnuKop_[2], album, 2), &QAction::triggered, this, &MainWindow::deleteAlbum);
-    addEntry(mnuKop_[2], album, 3, QStringLiteral("Tracks"))->setEnabled(false); // track editor
+    connect(addEntry(mnuKop_[2], album, 3, QStringLiteral("Tracks")), &QAction::triggered, this,
+            &MainWindow::showTrackEditor);
     connect(addEntry(mnuKop_[2], album, 4), &QAction::triggered, this, &MainWindow::moveAlbum);
 
     QMenu* excel = mnuKop_[3]->addMenu(QStringLiteral("Excel"));
@@ -233,7 +231,8 @@ void MainWindow::buildMenus()
                 [this, scope] { exportHtml(scope); });
     }
 
-    addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 0)->setEnabled(false); // CD import
+    connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 0), &QAction::triggered, this,
+            &MainWindow::showImportWizard);
     connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1), &QAction::triggered, this,
             &MainWindow::showSearch);
 

@@ -112,6 +112,10 @@ private:
     void showStatistics();
     void showAbout();
     void showSearch();
+    // The CD import wizard, and the discography window as discography or track editor.
+    void showImportWizard();
+    void showDiscography();
+    void showTrackEditor();
     void showSettings();
     void exportHtml(ExportScope scope);
     void exportWorkbook(ExportScope scope);

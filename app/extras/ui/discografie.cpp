@@ -1,0 +1,279 @@
+#include "extras/ui/discografie.h"
+
+#include "db/albumimport.h"
+#include "discovant/widgets/discovantwidget.h"
+#include "extras/ui/albumdialog.h"
+#include "import/fetchedalbum.h"
+#include "import/recordsetmodel.h"
+#include "import/ui/disclookupflow.h"
+#include "shell/session.h"
+#include "shell/ui/showerror.h"
+#include "shell/ui/userprompts.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QString source = QStringLiteral("Discografie");
+// Below this width of its columns the list keeps the window's design size (5280 twips).
+constexpr int narrowListWidth = 352;
+
+template <typename T> T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+Discografie::Discografie(
+    Session& session, UserPrompts& prompts, const DiscographySubject& subject, QWidget* parent)
+    : QDialog(parent)
+    , session_(session)
+    , prompts_(prompts)
+    , subject_(subject)
+    , kind_(listKindOf(session.listMode))
+    , store_(session.ini())
+{
+    setObjectName(QStringLiteral("Discografie"));
+    buildWidgets();
+    LoadList();
+    if (kind_ == ListKind::Tracks) {
+        discovant::Discovant& core = discovant1_->core();
+        core.setUseFirstMatch(true);
+        core.setAllowSubmission(false);
+        QStringList drives = QString::fromStdString(core.GetCdRoms()).split(QLatin1Char('|'));
+        drives.removeLast();
+        cboDrive_->addItems(drives);
+        if (cboDrive_->count() > 0)
+            cboDrive_->setCurrentIndex(0);
+    }
+    cmdToevoegen_->setText(session_.message(13));
+    cmdWijzigen_->setText(session_.message(15));
+    cmdVerwijderen_->setText(session_.message(14));
+    cmdSluiten_->setText(session_.message(12));
+    fitWidth();
+}
+
+Discografie::~Discografie()
+{
+    // The control writes into the store, a member that goes before the children.
+    delete discovant1_;
+}
+
+void Discografie::buildWidgets()
+{
+    fgDisco_ = named(new QTableView(this), "fgDisco");
+    model_ = new RecordsetModel(this);
+    fgDisco_->setModel(model_);
+    fgDisco_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fgDisco_->setSelectionMode(QAbstractItemView::SingleSelection);
+    fgDisco_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fgDisco_->verticalHeader()->setVisible(false);
+    fgDisco_->setMinimumSize(narrowListWidth, 240);
+
+    cmdToevoegen_ = named(new QPushButton(this), "cmdToevoegen");
+    cmdWijzigen_ = named(new QPushButton(this), "cmdWijzigen");
+    cmdVerwijderen_ = named(new QPushButton(this), "cmdVerwijderen");
+    cmdSluiten_ = named(new QPushButton(this), "cmdSluiten");
+    cboDrive_ = named(new QComboBox(this), "cboDrive");
+    // A disc image path may be typed in as well as a drive chosen.
+    cboDrive_->setEditable(true);
+    cboDrive_->setInsertPolicy(QComboBox::NoInsert);
+    cmdFreedb_ = named(new QToolButton(this), "cmdFreedb");
+    cmdFreedb_->setIcon(style()->standardIcon(QStyle::SP_DriveCDIcon));
+    cmdFreedb_->setAccessibleName(QStringLiteral("Tracks from CD"));
+    cmdFreedb_->setToolTip(QStringLiteral("Tracks from CD"));
+    cmdFreedb_->setVisible(false);
+    discovant1_ = new DiscovantWidget(store_, this);
+    discovant1_->setObjectName(QStringLiteral("Discovant1"));
+    discovant1_->setVisible(kind_ == ListKind::Tracks);
+
+    auto* cdRow = new QHBoxLayout;
+    cdRow->addWidget(cboDrive_, 1);
+    cdRow->addWidget(cmdFreedb_);
+    cdRow->addWidget(discovant1_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdToevoegen_);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdWijzigen_);
+    buttons->addWidget(cmdVerwijderen_);
+    buttons->addWidget(cmdSluiten_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fgDisco_, 1);
+    layout->addLayout(cdRow);
+    layout->addLayout(buttons);
+
+    connect(cmdToevoegen_, &QPushButton::clicked, this, &Discografie::addEntry);
+    connect(cmdWijzigen_, &QPushButton::clicked, this, &Discografie::EditEntry);
+    connect(fgDisco_, &QTableView::doubleClicked, this, &Discografie::EditEntry);
+    connect(cmdVerwijderen_, &QPushButton::clicked, this, &Discografie::removeEntry);
+    connect(cmdSluiten_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdFreedb_, &QToolButton::clicked, this, &Discografie::fetchFromCd);
+}
+
+void Discografie::reportDb(const DbError& error, const QString& where)
+{
+    ShowError(this, session_, prompts_, { error.code, error.text, source + QLatin1Char('.') + where });
+}
+
+void Discografie::LoadList()
+{
+    const Catalogue catalogue(session_.settings.database);
+    const bool discography = kind_ == ListKind::Discography;
+    auto rows = discography
+        ? catalogue.discographyGrid(subject_.artistId, session_.message(18), session_.message(17))
+        : catalogue.trackGrid(subject_.titleId, session_.message(17), session_.message(36));
+    if (rows)
+        model_->setRecordset(std::move(rows).value());
+    else
+        reportDb(rows.error(), QStringLiteral("LoadList"));
+
+    if (discography) {
+        setWindowTitle(QStringLiteral("%1 - %2 (%3)")
+                           .arg(subject_.artistName, session_.message(28))
+                           .arg(model_->rowCount()));
+        cboDrive_->setVisible(false);
+    } else {
+        QString caption = QStringLiteral("Tracks:  ") + subject_.albumTitle;
+        if (!subject_.albumLength.isEmpty())
+            caption += QStringLiteral(" (") + subject_.albumLength + QLatin1Char(')');
+        setWindowTitle(caption);
+        cmdFreedb_->setVisible(true);
+    }
+}
+
+void Discografie::fitWidth()
+{
+    fgDisco_->resizeColumnsToContents();
+    int sum = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        sum += fgDisco_->columnWidth(c);
+    if (sum < narrowListWidth)
+        return;
+    // A wide list widens the window, which stays centred over its owner.
+    const int margins = width() - fgDisco_->width();
+    resize(sum + 40 + std::max(margins, 0), height());
+    if (parentWidget()) {
+        const QRect owner = parentWidget()->frameGeometry();
+        move(owner.center().x() - width() / 2, y());
+    }
+}
+
+int Discografie::currentRow() const
+{
+    const QModelIndex current = fgDisco_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QString Discografie::cell(int row, int column) const
+{
+    return model_->data(model_->index(row, column)).toString();
+}
+
+void Discografie::addEntry()
+{
+    session_.editMode = false;
+    ListEntry entry;
+    entry.kind = kind_;
+    entry.ownerId = kind_ == ListKind::Tracks ? subject_.titleId : subject_.artistId;
+    // A new track is suggested the number after the listed ones.
+    if (kind_ == ListKind::Tracks)
+        entry.jaar = QString::number(model_->rowCount() + 1);
+    AlbumDialog album(session_, prompts_, entry, this);
+    album.exec();
+    LoadList();
+}
+
+void Discografie::EditEntry()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    session_.editMode = true;
+    ListEntry entry;
+    entry.kind = kind_;
+    entry.rowId = cell(row, 0).toLongLong();
+    entry.jaar = cell(row, 1);
+    entry.titel = cell(row, 2);
+    entry.lengte = kind_ == ListKind::Tracks ? cell(row, 3) : QString();
+    AlbumDialog album(session_, prompts_, entry, this);
+    album.exec();
+    LoadList();
+}
+
+void Discografie::removeEntry()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const QString prompt = session_.message(14) + QLatin1Char(' ') + cell(row, 2) + QLatin1Char('?');
+    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52))
+        != MsgBox::yes)
+        return;
+    const DbStatus removed
+        = removeListRow(Catalogue(session_.settings.database), kind_, cell(row, 0).toLongLong());
+    if (!removed) {
+        reportDb(removed.error(), QStringLiteral("cmdVerwijderen_Click"));
+        return;
+    }
+    // The row leaves the grid; the list is not read again, so the other tracks keep their
+    // numbers.
+    Recordset rows = model_->recordset();
+    rows.rows.removeAt(row);
+    model_->setRecordset(std::move(rows));
+}
+
+void Discografie::fetchFromCd()
+{
+    const qint64 oldTrackCount = model_->rowCount();
+    const qint64 titleId = subject_.titleId;
+    const DiscLookupResult result = readAndLookUpDisc(this, *discovant1_, prompts_, cboDrive_->currentText());
+    if (result.outcome != DiscLookupOutcome::Found) {
+        reportFailedLookup(this, session_, prompts_, result);
+        return;
+    }
+
+    const Catalogue catalogue(session_.settings.database);
+    const FetchedAlbum fetched = readFetchedAlbum(discovant1_->core());
+    if (const DbStatus filled = fillFreedb(catalogue, titleId, fetched.tracks); !filled) {
+        reportDb(filled.error(), QStringLiteral("cmdFreedb_Click"));
+        return;
+    }
+    auto preview = freedbGrid(catalogue, titleId, session_.message(17), session_.message(36));
+    if (!preview) {
+        reportDb(preview.error(), QStringLiteral("cmdFreedb_Click"));
+        return;
+    }
+    model_->setRecordset(std::move(preview).value());
+
+    if (prompts_.messageBox(this, session_.message(60), MsgBox::yesNoQuestion, session_.message(52))
+        != MsgBox::yes) {
+        reject();
+        return;
+    }
+    bool replaceOld = false;
+    if (oldTrackCount > 0) {
+        replaceOld = prompts_.messageBox(
+                         this, session_.message(61), MsgBox::yesNoQuestionDefaultNo, session_.message(52))
+            == MsgBox::yes;
+    }
+    const DbStatus stored
+        = storeFreedbTracks(catalogue, titleId, replaceOld, oldTrackCount, fetched.cdId, fetched.length);
+    if (!stored) {
+        // Nothing of it was stored: the window shows the album's tracks again and stays.
+        reportDb(stored.error(), QStringLiteral("cmdFreedb_Click"));
+        LoadList();
+        return;
+    }
+    tracksStored_ = true;
+    accept();
+}

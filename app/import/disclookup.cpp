@@ -1,0 +1,22 @@
+#include "import/disclookup.h"
+
+#include "discovant/cddb/discovant.h"
+
+using discovant::uCDDBMatchCode;
+
+discovant::uCDDBMatchCode lookUpDisc(discovant::Discovant& core, const std::string& mediaToc)
+{
+    if (!core.CDDBFilePath().empty()) {
+        core.setQueryLocalDatabase(true);
+        const uCDDBMatchCode local = core.LookupMediaByToc(mediaToc);
+        core.setQueryLocalDatabase(false);
+        if (local != uCDDBMatchCode::MATCH_NONE || core.EmailAddress().empty())
+            return local;
+    }
+    return core.LookupMediaByToc(mediaToc);
+}
+
+bool lookupNeedsEmail(const discovant::Discovant& core)
+{
+    return core.CDDBFilePath().empty() && core.EmailAddress().empty();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "discovant/cddb/enums.h"
+
+#include <string>
+
+namespace discovant {
+class Discovant;
+}
+
+// Looks a disc up the way the user set the component up: in the local CDDB database when a
+// folder is set (CDDBFilePath), and on the server when there is no folder or the folder has
+// no entry for the disc and an e-mail address is set (a public server wants one).
+discovant::uCDDBMatchCode lookUpDisc(discovant::Discovant& core, const std::string& mediaToc);
+
+// Whether a lookup would have to go to the server without the e-mail address it needs.
+bool lookupNeedsEmail(const discovant::Discovant& core);

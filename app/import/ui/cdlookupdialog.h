@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class UserPrompts;
+namespace discovant {
+class Discovant;
+}
+
+// "CD lookup": the server, the e-mail address a public CDDB server wants with every
+// request, and an optional local CDDB database folder. OK sets them on the component, which
+// has its host store them (section `Discovant` of the settings file). An address the
+// component refuses keeps the window open.
+class CdLookupDialog : public QDialog {
+    Q_OBJECT
+public:
+    CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts, QWidget* parent = nullptr);
+
+private:
+    void save();
+    void browseFolder();
+
+    discovant::Discovant& core_;
+    UserPrompts& prompts_;
+    QLineEdit* txtServer_;
+    QLineEdit* txtEmail_;
+    QLineEdit* txtMap_;
+};
+
+// Before a lookup that must go to the server without an e-mail address: asks for it in the
+// CD lookup window. True when the lookup may go ahead.
+bool ensureLookupAddress(discovant::Discovant& core, UserPrompts& prompts, QWidget* owner);

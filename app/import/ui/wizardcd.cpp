@@ -1,0 +1,286 @@
+#include "import/ui/wizardcd.h"
+
+#include "db/albumimport.h"
+#include "db/catalogue.h"
+#include "discovant/widgets/discovantwidget.h"
+#include "import/fetchedalbum.h"
+#include "import/ui/cdlookupdialog.h"
+#include "import/ui/disclookupflow.h"
+#include "shell/session.h"
+#include "shell/ui/showerror.h"
+#include "shell/ui/userprompts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString source = QStringLiteral("WizardCD");
+const QString stepCollect = QStringLiteral("1");
+const QString stepImport = QStringLiteral("2");
+const QString stepFinish = QStringLiteral("9");
+constexpr int pictureSide = 48;
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+WizardCD::WizardCD(Session& session, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent)
+    , session_(session)
+    , prompts_(prompts)
+    , store_(session.ini())
+{
+    setObjectName(QStringLiteral("WizardCD"));
+    buildWidgets();
+
+    cmdAnnuleren_->setText(session_.message(37));
+    setWindowTitle(session_.message(32));
+    fillDrives();
+    discovant1_->core().setUseFirstMatch(true);
+    discovant1_->core().setAllowSubmission(false);
+    lblStatus_->setText(session_.message(43));
+    lblToelichting_->setText(session_.message(44));
+    cmdOK_->setProperty("tag", stepCollect);
+    cmdOK_->setText(QStringLiteral("&Start>>"));
+    fraImport_->setVisible(false);
+    imgBericht_->setPixmap(style()->standardIcon(QStyle::SP_DriveCDIcon).pixmap(pictureSide));
+    fillArtists();
+}
+
+WizardCD::~WizardCD()
+{
+    // The control writes its properties into the store, a member that would otherwise go
+    // before the control (children are deleted after the members).
+    delete discovant1_;
+}
+
+void WizardCD::buildWidgets()
+{
+    discovant1_ = new DiscovantWidget(store_, this);
+    discovant1_->setObjectName(QStringLiteral("Discovant1"));
+
+    cboDrive_ = new QComboBox(this);
+    cboDrive_->setObjectName(QStringLiteral("cboDrive"));
+    // A disc image may be typed in as well as a drive chosen.
+    cboDrive_->setEditable(true);
+    cboDrive_->setInsertPolicy(QComboBox::NoInsert);
+    cboDrive_->setMinimumContentsLength(24);
+    cmdBladeren_ = new QToolButton(this);
+    cmdBladeren_->setObjectName(QStringLiteral("cmdBladeren"));
+    cmdBladeren_->setText(QStringLiteral("..."));
+    cmdBladeren_->setAccessibleName(QStringLiteral("Disc image"));
+    auto* driveRow = new QHBoxLayout;
+    driveRow->addWidget(cboDrive_, 1);
+    driveRow->addWidget(cmdBladeren_);
+
+    lblStatus_ = new QLabel(this);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    QFont heading = lblStatus_->font();
+    heading.setBold(true);
+    lblStatus_->setFont(heading);
+    lblToelichting_ = new QLabel(this);
+    lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
+    lblToelichting_->setWordWrap(true);
+
+    fraImport_ = new QGroupBox(QStringLiteral("Compact Disc"), this);
+    fraImport_->setObjectName(QStringLiteral("fraImport"));
+    lblAlbum_ = new QLabel(fraImport_);
+    lblAlbum_->setObjectName(QStringLiteral("lblAlbum"));
+    lblAlbum_->setWordWrap(true);
+    lblTracks_ = new QLabel(fraImport_);
+    lblTracks_->setObjectName(QStringLiteral("lblTracks"));
+    cboArtiest_ = new QComboBox(fraImport_);
+    cboArtiest_->setObjectName(QStringLiteral("cboArtiest"));
+    cboArtiest_->setEditable(true);
+    cboArtiest_->setInsertPolicy(QComboBox::NoInsert);
+    cboArtiest_->setAccessibleName(session_.message(20));
+    auto* frameLayout = new QVBoxLayout(fraImport_);
+    frameLayout->addWidget(cboArtiest_);
+    frameLayout->addWidget(lblAlbum_);
+    frameLayout->addWidget(lblTracks_);
+
+    lblExtra_ = new QLabel(this);
+    lblExtra_->setObjectName(QStringLiteral("lblExtra"));
+    imgBericht_ = new QLabel(this);
+    imgBericht_->setObjectName(QStringLiteral("imgBericht"));
+    imgBericht_->setAccessibleName(QStringLiteral("Result"));
+    imgBericht_->setFixedSize(pictureSide, pictureSide);
+
+    cmdOK_ = new QPushButton(this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    cmdAnnuleren_ = new QPushButton(this);
+    cmdAnnuleren_->setObjectName(QStringLiteral("cmdAnnuleren"));
+    cmdInstellingen_ = new QPushButton(QStringLiteral("CD lookup..."), this);
+    cmdInstellingen_->setObjectName(QStringLiteral("cmdInstellingen"));
+
+    auto* top = new QHBoxLayout;
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(lblStatus_);
+    texts->addWidget(lblToelichting_);
+    top->addLayout(texts, 1);
+    top->addWidget(imgBericht_, 0, Qt::AlignTop);
+    top->addWidget(discovant1_, 0, Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdInstellingen_);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdAnnuleren_);
+    buttons->addWidget(cmdOK_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(driveRow);
+    layout->addWidget(fraImport_);
+    layout->addWidget(lblExtra_);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+
+    connect(cmdOK_, &QPushButton::clicked, this, &WizardCD::step);
+    connect(cmdAnnuleren_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdBladeren_, &QToolButton::clicked, this, &WizardCD::browseImage);
+    connect(cmdInstellingen_, &QPushButton::clicked, this, [this] {
+        CdLookupDialog dialog(discovant1_->core(), prompts_, this);
+        dialog.exec();
+    });
+}
+
+void WizardCD::fillDrives()
+{
+    // "/dev/sr0|/dev/sr1|": every piece before the last "|".
+    QStringList drives = text(discovant1_->core().GetCdRoms()).split(QLatin1Char('|'));
+    drives.removeLast();
+    cboDrive_->addItems(drives);
+    if (cboDrive_->count() > 0)
+        cboDrive_->setCurrentIndex(0);
+}
+
+void WizardCD::fillArtists()
+{
+    auto artists = Catalogue(session_.settings.database).FillArtistList();
+    if (!artists) {
+        ShowError(this, session_, prompts_,
+            { artists.error().code, artists.error().text, source + QStringLiteral(".Form_Load") });
+        return;
+    }
+    cboArtiest_->clear();
+    for (const ArtistRow& artist : artists.value())
+        cboArtiest_->addItem(artist.name, artist.id);
+    cboArtiest_->setCurrentIndex(-1);
+}
+
+void WizardCD::browseImage()
+{
+    const QString image = prompts_.openFileName(this, session_.message(32), QString(),
+        QStringLiteral("Disc images (*.cue *.toc *.nrg);;All files (*)"));
+    if (!image.isEmpty())
+        cboDrive_->setEditText(image);
+}
+
+void WizardCD::step()
+{
+    const QString tag = cmdOK_->property("tag").toString();
+    if (tag == stepCollect)
+        collect();
+    else if (tag == stepImport)
+        importDisc();
+    else
+        accept();
+}
+
+void WizardCD::collect()
+{
+    const DiscLookupResult result = readAndLookUpDisc(this, *discovant1_, prompts_, cboDrive_->currentText());
+    if (result.outcome != DiscLookupOutcome::Found) {
+        reportFailedLookup(this, session_, prompts_, result);
+        return;
+    }
+    const discovant::Discovant& core = discovant1_->core();
+    cboArtiest_->setCurrentIndex(-1);
+    cboArtiest_->setEditText(text(core.GetArtistName()));
+    cboArtiest_->setToolTip(text(core.GetArtistName()));
+    lblAlbum_->setText(session_.message(17) + QStringLiteral(": ") + text(core.GetAlbumName()));
+    lblTracks_->setText(QStringLiteral("Tracks: ") + QString::number(core.GetAlbumTracks()));
+
+    lblStatus_->setText(session_.message(45));
+    lblToelichting_->setText(session_.message(46));
+    cmdOK_->setProperty("tag", stepImport);
+    cmdOK_->setText(session_.message(32));
+    fraImport_->setVisible(true);
+    imgBericht_->setVisible(false);
+}
+
+qint64 WizardCD::chosenArtistId() const
+{
+    const int index = cboArtiest_->currentIndex();
+    if (index < 0 || cboArtiest_->itemText(index) != cboArtiest_->currentText())
+        return 0;
+    return cboArtiest_->itemData(index).toLongLong();
+}
+
+void WizardCD::importDisc()
+{
+    cboDrive_->setVisible(false);
+    cmdBladeren_->setVisible(false);
+    const Catalogue catalogue(session_.settings.database);
+    const FetchedAlbum fetched = readFetchedAlbum(discovant1_->core());
+
+    qint64 foundArtist = 0;
+    if (catalogue.CdIdExists(fetched.cdId, foundArtist)) {
+        lblStatus_->setText(session_.message(47));
+        lblToelichting_->setText(lblAlbum_->text());
+        lblExtra_->setText(session_.message(48));
+        showClosingDisplay();
+        return;
+    }
+
+    AlbumImport album;
+    album.artistId = chosenArtistId();
+    if (album.artistId == 0)
+        album.artistId = catalogue.ArtistIdByName(fetched.artist);
+    // A new artist takes the name as the user left it; an emptied field keeps the entry's.
+    album.newArtistName
+        = cboArtiest_->currentText().trimmed().isEmpty() ? fetched.artist : cboArtiest_->currentText();
+    album.titel = cutToNameField(fetched.album);
+    album.cdId = fetched.cdId;
+    album.jaar = fetched.year;
+    album.lengte = fetched.length;
+    album.tracks = fetched.tracks;
+
+    const DbResult<ImportedIds> stored = importAlbum(catalogue, album);
+    if (!stored) {
+        // Nothing was stored; the user may try again or cancel.
+        ShowError(this, session_, prompts_,
+            { stored.error().code, stored.error().text, source + QStringLiteral(".cmdOK_Click") });
+        return;
+    }
+    importedTitleId_ = stored.value().titleId;
+    emit imported();
+    lblStatus_->setText(session_.message(49));
+    lblToelichting_->clear();
+    showClosingDisplay();
+}
+
+void WizardCD::showClosingDisplay()
+{
+    cmdOK_->setText(session_.message(12));
+    cmdOK_->setProperty("tag", stepFinish);
+    cmdAnnuleren_->setVisible(false);
+    cmdInstellingen_->setVisible(false);
+    fraImport_->setVisible(false);
+    imgBericht_->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(pictureSide));
+    imgBericht_->setVisible(true);
+}

@@ -1,0 +1,77 @@
+// The CD lookup settings: the component's persisted properties kept in section `Discovant`
+// of Melotheek.ini, and the "CD lookup" window that sets server, address and folder.
+#include "discovant/widgets/discovantwidget.h"
+#include "import/inipropertystore.h"
+#include "import/ui/cdlookupdialog.h"
+#include "shell/inifile.h"
+#include "support/fakeprompts.h"
+#include "support/modalwindows.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CdLookupSettingsTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    IniFile ini { home.filePath("Melotheek.ini") };
+    FakePrompts prompts;
+
+    QString stored(const char* key) const { return ini.read("Discovant", key, "<missing>"); }
+};
+
+TEST_F(CdLookupSettingsTest, LookupWindowStoresItsValuesAndANewControlReadsThemBack)
+{
+    IniPropertyStore store(ini);
+    {
+        DiscovantWidget control(store);
+        CdLookupDialog dialog(control.core(), prompts);
+        childOf<QLineEdit>(&dialog, "txtServer")->setText(" cddb.example.org:8880 ");
+        childOf<QLineEdit>(&dialog, "txtEmail")->setText("anna@example.org");
+        childOf<QLineEdit>(&dialog, "txtMap")->setText("/srv/cddb/Ölfolder");
+        childOf<QPushButton>(&dialog, "cmdOK")->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        control.saveProperties();
+    }
+    EXPECT_EQ(stored("CDDBServer"), "cddb.example.org:8880");
+    EXPECT_EQ(stored("UserEmail"), "anna@example.org");
+    EXPECT_EQ(stored("CDDBFilePath"), "/srv/cddb/Ölfolder");
+    EXPECT_EQ(stored("CDDBIfc"), "0");
+    EXPECT_EQ(stored("CDDBMode"), "0");
+    // Defaults are not written out.
+    EXPECT_FALSE(ini.contains("Discovant", "AppTitle"));
+
+    IniFile reread(home.filePath("Melotheek.ini"));
+    IniPropertyStore again(reread);
+    DiscovantWidget restored(again);
+    EXPECT_EQ(restored.core().CDDBServer(), "cddb.example.org:8880");
+    EXPECT_EQ(restored.core().EmailAddress(), "anna@example.org");
+    EXPECT_EQ(restored.core().CDDBFilePath(), "/srv/cddb/Ölfolder");
+
+    // Back to the default server: the key leaves the file and reads as the default again.
+    restored.core().setCDDBServer(discovant::Discovant::defaultServer());
+    EXPECT_FALSE(reread.contains("Discovant", "CDDBServer"));
+    IniFile third(home.filePath("Melotheek.ini"));
+    IniPropertyStore thirdStore(third);
+    DiscovantWidget fresh(thirdStore);
+    EXPECT_EQ(fresh.core().CDDBServer(), discovant::Discovant::defaultServer());
+}
+
+TEST_F(CdLookupSettingsTest, AnAddressTheComponentRefusesKeepsTheWindowOpen)
+{
+    IniPropertyStore store(ini);
+    DiscovantWidget control(store);
+    CdLookupDialog dialog(control.core(), prompts);
+    childOf<QLineEdit>(&dialog, "txtEmail")->setText("anna at example");
+    childOf<QPushButton>(&dialog, "cmdOK")->click();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.boxes[0].prompt, "\"anna at example\" is not an e-mail address.");
+    EXPECT_EQ(control.core().EmailAddress(), "");
+    EXPECT_EQ(stored("UserEmail"), "<missing>");
+}
+
+} // namespace
