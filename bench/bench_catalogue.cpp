@@ -4,6 +4,7 @@
 // catalogue/bare for each pair after the runs.
 #include "db/catalogue.h"
 #include "support/catalogue_generator.h"
+#include "support/benchtools.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -29,39 +30,10 @@ const char* const artistCascadeSql[] = {
     "DELETE FROM Artiest WHERE Id = ?",
 };
 
-struct BareDb {
-    explicit BareDb(const QString& path)
-    {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~BareDb() { sqlite3_close_v2(db); }
-    BareDb(const BareDb&) = delete;
-    BareDb& operator=(const BareDb&) = delete;
-    sqlite3* db = nullptr;
-};
-
-struct BareStatement {
-    BareStatement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s, nullptr); }
-    ~BareStatement() { sqlite3_finalize(s); }
-    BareStatement(const BareStatement&) = delete;
-    BareStatement& operator=(const BareStatement&) = delete;
-    sqlite3_stmt* s = nullptr;
-};
-
-// Reads the rows of a statement, touching every column as text (the lists show text).
-void readRowsBare(sqlite3_stmt* s, benchmark::State& state)
+// Reads the rows of a statement as the lists do; a statement without rows spoils the run.
+void readRowsOrSkip(sqlite3_stmt* s, benchmark::State& state)
 {
-    std::size_t rows = 0;
-    const int columns = sqlite3_column_count(s);
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        benchmark::DoNotOptimize(sqlite3_column_int64(s, 0));
-        for (int c = 1; c < columns; ++c) {
-            benchmark::DoNotOptimize(sqlite3_column_text(s, c));
-            benchmark::DoNotOptimize(sqlite3_column_bytes(s, c));
-        }
-        ++rows;
-    }
-    if (rows == 0)
+    if (readRowsBare(s) == 0)
         state.SkipWithError("no rows");
 }
 
@@ -71,54 +43,6 @@ void refreshWorkCopy(const QString& pristine, const QString& work, benchmark::St
     if (!QFile::copy(pristine, work))
         state.SkipWithError("cannot copy the generated catalogue");
 }
-
-// Collects the real time per iteration of every run for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // With --benchmark_repetitions the median stands for the benchmark.
-        const std::string median = "_median";
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            std::string name = run.benchmark_name();
-            if (run.run_type == Run::RT_Aggregate) {
-                if (name.size() <= median.size()
-                    || name.compare(name.size() - median.size(), median.size(), median) != 0)
-                    continue;
-                name.resize(name.size() - median.size());
-            }
-            m_times[name] = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatios() const
-    {
-        std::printf("\n%-22s %11s %11s %7s %11s %11s %7s\n", "operation", "real", "bare real", "ratio", "cpu",
-            "bare cpu", "ratio");
-        for (const auto& [name, time] : m_times) {
-            const std::string suffix = "/catalogue";
-            if (name.size() <= suffix.size()
-                || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-                continue;
-            const std::string base = name.substr(0, name.size() - suffix.size());
-            const auto bare = m_times.find(base + "/bare");
-            if (bare == m_times.end())
-                continue;
-            const auto [real, cpu] = time;
-            const auto [bareReal, bareCpu] = bare->second;
-            std::printf("%-22s %11.3f %11.3f %6.2fx %11.3f %11.3f %6.2fx\n", base.c_str(), real, bareReal,
-                real / bareReal, cpu, bareCpu, cpu / bareCpu);
-        }
-        std::printf("(times per operation in the unit shown above)\n");
-    }
-
-private:
-    // Real and CPU time per iteration; the CPU ratio is the steadier one on a busy machine.
-    std::map<std::string, std::pair<double, double>> m_times;
-};
 
 } // namespace
 
@@ -156,7 +80,7 @@ int main(int argc, char** argv)
         for (auto _ : state) {
             BareDb db(pristine);
             BareStatement statement(db.db, artistListSql);
-            readRowsBare(statement.s, state);
+            readRowsOrSkip(statement.s, state);
         }
     })->Unit(benchmark::kMicrosecond);
 
@@ -177,7 +101,7 @@ int main(int argc, char** argv)
                 BareDb db(pristine);
                 BareStatement statement(db.db, titleListSql);
                 sqlite3_bind_int64(statement.s, 1, artistId);
-                readRowsBare(statement.s, state);
+                readRowsOrSkip(statement.s, state);
             }
         })->Unit(benchmark::kMicrosecond);
     }
@@ -210,7 +134,7 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    reporter.printRatiosOf("catalogue");
     benchmark::Shutdown();
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "export/sheetfields.h"
 #include "export/workbookexport.h"
 #include "support/catalogue_generator.h"
+#include "support/benchtools.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -44,21 +45,10 @@ const SheetCaptions captions { QStringLiteral("Artist"), QStringLiteral("Title")
 const HtmlOverviewTexts htmlTexts { QStringLiteral("Melotheek"), QStringLiteral("Overview Music Collection"),
     QStringLiteral("Artist"), QStringLiteral("Title"), QStringLiteral("Year"), QStringLiteral("Format") };
 
-struct BareDb {
-    explicit BareDb(const QString& path)
-    {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-    }
-    ~BareDb() { sqlite3_close_v2(db); }
-    BareDb(const BareDb&) = delete;
-    BareDb& operator=(const BareDb&) = delete;
-    sqlite3* db = nullptr;
-};
-
 // Runs `sql` bare and touches every column of every row as text; returns the row count.
 std::size_t readAllBare(const QString& path, const char* sql)
 {
-    BareDb db(path);
+    BareDb db(path, SQLITE_OPEN_READONLY);
     sqlite3_stmt* s = nullptr;
     sqlite3_prepare_v2(db.db, sql, -1, &s, nullptr);
     std::size_t rows = 0;
@@ -81,98 +71,6 @@ bool writeWorkbookOnce(const QString& db, const QString& out)
                 .has_value();
 }
 
-// Collects the real and CPU time per iteration of every run for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // With --benchmark_repetitions the median stands for the benchmark.
-        const std::string median = "_median";
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            std::string name = run.benchmark_name();
-            if (run.run_type == Run::RT_Aggregate) {
-                if (name.size() <= median.size()
-                    || name.compare(name.size() - median.size(), median.size(), median) != 0)
-                    continue;
-                name.resize(name.size() - median.size());
-            }
-            m_times[name] = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatios() const
-    {
-        std::printf("\n%-24s %11s %11s %7s %11s %11s %7s\n", "operation", "real", "bare real", "ratio", "cpu",
-            "bare cpu", "ratio");
-        for (const auto& [name, time] : m_times) {
-            const std::string suffix = "/export";
-            if (name.size() <= suffix.size()
-                || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
-                continue;
-            const std::string base = name.substr(0, name.size() - suffix.size());
-            const auto bare = m_times.find(base + "/bare");
-            if (bare == m_times.end())
-                continue;
-            const auto [real, cpu] = time;
-            const auto [bareReal, bareCpu] = bare->second;
-            std::printf("%-24s %11.1f %11.1f %6.2fx %11.1f %11.1f %6.2fx\n", base.c_str(), real, bareReal,
-                real / bareReal, cpu, bareCpu, cpu / bareCpu);
-        }
-        std::printf("(milliseconds per operation)\n");
-    }
-
-private:
-    std::map<std::string, std::pair<double, double>> m_times;
-};
-
-// Runs this program in one of its child modes and returns what it prints: its own peak
-// resident memory in kB (read by the child itself: the ru_maxrss a parent gets from wait4
-// still counts the memory of the parent the child was spawned from).
-long childPeakKb(std::vector<std::string> arguments)
-{
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return -1;
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    pid_t child = 0;
-    const bool started = posix_spawn(&child, "/proc/self/exe", &actions, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    std::string output;
-    char chunk[256];
-    for (ssize_t got; (got = read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
-        output.append(chunk, static_cast<size_t>(got));
-    close(pipeEnds[0]);
-    if (!started)
-        return -1;
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? std::atol(output.c_str()) : -1;
-}
-
-// Child modes: print this process's peak resident memory (VmHWM) in kB.
-int printPeakKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            std::printf("%ld\n", std::atol(line.c_str() + 6));
-            return 0;
-        }
-    }
-    return 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -181,12 +79,12 @@ int main(int argc, char** argv)
     if (argc == 4 && std::strcmp(argv[1], "--workbook-once") == 0) {
         QCoreApplication app(argc, argv);
         return writeWorkbookOnce(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]))
-            ? printPeakKb()
+            ? printOwnPeakKb()
             : 1;
     }
     if (argc == 2 && std::strcmp(argv[1], "--idle") == 0) {
         QCoreApplication app(argc, argv);
-        return printPeakKb();
+        return printOwnPeakKb();
     }
 
     benchmark::Initialize(&argc, argv);
@@ -263,7 +161,7 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    reporter.printRatiosOf("export");
     benchmark::Shutdown();
     return 0;
 }

@@ -5,6 +5,7 @@
 // The dump is generated once into /tmp/discovant-bench-localdb (about 200 MB) and reused.
 #include "discovant/cddb/localdb.h"
 #include "support/freedb_dump.h"
+#include "support/benchtools.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -173,38 +174,6 @@ std::filesystem::path bigRockFile()
     return file;
 }
 
-// Runs this program in one of its child modes and returns what it prints: its own peak
-// resident memory in kB. (The child reads its VmHWM itself: the ru_maxrss a parent gets
-// from wait4 still counts the memory of the parent the child was spawned from.)
-long childPeakKb(std::vector<std::string> arguments)
-{
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return -1;
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    pid_t child = 0;
-    const bool started = posix_spawn(&child, "/proc/self/exe", &actions, nullptr, argv.data(), environ) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
-    std::string output;
-    char chunk[256];
-    for (ssize_t got; (got = read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
-        output.append(chunk, static_cast<size_t>(got));
-    close(pipeEnds[0]);
-    if (!started)
-        return -1;
-    int status = 0;
-    waitpid(child, &status, 0);
-    return std::atol(output.c_str());
-}
-
 // Peak resident memory of a process doing one whole lookup, of one scanning the big file
 // for an identifier it does not hold, and of one that only starts.
 void BM_PeakMemory(benchmark::State& state)
@@ -228,19 +197,6 @@ void BM_PeakMemory(benchmark::State& state)
 }
 BENCHMARK(BM_PeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Child modes: print this process's peak resident memory (VmHWM) in kB.
-int printPeakKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            std::printf("%ld\n", std::atol(line.c_str() + 6));
-            return 0;
-        }
-    }
-    return 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -251,10 +207,10 @@ int main(int argc, char** argv)
         const std::string answer = database.localQueryAnswer(argv[3]);
         const std::string entry = database.localReadAnswer("rock", argv[3]);
         benchmark::DoNotOptimize(entry);
-        return answer.empty() ? 1 : printPeakKb();
+        return answer.empty() ? 1 : printOwnPeakKb();
     }
     if (argc == 2 && std::strcmp(argv[1], "--idle") == 0)
-        return printPeakKb();
+        return printOwnPeakKb();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -5,6 +5,7 @@
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/userprompts.h"
 #include "support/catalogue_generator.h"
+#include "support/benchtools.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,18 +21,6 @@
 #include <string>
 
 namespace {
-
-// Answers nothing: the benchmark never asks a question.
-class SilentPrompts : public UserPrompts {
-public:
-    int messageBox(QWidget*, const QString&, int, const QString&) override { return MsgBox::no; }
-    void errorReport(QWidget*, const QString& report, const QString&, const QString&) override
-    {
-        std::fprintf(stderr, "unexpected error report:\n%s\n", qPrintable(report));
-    }
-    bool openUrl(const QUrl&) override { return true; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
 
 struct Fixture {
     QTemporaryDir dir;

@@ -17,6 +17,7 @@
 #include "shell/session.h"
 #include "shell/ui/userprompts.h"
 #include "support/catalogue_generator.h"
+#include "support/benchtools.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,36 +52,6 @@ const char* const statisticsSql[] = {
 };
 const QString commonWord = QStringLiteral("love");
 
-class SilentPrompts : public UserPrompts {
-public:
-    int messageBox(QWidget*, const QString&, int, const QString&) override { return MsgBox::no; }
-    void errorReport(QWidget*, const QString& report, const QString&, const QString&) override
-    {
-        std::fprintf(stderr, "unexpected error report:\n%s\n", qPrintable(report));
-    }
-    bool openUrl(const QUrl&) override { return true; }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-struct BareDb {
-    explicit BareDb(const QString& path)
-    {
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~BareDb() { sqlite3_close_v2(db); }
-    BareDb(const BareDb&) = delete;
-    BareDb& operator=(const BareDb&) = delete;
-    sqlite3* db = nullptr;
-};
-
-struct BareStatement {
-    BareStatement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &s, nullptr); }
-    ~BareStatement() { sqlite3_finalize(s); }
-    BareStatement(const BareStatement&) = delete;
-    BareStatement& operator=(const BareStatement&) = delete;
-    sqlite3_stmt* s = nullptr;
-};
-
 // Runs `sql` on its own connection and reads every row, touching each column as text.
 std::size_t runBare(const QString& path, const char* sql, const char* likeValue = nullptr)
 {
@@ -99,54 +70,6 @@ std::size_t runBare(const QString& path, const char* sql, const char* likeValue 
     }
     return rows;
 }
-
-// Keeps the real and CPU time of every run and prints the ratios of the pairs below.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        const std::string median = "_median";
-        for (const Run& run : runs) {
-            if (run.error_occurred)
-                continue;
-            std::string name = run.benchmark_name();
-            if (run.run_type == Run::RT_Aggregate) {
-                if (name.size() <= median.size()
-                    || name.compare(name.size() - median.size(), median.size(), median) != 0)
-                    continue;
-                name.resize(name.size() - median.size());
-            }
-            m_times[name] = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void printRatios() const
-    {
-        const std::pair<const char*, const char*> pairs[] = {
-            { "TrackSearch/catalogue", "TrackSearch/bare" },
-            { "TrackSearch/window", "TrackSearch/bare" },
-            { "Statistics/catalogue", "Statistics/bare" },
-            { "Statistics/window", "Statistics/bare" },
-        };
-        std::printf("\n%-22s %11s %11s %7s %11s %11s %7s\n", "operation", "real", "bare real", "ratio", "cpu",
-            "bare cpu", "ratio");
-        for (const auto& [name, bareName] : pairs) {
-            const auto run = m_times.find(name);
-            const auto bare = m_times.find(bareName);
-            if (run == m_times.end() || bare == m_times.end())
-                continue;
-            const auto [real, cpu] = run->second;
-            const auto [bareReal, bareCpu] = bare->second;
-            std::printf("%-22s %11.3f %11.3f %6.2fx %11.3f %11.3f %6.2fx\n", name, real, bareReal,
-                real / bareReal, cpu, bareCpu, cpu / bareCpu);
-        }
-        std::printf("(times per operation in the unit shown above)\n");
-    }
-
-private:
-    std::map<std::string, std::pair<double, double>> m_times;
-};
 
 } // namespace
 
@@ -237,7 +160,9 @@ int main(int argc, char** argv)
 
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    reporter.printRatios({ { "TrackSearch/catalogue", "TrackSearch/bare" },
+        { "TrackSearch/window", "TrackSearch/bare" }, { "Statistics/catalogue", "Statistics/bare" },
+        { "Statistics/window", "Statistics/bare" } });
     benchmark::Shutdown();
     return 0;
 }
