@@ -25,6 +25,13 @@ using CellSet = std::set<std::string>;
 
 const CellSet headerRow { "A1", "B1", "C1", "D1", "E1", "F1", "G1" };
 
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
 class ExcelExportTest : public ::testing::Test {
 protected:
     FakeHome home;
@@ -273,12 +280,10 @@ TEST_F(ExcelExportTest, ExportNumbersTheTickedBoxesWritesAndOpensTheWorkbook)
     tickAndExport(window, { 1, 3, 6 });
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(child<QCheckBox>(window, QStringLiteral("chkPrint_1"))->property("Tag").toString(),
-        QStringLiteral("1"));
-    EXPECT_EQ(child<QCheckBox>(window, QStringLiteral("chkPrint_3"))->property("Tag").toString(),
-        QStringLiteral("2"));
-    EXPECT_EQ(child<QCheckBox>(window, QStringLiteral("chkPrint_6"))->property("Tag").toString(),
-        QStringLiteral("3"));
+    for (const auto& [box, number] : { std::pair { 1, "1" }, std::pair { 3, "2" }, std::pair { 6, "3" } })
+        EXPECT_EQ(
+            child<QCheckBox>(window, QStringLiteral("chkPrint_%1").arg(box))->property("Tag").toString(),
+            QLatin1String(number));
     ASSERT_EQ(prompts.openedUrls.size(), 1);
     EXPECT_EQ(prompts.openedUrls.first(), QUrl::fromLocalFile(workbookPath()));
     EXPECT_TRUE(prompts.boxes.isEmpty());
@@ -322,11 +327,7 @@ TEST_F(ExcelExportTest, NothingIsExportedWithoutFieldOrArtist)
 TEST_F(ExcelExportTest, UnwritableTargetsAreReportedAndTouchNothing)
 {
     // The documents folder's name is taken by a file.
-    {
-        QFile blocker(home.documents());
-        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-        blocker.write("not a folder");
-    }
+    writeBytes(home.documents(), "not a folder");
     ExpExcel window(session, prompts, abba, ExportScope::AllArtists);
     window.show();
     tickAndExport(window, { 0, 1 });
@@ -339,11 +340,7 @@ TEST_F(ExcelExportTest, UnwritableTargetsAreReportedAndTouchNothing)
 
     // The workbook's name is taken by a folder with a file of the user in it.
     ASSERT_TRUE(QDir().mkpath(workbookPath()));
-    {
-        QFile mine(workbookPath() + QStringLiteral("/mine.txt"));
-        ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
-        mine.write("keep");
-    }
+    writeBytes(workbookPath() + QStringLiteral("/mine.txt"), "keep");
     const QStringList before = treeOf(home.documents());
     tickAndExport(window, { 0, 1 });
     ASSERT_EQ(prompts.reports.size(), 2);

@@ -73,8 +73,6 @@ TEST(LanguageTable, EntryIdIsBasePlusK)
         for (int k = 1; k <= kMessageCount; ++k)
             EXPECT_EQ(languageEntry(base + k), languageText(base, k)) << base + k;
     }
-    EXPECT_EQ(languageEntry(314), QStringLiteral("Enrever"));
-    EXPECT_EQ(languageEntry(452), QStringLiteral("Achtung!"));
     // Only the four ranges exist: no id below, between or above them reaches a message.
     for (int id : {INT_MIN, -101, 0, 1, 70, 99, 100, 171, 199, 200, 271, 300, 371, 400, 471, 500,
                    501, 570, 1001, INT_MAX})
@@ -85,7 +83,6 @@ TEST(LanguageTable, UnknownBaseReadsEnglish)
 {
     for (int base : {0, -200, 150, 201, 500, 1000, INT_MIN, INT_MAX}) {
         EXPECT_EQ(languageText(base, 16), QStringLiteral("Quit")) << base;
-        EXPECT_EQ(languageText(base, 52), QStringLiteral("Attention!")) << base;
         EXPECT_TRUE(languageText(base, 71).isEmpty()) << base;
     }
     EXPECT_EQ(languageText(LanguageBase::German, 12), QStringLiteral("Schließen"));
@@ -183,9 +180,8 @@ TEST(LanguageTable, TranslationsKeepTheShapeOfTheEnglish)
     for (int base : kBases)
         EXPECT_TRUE(languageText(base, 44).contains(QStringLiteral("'Start'"))) << base;
     // The import hint names the import button by its caption.
-    for (int base : {300, 400}) {
+    for (int base : {300, 400})
         EXPECT_TRUE(languageText(base, 46).contains("'" + languageText(base, 32) + "'")) << base;
-    }
 }
 
 TEST(Language, TaalSelectsItsLanguageOnlyWhenExact)
@@ -206,7 +202,6 @@ TEST(Language, TaalSelectsItsLanguageOnlyWhenExact)
     const Language french = Language::fromTaal(u"300");
     EXPECT_EQ(french.text(14), QStringLiteral("Enrever"));
     EXPECT_EQ(french.text(16), QStringLiteral("Quitter"));
-    EXPECT_EQ(languageText(languageBaseFromTaal(u"500"), 16), QStringLiteral("Quit"));
     EXPECT_TRUE(french.text(0).isEmpty());
 }
 
@@ -278,10 +273,9 @@ TEST(CaptionBindings, MainWindowShowsItsMessagesOnItsControls)
     EXPECT_EQ(messagesOf(kMainWindowCaptions), expected);
     expectEveryTargetOnce(kMainWindowCaptions);
 
-    for (const FixedCaption& fixed : kMainWindowFixedCaptions) {
+    for (const FixedCaption& fixed : kMainWindowFixedCaptions)
         for (const CaptionBinding& binding : kMainWindowCaptions)
             EXPECT_STRNE(fixed.objectName, binding.objectName);
-    }
 
     // The delete-album and exit buttons in French.
     for (const CaptionBinding& binding : kMainWindowCaptions) {
@@ -312,14 +306,10 @@ TEST(CaptionBindings, ParallelMainWindowEntriesReadAlike)
             k[binding.objectName] = binding.k;
     }
     // Backup and restore offer the same four kinds; both exports offer the same two scopes.
-    for (int i = 0; i < 4; ++i) {
-        const std::string index = std::to_string(i);
-        EXPECT_EQ(k.at("mnuBackup_" + index), k.at("mnuTerug_" + index)) << i;
-    }
-    for (int i = 0; i < 2; ++i) {
-        const std::string index = std::to_string(i);
-        EXPECT_EQ(k.at("mnuExcel_" + index), k.at("mnuHtml_" + index)) << i;
-    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(k.at("mnuBackup_" + std::to_string(i)), k.at("mnuTerug_" + std::to_string(i))) << i;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(k.at("mnuExcel_" + std::to_string(i)), k.at("mnuHtml_" + std::to_string(i))) << i;
     // Add, edit and remove read the same on the buttons and in the album and artist menus.
     const char* const rows[][3] = {{"cmdToevoegen", "mnuAlbum_0", "mnuArtiest_3"},
                                    {"cmdWijzigen", "mnuAlbum_1", "mnuArtiest_4"},

@@ -29,6 +29,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -44,13 +45,13 @@ protected:
     QString helpFolder() const { return QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR); }
 
     // Writes a settings file of an installed program with the given extra lines.
-    void writeSettings(const QByteArray& extra = {})
+    void writeSettings(const QByteArray& extra = {}, const char* taal = "200")
     {
         QDir().mkpath(home() + QStringLiteral("Database"));
         QDir().mkpath(home() + QStringLiteral("Covers"));
         QFile f(home() + QStringLiteral("Melotheek.ini"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Instellingen]\nSetup=1\nTaal=200\n");
+        f.write(QByteArray("[Instellingen]\nSetup=1\nTaal=") + taal + '\n');
         f.write(QStringLiteral("Database=%1\nCoverDir=%2Covers/\nMuziekDir=%2Playlist/\n")
                     .arg(dbPath(), home()).toUtf8());
         f.write(extra);
@@ -73,7 +74,17 @@ protected:
                                             {QStringLiteral("Naam"), QStringLiteral("One")}});
         return id;
     }
-    void createCatalogue() { ASSERT_TRUE(Catalogue::createEmpty(dbPath()).ok()); }
+    void prepare(const QByteArray& extra = {}, const char* taal = "200")
+    {
+        writeSettings(extra, taal);
+        ASSERT_TRUE(Catalogue::createEmpty(dbPath()).ok());
+    }
+    qint64 rowsIn(const QString& table) const
+    {
+        const auto rows = Catalogue(dbPath()).OpenRecordset(QStringLiteral("select count(*) from ") + table);
+        EXPECT_TRUE(rows.ok());
+        return rows.ok() ? rows.value().rows[0][0].toLongLong() : -1;
+    }
 
     void startWindow()
     {
@@ -92,6 +103,12 @@ protected:
     QComboBox* artists() const { return child<QComboBox>("cboArtiest"); }
     QTreeView* titles() const { return child<QTreeView>("lvTitels"); }
     QString coverTag() const { return child<QLabel>("imgCover")->property("tag").toString(); }
+    QString logoTag() const { return child<QLabel>("imgLogo")->property("tag").toString(); }
+    void clickAlbum(int row)
+    {
+        titles()->setCurrentIndex(titles()->model()->index(row, 0));
+        emit titles()->clicked(titles()->currentIndex());
+    }
     QStringList titleColumn(int column) const
     {
         QStringList out;
@@ -145,13 +162,11 @@ TEST_F(MainWindowTest, FirstStartCreatesSettingsFoldersAndAnEmptyCatalogue)
         expectNoModal([this, entry] { window->menuEntry("mnuAlbum", entry)->trigger(); });
     expectNoModal([this] { window->menuEntry("mnuArtiest", 4)->trigger(); });
     EXPECT_EQ(window->size(), MainWindow::fixedWindowSize());
-    EXPECT_TRUE(window->helpPage().endsWith(QStringLiteral(".html")));
 }
 
 TEST_F(MainWindowTest, ListsArtistsAndAlbumsAndShowsCovers)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     const qint64 guns = addArtist(QStringLiteral("Guns N' Roses"));
     const qint64 gold = addAlbum(abba, QStringLiteral("Gold"), 1992, true);
@@ -167,16 +182,15 @@ TEST_F(MainWindowTest, ListsArtistsAndAlbumsAndShowsCovers)
     EXPECT_EQ(titleColumn(0), (QStringList{"Gold", "Arrival"}));
     EXPECT_EQ(coverTag(), QStringLiteral("J"));
     EXPECT_EQ(child<QLabel>("imgCover")->toolTip(), QStringLiteral("ABBA*Gold"));
-    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("1"));
+    EXPECT_EQ(logoTag(), QStringLiteral("1"));
     EXPECT_EQ(child<QLabel>("imgLogo")->toolTip(), QStringLiteral("Mp3 playlist"));
     EXPECT_FALSE(titles()->isColumnHidden(2));
     EXPECT_TRUE(titles()->isColumnHidden(3));
 
     // An album without a cover file shows the built-in picture and reports nothing.
-    titles()->setCurrentIndex(titles()->model()->index(1, 0));
-    emit titles()->clicked(titles()->currentIndex());
+    clickAlbum(1);
     EXPECT_EQ(coverTag(), QStringLiteral("N"));
-    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("0"));
+    EXPECT_EQ(logoTag(), QStringLiteral("0"));
 
     chooseArtist(1);
     EXPECT_EQ(titleColumn(0), QStringList{"Appetite"});
@@ -195,8 +209,7 @@ TEST_F(MainWindowTest, ListsArtistsAndAlbumsAndShowsCovers)
 
 TEST_F(MainWindowTest, DeletingAnAlbumAsksFirst)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     addAlbum(abba, QStringLiteral("Gold"), 1992);
     addAlbum(abba, QStringLiteral("Arrival"), 1976);
@@ -213,31 +226,25 @@ TEST_F(MainWindowTest, DeletingAnAlbumAsksFirst)
     prompts.answers = {MsgBox::yes};
     QTest::keyClick(titles(), Qt::Key_Delete);
     EXPECT_EQ(titleColumn(0), QStringList{"Arrival"});
-    const auto tracks = Catalogue(dbPath()).OpenRecordset(QStringLiteral("select count(*) from Tracks"));
-    ASSERT_TRUE(tracks.ok());
-    EXPECT_EQ(tracks.value().rows[0][0].toLongLong(), 1);
+    EXPECT_EQ(rowsIn(QStringLiteral("Tracks")), 1);
 
     // Insert adds and Space edits an album: they open the title editor, not a question.
-    QString heading;
-    onNextModal(QStringLiteral("Titel"), [&heading](QWidget* editor) {
-        heading = childOf<QLabel>(editor, "lblKop")->text();
-        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
-    });
-    QTest::keyClick(titles(), Qt::Key_Insert);
-    EXPECT_EQ(heading, QStringLiteral("Album Add"));
-    onNextModal(QStringLiteral("Titel"), [&heading](QWidget* editor) {
-        heading = childOf<QLabel>(editor, "lblKop")->text();
-        childOf<QPushButton>(editor, "cmdAnnuleer")->click();
-    });
-    QTest::keyClick(titles(), Qt::Key_Space);
-    EXPECT_EQ(heading, QStringLiteral("Album Edit"));
+    for (const auto& [key, heading] :
+         {std::pair{Qt::Key_Insert, "Album Add"}, std::pair{Qt::Key_Space, "Album Edit"}}) {
+        QString shown;
+        onNextModal(QStringLiteral("Titel"), [&shown](QWidget* editor) {
+            shown = childOf<QLabel>(editor, "lblKop")->text();
+            childOf<QPushButton>(editor, "cmdAnnuleer")->click();
+        });
+        QTest::keyClick(titles(), key);
+        EXPECT_EQ(shown, QLatin1String(heading));
+    }
     EXPECT_EQ(prompts.boxes.size(), 2);
 }
 
 TEST_F(MainWindowTest, DeletingArtistsCascadesAndClearsTheLastOne)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 guns = addArtist(QStringLiteral("Guns N' Roses"));
     addAlbum(guns, QStringLiteral("Appetite"), 1987);
     startWindow();
@@ -249,17 +256,13 @@ TEST_F(MainWindowTest, DeletingArtistsCascadesAndClearsTheLastOne)
     EXPECT_EQ(artists()->count(), 0);
     EXPECT_EQ(titles()->model()->rowCount(), 0);
     EXPECT_EQ(coverTag(), QStringLiteral("N"));
-    for (const char* table : {"Artiest", "Titel", "Tracks"}) {
-        const auto rows = Catalogue(dbPath()).OpenRecordset(QStringLiteral("select count(*) from %1").arg(QLatin1String(table)));
-        ASSERT_TRUE(rows.ok());
-        EXPECT_EQ(rows.value().rows[0][0].toLongLong(), 0) << table;
-    }
+    for (const char* table : {"Artiest", "Titel", "Tracks"})
+        EXPECT_EQ(rowsIn(QLatin1String(table)), 0) << table;
 }
 
 TEST_F(MainWindowTest, ColumnClicksToggleTheOrder)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 a = addArtist(QStringLiteral("A"));
     addAlbum(a, QStringLiteral("b"), 1990);
     addAlbum(a, QStringLiteral("C"), 1980);
@@ -276,14 +279,7 @@ TEST_F(MainWindowTest, ColumnClicksToggleTheOrder)
 
 TEST_F(MainWindowTest, CaptionsFollowTheLanguage)
 {
-    writeSettings();
-    QFile f(home() + QStringLiteral("Melotheek.ini"));
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    QByteArray text = f.readAll().replace("Taal=200", "Taal=300");
-    f.resize(0);
-    f.write(text);
-    f.close();
-    createCatalogue();
+    prepare({}, "300");
     startWindow();
     EXPECT_EQ(child<QPushButton>("cmdVerwijderen")->text(), QStringLiteral("Enrever"));
     EXPECT_EQ(child<QPushButton>("cmdEinde")->text(), QStringLiteral("Quitter"));
@@ -300,8 +296,7 @@ TEST_F(MainWindowTest, CaptionsFollowTheLanguage)
 
 TEST_F(MainWindowTest, ExitAsksAndSavesPositionAndSelection)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 a = addArtist(QStringLiteral("A"));
     const qint64 b = addArtist(QStringLiteral("B"));
     addAlbum(a, QStringLiteral("x"), 1990);
@@ -333,8 +328,7 @@ TEST_F(MainWindowTest, ExitAsksAndSavesPositionAndSelection)
 
 TEST_F(MainWindowTest, SavedSelectionOutOfRangeFallsBack)
 {
-    writeSettings("[Beeld]\nLaatsteArtiest=7\nLaatsteAlbum=9\nMuziekTop=abc\n");
-    createCatalogue();
+    prepare("[Beeld]\nLaatsteArtiest=7\nLaatsteAlbum=9\nMuziekTop=abc\n");
     const qint64 a = addArtist(QStringLiteral("A"));
     addArtist(QStringLiteral("B"));
     addAlbum(a, QStringLiteral("x"), 1990);
@@ -352,8 +346,7 @@ TEST_F(MainWindowTest, PlaylistIndicatorStartsThePlayer)
         f.write("#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/played.txt\"\n");
     }
     QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    writeSettings(QStringLiteral("Speler=%1\n").arg(recorder).toUtf8());
-    createCatalogue();
+    prepare(QStringLiteral("Speler=%1\n").arg(recorder).toUtf8());
     const qint64 a = addArtist(QStringLiteral("A"));
     const qint64 listed = addAlbum(a, QStringLiteral("listed"), 2000, true);
     addAlbum(a, QStringLiteral("plain"), 1990, false);
@@ -370,15 +363,13 @@ TEST_F(MainWindowTest, PlaylistIndicatorStartsThePlayer)
     EXPECT_EQ(QString::fromUtf8(f.readAll()), home() + QStringLiteral("Playlist/%1.m3u").arg(listed));
 
     // Without the playlist flag a double click does nothing.
-    titles()->setCurrentIndex(titles()->model()->index(1, 0));
-    emit titles()->clicked(titles()->currentIndex());
+    clickAlbum(1);
     session->settings.speler.clear();
     QTest::mouseDClick(logo, Qt::LeftButton);
     EXPECT_TRUE(prompts.openedUrls.isEmpty());
 
     // Without a player the desktop's default program opens the playlist.
-    titles()->setCurrentIndex(titles()->model()->index(0, 0));
-    emit titles()->clicked(titles()->currentIndex());
+    clickAlbum(0);
     QTest::mouseDClick(logo, Qt::LeftButton);
     ASSERT_EQ(prompts.openedUrls.size(), 1);
     EXPECT_EQ(prompts.openedUrls[0].toLocalFile(), home() + QStringLiteral("Playlist/%1.m3u").arg(listed));
@@ -406,25 +397,15 @@ TEST_F(MainWindowTest, EveryButtonAndMenuEntryIsEnabled)
     for (const char* name : {"cmdToevoegen", "cmdWijzigen", "cmdVerwijderen", "cmdTracks", "cmdDiscografie",
                              "cmdInfo", "cmdFoto"})
         EXPECT_TRUE(child<QPushButton>(name)->isEnabled()) << name;
-    for (int entry : {0, 1, 2})
-        EXPECT_TRUE(window->menuEntry("mnuInfo", entry)->isEnabled()) << entry;
-    for (int entry : {0, 1, 2, 3, 4})
-        EXPECT_TRUE(window->menuEntry("mnuAlbum", entry)->isEnabled()) << entry;
-    for (int entry : {0, 1, 2, 3, 4, 5})
-        EXPECT_TRUE(window->menuEntry("mnuArtiest", entry)->isEnabled()) << entry;
-    // The CD import wizard and the search are both here.
-    EXPECT_TRUE(window->menuEntry("mnuWizard", 0)->isEnabled());
-    EXPECT_TRUE(window->menuEntry("mnuWizard", 1)->isEnabled());
-    for (const char* array : {"mnuExcel", "mnuHtml"})
-        for (int entry : {0, 1})
+    const std::pair<const char*, int> menus[] = {{"mnuInfo", 3},  {"mnuAlbum", 5}, {"mnuArtiest", 6},
+                                                 {"mnuWizard", 2}, {"mnuExcel", 2}, {"mnuHtml", 2},
+                                                 {"mnuBackup", 4}, {"mnuTerug", 4}};
+    for (const auto& [array, entries] : menus)
+        for (int entry = 0; entry < entries; ++entry)
             EXPECT_TRUE(window->menuEntry(array, entry)->isEnabled()) << array << entry;
-    for (int entry : {0, 1, 2, 3}) {
-        EXPECT_TRUE(window->menuEntry("mnuBackup", entry)->isEnabled()) << entry;
-        EXPECT_TRUE(window->menuEntry("mnuTerug", entry)->isEnabled()) << entry;
-    }
     EXPECT_EQ(window->menuEntry("mnuOnderhoud", 2), nullptr);
-    EXPECT_TRUE(window->menuEntry("mnuOnderhoud", 4)->isEnabled());
-    EXPECT_TRUE(window->menuEntry("mnuOnderhoud", 5)->isEnabled());
+    for (int entry : {4, 5})
+        EXPECT_TRUE(window->menuEntry("mnuOnderhoud", entry)->isEnabled()) << entry;
 
     child<QPushButton>("cmdHelp")->click();
     ASSERT_EQ(prompts.openedUrls.size(), 1);
@@ -433,8 +414,7 @@ TEST_F(MainWindowTest, EveryButtonAndMenuEntryIsEnabled)
 
 TEST_F(MainWindowTest, CdImportDiscographyAndTrackEditorOpenForTheSelection)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     addAlbum(abba, QStringLiteral("Arrival"), 1976);
     startWindow();
@@ -444,22 +424,17 @@ TEST_F(MainWindowTest, CdImportDiscographyAndTrackEditorOpenForTheSelection)
         caption = shown->windowTitle();
         childOf<QPushButton>(shown, "cmdSluiten")->click();
     };
-    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
-    child<QPushButton>("cmdDiscografie")->click();
-    EXPECT_EQ(caption, QStringLiteral("ABBA - Discography (0)"));
-    EXPECT_EQ(session->listMode, QStringLiteral("Discografie"));
-
-    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
-    child<QPushButton>("cmdTracks")->click();
-    EXPECT_EQ(caption, QStringLiteral("Tracks:  Arrival"));
-    EXPECT_EQ(session->listMode, QStringLiteral("Tracks"));
-
-    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
-    window->menuEntry("mnuArtiest", 2)->trigger();
-    EXPECT_EQ(session->listMode, QStringLiteral("Discografie"));
-    onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
-    window->menuEntry("mnuAlbum", 3)->trigger();
-    EXPECT_EQ(session->listMode, QStringLiteral("Tracks"));
+    const std::tuple<std::function<void()>, const char*, const char*> ways[] = {
+        {[this] { child<QPushButton>("cmdDiscografie")->click(); }, "Discografie", "ABBA - Discography (0)"},
+        {[this] { child<QPushButton>("cmdTracks")->click(); }, "Tracks", "Tracks:  Arrival"},
+        {[this] { window->menuEntry("mnuArtiest", 2)->trigger(); }, "Discografie", "ABBA - Discography (0)"},
+        {[this] { window->menuEntry("mnuAlbum", 3)->trigger(); }, "Tracks", "Tracks:  Arrival"}};
+    for (const auto& [open, mode, expectedCaption] : ways) {
+        onNextModal(QStringLiteral("Discografie"), closeAndKeepCaption);
+        open();
+        EXPECT_EQ(caption, QLatin1String(expectedCaption));
+        EXPECT_EQ(session->listMode, QLatin1String(mode));
+    }
 
     onNextModal(QStringLiteral("WizardCD"), [&caption](QWidget* wizard) {
         caption = wizard->windowTitle();
@@ -471,8 +446,7 @@ TEST_F(MainWindowTest, CdImportDiscographyAndTrackEditorOpenForTheSelection)
 
 TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     startWindow();
     onNextModal(QStringLiteral("Instellingen"), [](QWidget* settings) {
         childOf<QComboBox>(settings, "cboTaal")->setCurrentIndex(3); // German
@@ -489,8 +463,7 @@ TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)
 TEST_F(MainWindowTest, HtmlOverviewOfTheCurrentArtistOpensInTheBrowser)
 {
     FakeHome fakeHome;
-    writeSettings();
-    createCatalogue();
+    prepare();
     addAlbum(addArtist(QStringLiteral("<b>")), QStringLiteral("Bold & brave"), 2001);
     startWindow();
     window->menuEntry("mnuHtml", 0)->trigger();
@@ -505,8 +478,7 @@ TEST_F(MainWindowTest, HtmlOverviewOfTheCurrentArtistOpensInTheBrowser)
 
 TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     addAlbum(abba, QStringLiteral("Gold"), 1992);
     const qint64 arrival = addAlbum(abba, QStringLiteral("Arrival"), 1976);
@@ -524,7 +496,7 @@ TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
     EXPECT_EQ(titleColumn(0), (QStringList{"Gold", "Arrival", "Waterloo"}));
     EXPECT_EQ(titleIdFromKey(session->currentTitleKey), window->selectedAlbumId());
     EXPECT_EQ(titles()->currentIndex().row(), 2);
-    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("1"));
+    EXPECT_EQ(logoTag(), QStringLiteral("1"));
 
     // Edit by double click: the editor shows the clicked album; the stored one is reselected.
     const QModelIndex arrivalRow = titles()->model()->index(1, 0);
@@ -560,8 +532,7 @@ TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
     EXPECT_EQ(titleColumn(1).value(0), QStringLiteral("2000"));
 
     // A picture chosen for an album that is then not added leaves the selected album's cover.
-    titles()->setCurrentIndex(titles()->model()->index(1, 0)); // Gold, no cover
-    emit titles()->clicked(titles()->currentIndex());
+    clickAlbum(1); // Gold, no cover
     prompts.chosenFiles = {chosen};
     onNextModal(QStringLiteral("Titel"), [](QWidget* editor) {
         childOf<QPushButton>(editor, "cmdHoesje")->click();
@@ -575,8 +546,7 @@ TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
 
 TEST_F(MainWindowTest, ArtistsAreAddedAndRenamedAndReselected)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     addArtist(QStringLiteral("Queen"));
     addAlbum(abba, QStringLiteral("Gold"), 1992);
@@ -628,8 +598,7 @@ TEST_F(MainWindowTest, ArtistsAreAddedAndRenamedAndReselected)
 
 TEST_F(MainWindowTest, MovingAnAlbumTakesItOutOfTheList)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     const qint64 queen = addArtist(QStringLiteral("Queen"));
     const qint64 gold = addAlbum(abba, QStringLiteral("Gold"), 1992, true);
@@ -652,7 +621,7 @@ TEST_F(MainWindowTest, MovingAnAlbumTakesItOutOfTheList)
     EXPECT_EQ(prompts.boxes[0].prompt, QStringLiteral("Same artist."));
     EXPECT_EQ(prompts.boxes[1].prompt, QStringLiteral("'Gold' >> 'Queen' ?"));
     EXPECT_EQ(titleColumn(0), QStringList{"Arrival"});
-    EXPECT_EQ(child<QLabel>("imgLogo")->property("tag").toString(), QStringLiteral("0"));
+    EXPECT_EQ(logoTag(), QStringLiteral("0"));
     chooseArtist(1);
     EXPECT_EQ(window->selectedArtistId(), queen);
     EXPECT_EQ(titleColumn(0), QStringList{"Gold"});
@@ -660,8 +629,7 @@ TEST_F(MainWindowTest, MovingAnAlbumTakesItOutOfTheList)
 
 TEST_F(MainWindowTest, ArtistAndAlbumWindowsOpenFromTheirButtons)
 {
-    writeSettings();
-    createCatalogue();
+    prepare();
     const qint64 abba = addArtist(QStringLiteral("ABBA"));
     addAlbum(abba, QStringLiteral("Gold"), 1992, true);
     startWindow();
