@@ -1,5 +1,6 @@
 // The component's public surface without a network: properties, the e-mail rule, settings
 // shared per thread, persisted properties, texts by language and results on bad arguments.
+#include "support/memorypropertystore.h"
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/protocoltexts.h"
 
@@ -15,21 +16,6 @@
 using namespace discovant;
 
 namespace {
-
-// The host's store, as a map.
-class MemoryStore : public PropertyStore {
-public:
-    std::map<std::string, std::string> values;
-
-protected:
-    std::optional<std::string> value(const std::string& name) const override
-    {
-        const auto found = values.find(name);
-        return found == values.end() ? std::nullopt : std::optional(found->second);
-    }
-    void store(const std::string& name, const std::string& text) override { values[name] = text; }
-    void remove(const std::string& name) override { values.erase(name); }
-};
 
 // A two-track disc image with CD-Text, as a cue sheet and its (silent) data file.
 class DiscImage {
@@ -170,7 +156,7 @@ TEST_F(Component, InterfaceLanguageAndDriveAreSharedPerThread)
 TEST_F(Component, SavingOmitsDefaultsButAlwaysWritesInterfaceAndMode)
 {
     Discovant component;
-    MemoryStore store;
+    MemoryPropertyStore store;
     store.values["CDDBServer"] = "stale.example.org"; // a default now: removed on save
     component.saveProperties(store);
     EXPECT_EQ(store.values, (std::map<std::string, std::string> { { "CDDBIfc", "0" }, { "CDDBMode", "0" } }));
@@ -203,7 +189,7 @@ TEST_F(Component, SavingOmitsDefaultsButAlwaysWritesInterfaceAndMode)
 
 TEST_F(Component, RestoringMissingValuesGivesTheDefaults)
 {
-    MemoryStore store;
+    MemoryPropertyStore store;
     store.values["CDDBIfc"] = "not a number";
     Discovant component;
     component.setCDDBServer("elsewhere.example.org");
