@@ -9,6 +9,20 @@ void XlsxSheet::WorkbookFree::operator()(lxw_workbook* workbook) const
     lxw_workbook_free(workbook);
 }
 
+XlsxSheet::CNumericLocale::CNumericLocale()
+    : c_(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE)))
+    , previous_(c_ != locale_t(nullptr) ? uselocale(c_) : locale_t(nullptr))
+{
+}
+
+XlsxSheet::CNumericLocale::~CNumericLocale()
+{
+    if (c_ != locale_t(nullptr)) {
+        uselocale(previous_);
+        freelocale(c_);
+    }
+}
+
 XlsxSheet::XlsxSheet(const QString& path)
     : path_(QFile::encodeName(path))
 {

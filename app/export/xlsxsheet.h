@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <clocale>
 #include <memory>
 
 struct lxw_workbook;
@@ -40,10 +41,26 @@ private:
     struct WorkbookFree {
         void operator()(lxw_workbook* workbook) const;
     };
+    // libxlsxwriter prints numbers with the C library's printf, which follows the process's
+    // numeric locale: under a Dutch or German locale a width of 0.7 would go into the file as
+    // "0,7" and spreadsheet programs refuse the workbook. This keeps the calling thread on
+    // the C numeric rules for as long as the writer lives.
+    class CNumericLocale {
+    public:
+        CNumericLocale();
+        ~CNumericLocale();
+        CNumericLocale(const CNumericLocale&) = delete;
+        CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+    private:
+        locale_t c_;
+        locale_t previous_;
+    };
 
     lxw_format* format(CellStyle style) const;
     bool check(int result, int row, int column);
 
+    CNumericLocale numericLocale_; // first, so it outlives the workbook
     QByteArray path_;
     std::unique_ptr<lxw_workbook, WorkbookFree> workbook_;
     lxw_worksheet* sheet_ = nullptr;
