@@ -1,6 +1,7 @@
 #include "testcatalogue.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sqlite3.h>
@@ -30,8 +31,22 @@ std::unique_ptr<sqlite3, RawCloser> openRaw(const QString& path)
 } // namespace
 
 TestCatalogue::TestCatalogue()
-    : m_path(m_dir.filePath(QStringLiteral("Database/Muziek.db")))
+    : m_folder(m_dir.path())
+    , m_path(m_dir.filePath(QStringLiteral("Database/Muziek.db")))
     , m_catalogue(m_path)
+{
+    create();
+}
+
+TestCatalogue::TestCatalogue(const QString& path)
+    : m_folder(QFileInfo(path).absolutePath())
+    , m_path(path)
+    , m_catalogue(m_path)
+{
+    create();
+}
+
+void TestCatalogue::create()
 {
     const DbStatus created = Catalogue::createEmpty(m_path);
     if (!created)

@@ -11,10 +11,13 @@
 // row that the catalogue refuses records a test failure and yields 0.
 class TestCatalogue {
 public:
+    // In a temporary folder of its own, or at `path` (whose folder must exist).
     TestCatalogue();
+    explicit TestCatalogue(const QString& path);
 
     const QString& path() const { return m_path; }
-    QString folder() const { return m_dir.path(); }
+    // The temporary folder (holding Database/Muziek.db), or the folder of the given path.
+    QString folder() const { return m_folder; }
     const Catalogue& catalogue() const { return m_catalogue; }
 
     qint64 addArtist(const QVariant& name);
@@ -25,7 +28,10 @@ public:
     void addFreedb(qint64 titleId, int nummer, const QString& naam);
 
 private:
+    void create();
+
     QTemporaryDir m_dir;
+    QString m_folder;
     QString m_path;
     Catalogue m_catalogue;
 };
