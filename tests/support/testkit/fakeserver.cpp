@@ -1,5 +1,7 @@
 #include "testkit/fakeserver.h"
 
+#include "testkit/files.h"
+
 #include <httplib.h>
 
 #include <arpa/inet.h>
@@ -204,6 +206,12 @@ std::string readAnswer(const std::string& category, const std::string& discId, c
 {
     return "210 " + category + " " + discId + " CD database entry follows (until terminating `.')\r\n" + entryText
         + ".\r\n";
+}
+
+void writeLocalDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
+                             const DiscEntry& entry)
+{
+    writeFile(std::filesystem::path(folder) / category / "00toff", "#FILENAME=" + discId + "\r\n" + xmcdText(discId, entry));
 }
 
 FakeCddbServer::FakeCddbServer()

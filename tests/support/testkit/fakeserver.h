@@ -102,6 +102,11 @@ std::string xmcdText(const std::string& discId, const DiscEntry& entry);
 // The read command's answer carrying `entryText` in `category`.
 std::string readAnswer(const std::string& category, const std::string& discId, const std::string& entryText);
 
+// Writes `entry` into a local CDDB database below `folder` the way the Windows tools keep it:
+// category folder `category`, range file "00toff" holding "#FILENAME=<discid>" and the entry.
+void writeLocalDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
+                             const DiscEntry& entry);
+
 // A CDDB server: the cddb.cgi commands ("query", "read", "sites", or any other command word)
 // and submit.cgi ("submit") answer what was set for them, else "500 Command syntax error.".
 class FakeCddbServer {
