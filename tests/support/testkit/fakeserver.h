@@ -25,9 +25,9 @@ namespace testkit {
 // What the server sends back for one request.
 struct Reply {
     int status = 200;
-    std::string body;
+    std::string body {};
     std::string contentType = "text/plain";
-    std::vector<std::pair<std::string, std::string>> headers;
+    std::vector<std::pair<std::string, std::string>> headers {};
     bool chunked = false; // no Content-Length: the body arrives in pieces
     bool hang = false; // no answer at all until the server goes
     std::chrono::milliseconds delay { 0 }; // wait this long before answering
