@@ -2,7 +2,7 @@
 // database on folders the tests write.
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/protocoltexts.h"
-#include "testkit/discimage.h"
+#include "support/sampledisc.h"
 #include "testkit/fakeserver.h"
 #include "testkit/files.h"
 
@@ -444,13 +444,8 @@ TEST_F(HttpLookup, LocalDatabaseAnswersWithoutTheServer)
 TEST_F(HttpLookup, SubmissionEditorReadsTheCdTextOfTheCurrentDrive)
 {
     testkit::TempFolder folder;
-    const auto cue = testkit::writeCueSheet(folder.path(), "disc",
-        "PERFORMER \"Band\"\nTITLE \"Album\"\nFILE \"disc.bin\" BINARY\n"
-        "  TRACK 01 AUDIO\n    TITLE \"Song1\"\n    INDEX 01 00:00:00\n"
-        "  TRACK 02 AUDIO\n    TITLE \"Song2\"\n    INDEX 01 00:02:00\n",
-        450);
-    const std::string toc = component.GetMediaTOC(cue.string());
-    ASSERT_EQ(toc, "150 300 600");
+    const std::string toc = component.GetMediaTOC(discovant::test::writeSampleDisc(folder.path()));
+    ASSERT_EQ(toc, discovant::test::kSampleDiscToc);
 
     server.reply("query", { 200, "202 No match for disc ID 02000402.\r\n" });
     FakeUi ui;
@@ -458,7 +453,7 @@ TEST_F(HttpLookup, SubmissionEditorReadsTheCdTextOfTheCurrentDrive)
     EXPECT_EQ(component.LookupMediaByToc(toc), uCDDBMatchCode::MATCH_NONE);
     ASSERT_EQ(ui.submitCalls, 1);
     ASSERT_TRUE(ui.lastRequest.readCdText);
-    EXPECT_EQ(ui.lastRequest.readCdText(), "Band|Album||||Song1|Song2|");
+    EXPECT_EQ(ui.lastRequest.readCdText(), discovant::test::kSampleDiscCdText);
 
     // The kernel-ioctl interface has no CD-Text to offer.
     component.setCDDBInterface(uCDDBIfc::MCI);
