@@ -1,16 +1,16 @@
 // The ISO 9660 volume serial number, on images written by the tests.
 #include "discovant/drive/tocreader.h"
 #include "discovant/drive/volumeserial.h"
-#include "support/discimages.h"
+#include "testkit/discimage.h"
+#include "testkit/files.h"
 
 #include <gtest/gtest.h>
 
 namespace discovant {
 namespace {
 
-using test::ImageFolder;
-using test::UserData;
-using test::volumeDescriptor;
+using testkit::UserData;
+using testkit::volumeDescriptor;
 
 constexpr unsigned char kBootRecord = 0;
 constexpr unsigned char kPrimary = 1;
@@ -37,11 +37,11 @@ const std::string kExpectedSerial = "62B6452F";
 TEST(VolumeSerial, ChecksumsThePrimaryDescriptorInFourLanes)
 {
     EXPECT_EQ(cdfsVolumeSerial(primaryDescriptor()), 0x62B6452Fu);
-    UserData zero{};
+    UserData zero {};
     EXPECT_EQ(cdfsVolumeSerial(zero), 0u);
     // 512 words of 01 02 03 04: every lane sums to a multiple of 256. Changing one byte then
     // shows that the lanes wrap on their own, without carries or borrows between them.
-    UserData words{};
+    UserData words {};
     for (std::size_t i = 0; i < words.size(); ++i)
         words[i] = static_cast<unsigned char>(i % 4 + 1);
     EXPECT_EQ(cdfsVolumeSerial(words), 0u);
@@ -51,69 +51,47 @@ TEST(VolumeSerial, ChecksumsThePrimaryDescriptorInFourLanes)
     EXPECT_EQ(cdfsVolumeSerial(words), 0xFF000001u);
 }
 
-TEST(VolumeSerial, ReadsAPlainIsoImage)
+TEST(VolumeSerial, FindsThePrimaryDescriptorOnIsoAndCueImages)
 {
-    ImageFolder folder;
-    const auto iso = folder.file("disc.iso");
-    test::writeIsoImage(iso, 20, {{16, primaryDescriptor()}, {17, volumeDescriptor(kTerminator)}});
-    EXPECT_EQ(volumeSerial(iso.string()), kExpectedSerial);
-
+    testkit::TempFolder folder;
+    testkit::writeIsoImage(
+        folder.file("disc.iso"), 20, { { 16, primaryDescriptor() }, { 17, volumeDescriptor(kTerminator) } });
     // A boot record before the primary descriptor, as on bootable discs.
-    const auto bootable = folder.file("boot.iso");
-    test::writeIsoImage(bootable, 20, {{16, volumeDescriptor(kBootRecord)}, {17, primaryDescriptor()},
-                                       {18, volumeDescriptor(kTerminator)}});
-    EXPECT_EQ(volumeSerial(bootable.string()), kExpectedSerial);
-}
-
-TEST(VolumeSerial, ReadsTheDataTrackOfACueImage)
-{
-    ImageFolder folder;
-    // Mode 1 data track of raw sectors, the descriptor at its sector 16.
-    const auto data = test::writeCueImage(folder, "data", R"(FILE "data.bin" BINARY
-  TRACK 01 MODE1/2352
-    INDEX 01 00:00:00
-)",
-                                          300);
-    test::putMode1Sector(folder.file("data.bin"), 16, primaryDescriptor());
-    test::putMode1Sector(folder.file("data.bin"), 17, volumeDescriptor(kTerminator));
-    EXPECT_EQ(volumeSerial(data.string()), kExpectedSerial);
-
-    // Enhanced CD: audio first, the file system in the data track after it.
-    const auto enhanced = test::writeCueImage(folder, "enhanced", R"(FILE "enhanced.bin" BINARY
-  TRACK 01 AUDIO
-    INDEX 01 00:00:00
-  TRACK 02 MODE1/2352
-    INDEX 01 00:04:00
-)",
-                                              600);
-    test::putMode1Sector(folder.file("enhanced.bin"), 300 + 16, primaryDescriptor());
-    test::putMode1Sector(folder.file("enhanced.bin"), 300 + 17, volumeDescriptor(kTerminator));
-    EXPECT_EQ(volumeSerial(enhanced.string()), kExpectedSerial);
+    testkit::writeIsoImage(folder.file("boot.iso"), 20,
+        { { 16, volumeDescriptor(kBootRecord) }, { 17, primaryDescriptor() },
+            { 18, volumeDescriptor(kTerminator) } });
+    // A mode 1 data track of raw sectors, the descriptor at its sector 16; and an enhanced CD,
+    // audio first, the file system in the data track after it.
+    testkit::writeCueSheet(folder.path(), "data",
+        "FILE \"data.bin\" BINARY\n  TRACK 01 MODE1/2352\n    INDEX 01 00:00:00\n", 300);
+    testkit::writeCueSheet(folder.path(), "enhanced",
+        "FILE \"enhanced.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+        "  TRACK 02 MODE1/2352\n    INDEX 01 00:04:00\n",
+        600);
+    for (const auto& [bin, track] : { std::pair { "data.bin", 0 }, std::pair { "enhanced.bin", 300 } }) {
+        testkit::putMode1Sector(folder.file(bin), track + 16, primaryDescriptor());
+        testkit::putMode1Sector(folder.file(bin), track + 17, volumeDescriptor(kTerminator));
+    }
+    for (const char* name : { "disc.iso", "boot.iso", "data.cue", "enhanced.cue" })
+        EXPECT_EQ(volumeSerial(folder.file(name).string()), kExpectedSerial) << name;
 }
 
 TEST(VolumeSerial, EmptyWithoutAnIso9660Volume)
 {
-    ImageFolder folder;
-    // An audio CD image.
-    const auto audio = test::writeCueImage(folder, "audio", R"(FILE "audio.bin" BINARY
-  TRACK 01 AUDIO
-    INDEX 01 00:00:00
-)",
-                                           300);
-    EXPECT_EQ(volumeSerial(audio.string()), "");
-
-    // A file without volume descriptors, one cut before sector 16, a descriptor set without
-    // a primary descriptor, and a High Sierra style identifier.
-    test::writeIsoImage(folder.file("zeros.iso"), 20, {});
-    test::writeIsoImage(folder.file("short.iso"), 10, {});
-    test::writeIsoImage(folder.file("noprimary.iso"), 20,
-                        {{16, volumeDescriptor(kBootRecord)}, {17, volumeDescriptor(kTerminator)}});
+    testkit::TempFolder folder;
+    // An audio CD image, a file without volume descriptors, one cut before sector 16, a
+    // descriptor set without a primary descriptor, and a High Sierra style identifier.
+    testkit::writeAudioDisc(folder.path(), "audio", { 4 });
+    testkit::writeIsoImage(folder.file("zeros.iso"), 20, {});
+    testkit::writeIsoImage(folder.file("short.iso"), 10, {});
+    testkit::writeIsoImage(folder.file("noprimary.iso"), 20,
+        { { 16, volumeDescriptor(kBootRecord) }, { 17, volumeDescriptor(kTerminator) } });
     UserData foreign = primaryDescriptor();
     foreign[1] = 'X';
-    test::writeIsoImage(folder.file("foreign.iso"), 20, {{16, foreign}});
-    test::writeFile(folder.file("notes.txt"), "hello\n");
-    for (const char* name : {"zeros.iso", "short.iso", "noprimary.iso", "foreign.iso", "notes.txt",
-                             "missing.iso"})
+    testkit::writeIsoImage(folder.file("foreign.iso"), 20, { { 16, foreign } });
+    testkit::writeFile(folder.file("notes.txt"), "hello\n");
+    for (const char* name :
+        { "audio.cue", "zeros.iso", "short.iso", "noprimary.iso", "foreign.iso", "notes.txt", "missing.iso" })
         EXPECT_EQ(volumeSerial(folder.file(name).string()), "") << name;
     EXPECT_EQ(volumeSerial(folder.path().string()), "");
     EXPECT_EQ(volumeSerial(""), "");
