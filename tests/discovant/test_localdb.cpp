@@ -1,7 +1,8 @@
+// The local CDDB database: choosing the file, finding entries in it, and the scan across read
+// blocks.
 #include "discovant/cddb/localdb.h"
+#include "testkit/files.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
@@ -11,38 +12,6 @@ using namespace discovant;
 namespace fs = std::filesystem;
 
 namespace {
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string name = (fs::temp_directory_path() / "discovant-localdb-XXXXXX").string();
-        if (mkdtemp(name.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        path_ = name;
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-    void write(const std::string& relative, std::string_view bytes) const
-    {
-        const fs::path file = path_ / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-
-private:
-    fs::path path_;
-};
 
 // One entry as freedb's windows-format files hold it, lines ending in LF.
 std::string entry(const std::string& discId, const std::string& title, int tracks = 2)
@@ -89,13 +58,13 @@ std::string withCrLf(std::string_view text)
 
 TEST(LocalDatabase, ChoosesTheFileByItsHexRange)
 {
-    TempFolder db;
+    testkit::TempFolder db;
     for (const char* name : { "00to3f", "40to7f", "80tobf" })
-        db.write(std::string("rock/") + name, "");
-    db.write("rock/40to7f.bak", "");
-    db.write("rock/3xto7f", "");
-    db.write("rock/00to7", "");
-    db.write("jazz/C0TOFF", "");
+        testkit::writeFile(db.file(std::string("rock/") + name), "");
+    testkit::writeFile(db.file("rock/40to7f.bak"), "");
+    testkit::writeFile(db.file("rock/3xto7f"), "");
+    testkit::writeFile(db.file("rock/00to7"), "");
+    testkit::writeFile(db.file("jazz/C0TOFF"), "");
     fs::create_directories(db.path() / "jazz" / "00tobf"); // a folder, not a file
 
     const LocalDatabase database(db.path().string());
@@ -115,10 +84,10 @@ TEST(LocalDatabase, ChoosesTheFileByItsHexRange)
 
 TEST(LocalDatabase, FindsEntriesIncludingTheFirstOfAFile)
 {
-    TempFolder db;
+    testkit::TempFolder db;
     const std::string first = entry("7a0b2c09", "First Artist / First Album");
     const std::string second = entry("7a112233", "Second / Album", 12);
-    db.write("rock/40to7f", first + second);
+    testkit::writeFile(db.file("rock/40to7f"), first + second);
     const LocalDatabase database(db.path().string());
 
     EXPECT_EQ(database.matchLine("rock", "7a0b2c09"), "rock 7a0b2c09 First Artist / First Album");
@@ -135,11 +104,12 @@ TEST(LocalDatabase, FindsEntriesIncludingTheFirstOfAFile)
 
 TEST(LocalDatabase, QueryAnswerOverAllCategories)
 {
-    TempFolder db;
-    db.write("rock/40to7f", entry("7a0b2c09", "Band / Rock Album"));
-    db.write("jazz/00to7f", entry("11111111", "x / y") + entry("7a0b2c09", "Band / Jazz Album"));
-    db.write("misc/40to7f", entry("7a0b2c10", "Other / Disc"));
-    db.write("pop/40to7f", entry("7a0b2c09", "Not / A Category"));
+    testkit::TempFolder db;
+    testkit::writeFile(db.file("rock/40to7f"), entry("7a0b2c09", "Band / Rock Album"));
+    testkit::writeFile(
+        db.file("jazz/00to7f"), entry("11111111", "x / y") + entry("7a0b2c09", "Band / Jazz Album"));
+    testkit::writeFile(db.file("misc/40to7f"), entry("7a0b2c10", "Other / Disc"));
+    testkit::writeFile(db.file("pop/40to7f"), entry("7a0b2c09", "Not / A Category"));
 
     const LocalDatabase database(db.path().string());
     EXPECT_EQ(database.localQueryAnswer("7a0b2c09"),
@@ -163,9 +133,9 @@ TEST(LocalDatabase, QueryAnswerOverAllCategories)
 
 TEST(LocalDatabase, CrLfFilesAndTrailingSpaces)
 {
-    TempFolder db;
+    testkit::TempFolder db;
     const std::string lines = entry("7a0b2c09", "Band / Album   ");
-    db.write("rock/00toff", withCrLf(lines));
+    testkit::writeFile(db.file("rock/00toff"), withCrLf(lines));
     const LocalDatabase database(db.path().string());
     EXPECT_EQ(database.matchLine("rock", "7a0b2c09"), "rock 7a0b2c09 Band / Album");
     const std::string text = database.entryText("rock", "7a0b2c09");
@@ -176,32 +146,32 @@ TEST(LocalDatabase, CrLfFilesAndTrailingSpaces)
 
 TEST(LocalDatabase, IdentifierMustStandAsAWord)
 {
-    TempFolder db;
+    testkit::TempFolder db;
     // An earlier entry mentions the identifier inside a longer number; that is no hit.
     std::string earlier = entry("12121212", "Early / One");
     earlier.insert(earlier.find("EXTD=") + 5, "Barcode 0712345678901, catalogue x12345678");
-    db.write("rock/00toff", earlier + entry("12345678", "Right / Entry"));
+    testkit::writeFile(db.file("rock/00toff"), earlier + entry("12345678", "Right / Entry"));
     const LocalDatabase database(db.path().string());
     EXPECT_EQ(database.matchLine("rock", "12345678"), "rock 12345678 Right / Entry");
 
     // A merged entry lists further identifiers on its DISCID line; those find it too.
     std::string merged = entry("a0000001", "Merged / Entry");
     merged.replace(merged.find("DISCID=a0000001"), 15, "DISCID=a0000001,a0000002");
-    db.write("jazz/00toff", merged);
+    testkit::writeFile(db.file("jazz/00toff"), merged);
     EXPECT_EQ(database.matchLine("jazz", "a0000002"), "jazz a0000002 Merged / Entry");
 }
 
 TEST(LocalDatabase, ContinuedTitleMakesOneMatchLine)
 {
-    TempFolder db;
+    testkit::TempFolder db;
     std::string lines = entry("7a0b2c09", "A Very Long Artist Name / A Very Long Alb");
     lines.insert(lines.find("DYEAR="), "DTITLE=um Title\n");
-    db.write("rock/00toff", lines);
+    testkit::writeFile(db.file("rock/00toff"), lines);
     EXPECT_EQ(LocalDatabase(db.path().string()).matchLine("rock", "7a0b2c09"),
         "rock 7a0b2c09 A Very Long Artist Name / A Very Long Album Title");
 
     // Windows-1252 titles reach the match line as UTF-8.
-    db.write("jazz/00toff",
+    testkit::writeFile(db.file("jazz/00toff"),
         entry("7a0b2c09",
             "Bj\xF6rk / D\xE9"
             "but"));
@@ -212,17 +182,17 @@ TEST(LocalDatabase, ContinuedTitleMakesOneMatchLine)
 
 TEST(LocalDatabase, EmptyBinaryAndUnterminatedFiles)
 {
-    TempFolder db;
-    db.write("blues/00toff", "");
+    testkit::TempFolder db;
+    testkit::writeFile(db.file("blues/00toff"), "");
     std::mt19937 random(99);
     std::string binary(200000, '\0');
     for (char& c : binary)
         c = static_cast<char>(random());
-    db.write("country/00toff", binary);
+    testkit::writeFile(db.file("country/00toff"), binary);
     // An entry without PLAYORDER and without a final line end runs to the end of the file.
-    db.write("folk/00toff", "#FILENAME=7a0b2c09\nDTITLE=Cut / Off\nTTITLE0=Last");
+    testkit::writeFile(db.file("folk/00toff"), "#FILENAME=7a0b2c09\nDTITLE=Cut / Off\nTTITLE0=Last");
     // The identifier on the very last line, nothing behind it.
-    db.write("data/00toff", binary + "\n#FILENAME=7a0b2c09");
+    testkit::writeFile(db.file("data/00toff"), binary + "\n#FILENAME=7a0b2c09");
 
     const LocalDatabase database(db.path().string());
     EXPECT_EQ(database.entryText("blues", "7a0b2c09"), "");
