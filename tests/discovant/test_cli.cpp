@@ -1,0 +1,216 @@
+// The discovant command-line tool as a black box: KEY=value lines on stdout, messages on
+// stderr, the exit status; lookups against the fake CDDB server and local database folders.
+#include "discovant/cddb/protocoltexts.h"
+#include "support/drivebuffers.h"
+#include "support/sampledisc.h"
+#include "testkit/fakeserver.h"
+#include "testkit/files.h"
+#include "testkit/program.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace discovant {
+namespace {
+
+using testkit::ProgramResult;
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+const std::string kToc = "150 10000 20000"; // disc identifier 09010802
+const testkit::DiscEntry kTagoMago { "Can", "Tago Mago", "1972", { "Mushroom", "Oh Yeah" }, "Krautrock" };
+
+// Everything lookup prints for kTagoMago found in category rock.
+const std::string kTagoMagoLines
+    = "MATCH=2\nDISCID=09010802\nCATEGORY=rock\nARTIST=Can\nALBUM=Tago Mago\n"
+      "YEAR=1972\nGENRE=Krautrock\nREVISION=1\nLENGTH=266\nTRACKS=2\n"
+      "TRACK1=Mushroom\nTRACK2=Oh Yeah\nTIME1=131\nTIME2=133\nTNOTES1=\nTNOTES2=\nNOTES=\n";
+
+ProgramResult discovant(std::vector<std::string> args, const std::string& input = {})
+{
+    args.insert(args.begin(), DISCOVANT_CLI_PATH);
+    return testkit::runProgram(args, {}, input);
+}
+
+// A successful run printing exactly `out`.
+void expectOutput(const ProgramResult& run, const std::string& out)
+{
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, out);
+}
+
+// The first line of a run's output.
+std::string firstLine(const ProgramResult& run)
+{
+    return run.out.substr(0, run.out.find('\n'));
+}
+
+// Lines `key=...` of a run's output, in order.
+std::string valuesOf(const ProgramResult& run, const std::vector<std::string>& keys)
+{
+    std::string lines;
+    for (const std::string& key : keys) {
+        const std::size_t at = run.out.find("\n" + key + "=");
+        if (at != std::string::npos)
+            lines += run.out.substr(at + 1, run.out.find('\n', at + 1) - at);
+    }
+    return lines;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    testkit::TempFolder work;
+    testkit::FakeCddbServer server;
+};
+
+TEST_F(Cli, IdOfTheWorkedExample)
+{
+    expectOutput(discovant({ "id", "  " + kToc + " " }),
+        "DISCID=09010802\nTRACKS=2\nLENGTH=264\nTRACKLENGTHS=131 133\nQUERY=09010802+2+150+10000+266\n");
+}
+
+TEST_F(Cli, ParseASavedReadAnswer)
+{
+    // CR LF line ends, a continued title, notes with a line break and no genre.
+    testkit::writeFile(work.file("answer.txt"),
+        "210 jazz 09010802 CD database entry follows (until terminating `.')\r\n# xmcd\r\n#\r\n"
+        "# Revision: 7\r\n#\r\nDISCID=09010802\r\nDTITLE=Miles Davis / Kind of Blue\r\nDYEAR=1959\r\n"
+        "DGENRE=\r\nTTITLE0=So What\r\nTTITLE1=Freddie \r\nTTITLE1=Freeloader\r\nEXTD=Recorded\\nin New "
+        "York\r\n"
+        "EXTT0=Modal\r\nEXTT1=\r\nPLAYORDER=\r\n.\r\n");
+    expectOutput(discovant({ "parse", work.file("answer.txt") }),
+        "DISCID=09010802\nCATEGORY=jazz\nARTIST=Miles Davis\nALBUM=Kind of Blue\nYEAR=1959\nGENRE=jazz\n"
+        "REVISION=7\nLENGTH=0\nTRACKS=0\nTRACK1=So What\nTRACK2=Freddie Freeloader\nTNOTES1=Modal\nTNOTES2=\n"
+        "NOTES=Recorded\\nin New York\n");
+}
+
+TEST_F(Cli, CdTextOfARecordedDriveAnswer)
+{
+    const std::vector<unsigned char> answer = test::cdTextAnswerFromPacks({
+        test::cdTextPack(0x80, 0, 0, std::string("Album\0Song1\0", 12)),
+        test::cdTextPack(0x81, 0, 1, std::string("Band\0Band\0", 10)),
+    });
+    testkit::writeFile(work.file("cdtext.bin"), std::string(answer.begin(), answer.end()));
+    expectOutput(discovant({ "cdtext", work.file("cdtext.bin") }), "CDTEXT=Band|Album||||Song1|\n");
+}
+
+TEST_F(Cli, TocOfADiscImageThroughTheReadersTheInterfaceAllows)
+{
+    const std::string cue = test::writeSampleDisc(work.path());
+    const std::string lines = "TOC=" + test::kSampleDiscToc + "\nCDTEXT=" + test::kSampleDiscCdText + "\n";
+    expectOutput(discovant({ "toc", cue }), lines);
+    expectOutput(discovant({ "toc", cue, "--interface", "aspi" }), lines);
+    const ProgramResult mci = discovant({ "toc", cue, "--interface", "mci" });
+    EXPECT_EQ(mci.exitCode, kFailed);
+    EXPECT_EQ(mci.out, "");
+}
+
+TEST_F(Cli, LookupInALocalDatabase)
+{
+    const std::string db = work.file("db").string();
+    testkit::writeLocalDatabaseEntry(db, "rock", "09010802", kTagoMago);
+    for (const std::string& folder : { db, db + "/" })
+        expectOutput(
+            discovant({ "lookup", kToc, "--local", folder, "--server", server.address() }), kTagoMagoLines);
+
+    // In two categories: the first match (misc comes before rock), or the one typed on stdin,
+    // with the choice listed on stderr.
+    testkit::DiscEntry misc = kTagoMago;
+    misc.album = "Misc Mago";
+    testkit::writeLocalDatabaseEntry(db, "misc", "09010802", misc);
+    const ProgramResult first = discovant({ "lookup", kToc, "--local", db, "--server", server.address() });
+    EXPECT_EQ(firstLine(first), "MATCH=1");
+    EXPECT_EQ(valuesOf(first, { "CATEGORY", "ALBUM" }), "CATEGORY=misc\nALBUM=Misc Mago\n");
+    const ProgramResult chosen = discovant(
+        { "lookup", kToc, "--local", db, "--no-first-match", "--server", server.address() }, "2\n");
+    EXPECT_EQ(firstLine(chosen), "MATCH=1");
+    EXPECT_EQ(valuesOf(chosen, { "CATEGORY", "ALBUM" }), "CATEGORY=rock\nALBUM=Tago Mago\n");
+    EXPECT_NE(chosen.err.find("Can / Misc Mago"), std::string::npos) << chosen.err;
+
+    // No match, and a missing folder: exit 0 and MATCH=0, the event on stderr.
+    const ProgramResult none
+        = discovant({ "lookup", "150 20000 30000", "--local", db, "--server", server.address() });
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(firstLine(none), "MATCH=0");
+    const ProgramResult missing
+        = discovant({ "lookup", kToc, "--local", work.file("nothing"), "--server", server.address() });
+    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_EQ(firstLine(missing), "MATCH=0");
+    EXPECT_EQ(missing.err,
+        "ProtocolError 8885: " + protocolErrorText(kErrorNoLocalDatabase, uCDDBLang::ENGLISH) + "\n");
+    EXPECT_TRUE(server.http().requests().empty());
+}
+
+TEST_F(Cli, SitesAndLookupOnTheServer)
+{
+    server.reply("sites",
+        { 200,
+            "210 OK, site information follows (until terminating `.')\r\n"
+            "a.example.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Main site\r\n"
+            "a.example.org cddbp 8880 - N000.00 W000.00 Main site\r\n"
+            "b.example.org http 8080 /~cddb/cddb.cgi N052.22 E004.53 Mirror\r\n.\r\n" });
+    expectOutput(discovant({ "sites", "--server", server.address(), "--email", "jan@example.org" }),
+        "SITES=2\nSITE1=a.example.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Main site\n"
+        "SITE2=b.example.org http 8080 /~cddb/cddb.cgi N052.22 E004.53 Mirror\n");
+
+    server.serve("09010802", kTagoMago, "rock");
+    expectOutput(discovant({ "lookup", kToc, "--server", server.address(), "--email", "jan@example.org" }),
+        kTagoMagoLines);
+    ASSERT_FALSE(server.targets().empty());
+    EXPECT_NE(server.targets().back().find("&hello=jan+example.org+Discovant+"), std::string::npos);
+
+    // Without an address nothing is sent, and the event says why.
+    server.http().clearRequests();
+    const ProgramResult noAddress = discovant({ "lookup", kToc, "--server", server.address() });
+    EXPECT_EQ(noAddress.exitCode, 0);
+    EXPECT_EQ(firstLine(noAddress), "MATCH=0");
+    EXPECT_EQ(noAddress.err,
+        "ProtocolError 8880: " + protocolErrorText(kErrorMissingEmail, uCDDBLang::ENGLISH) + "\n");
+    EXPECT_TRUE(server.http().requests().empty());
+}
+
+TEST_F(Cli, FailuresPrintNothingOnStdoutAndSayWhyOnStderr)
+{
+    testkit::writeFile(work.file("401.txt"), "401 jazz 09010802 No such CD entry in database.\r\n");
+    const std::vector<unsigned char> badTrack
+        = test::cdTextAnswerFromPacks({ test::cdTextPack(0x80, 100, 0, std::string("Title\0", 6)) });
+    testkit::writeFile(work.file("badtrack.bin"), std::string(badTrack.begin(), badTrack.end()));
+    testkit::RawServer closing(""); // closes every connection without a word
+    const std::string missing = work.file("missing").string();
+
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+    };
+    const Case cases[] = {
+        { {}, kUsage },
+        { { "frobnicate" }, kUsage },
+        { { "id" }, kUsage },
+        { { "id", "150" }, kUsage },
+        { { "id", "150 2457750" }, kUsage }, // beyond 32767 s
+        { { "lookup", kToc, "--colour" }, kUsage },
+        { { "lookup", kToc, "--server" }, kUsage },
+        { { "lookup", kToc, "--email", "nobody" }, kUsage },
+        { { "parse", missing + ".txt" }, kFailed },
+        { { "parse", work.file("401.txt") }, kFailed },
+        { { "cdtext", work.file("badtrack.bin") }, kFailed },
+        { { "toc", missing + ".cue" }, kFailed },
+        { { "toc", "/dev/null", "--interface", "floppy" }, kUsage },
+        { { "sites", "--server", closing.address(), "--email", "jan@example.org" }, kFailed },
+    };
+    for (const Case& c : cases) {
+        std::string command;
+        for (const std::string& arg : c.args)
+            command += " " + arg;
+        SCOPED_TRACE("discovant" + command);
+        const ProgramResult run = discovant(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+}
+
+} // namespace
+} // namespace discovant
