@@ -1,19 +1,20 @@
 // The placeable control: its logo, its persisted properties in the host's store, and a
 // submission written in its editor, posted to a CDDB server on 127.0.0.1 and taken over.
-#include "discovant/widgets/choosers.h"
 #include "discovant/widgets/discovantwidget.h"
-#include "support/fakecddbserver.h"
+#include "qtkit/modal.h"
 #include "support/memorypropertystore.h"
-#include "support/modaldriver.h"
+#include "testkit/fakeserver.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace discovant;
+using qtkit::childOf;
+using qtkit::clickButton;
+using qtkit::onNextModal;
 
 namespace {
 
@@ -27,18 +28,18 @@ const std::string kExpectedEntry = "# xmcd\r\n#\r\n# Track frame offsets:\r\n#  
                                    "EXTD=Recorded\\nin New York\r\nEXTT0=Modal\r\nEXTT1=\r\nPLAYORDER=\r\n";
 
 // Writes the Kind of Blue entry in the editor the way a user does and submits it.
-void writeKindOfBlue(QWidget& editor)
+void writeKindOfBlue(QWidget* editor)
 {
-    editor.findChild<QLineEdit*>("strArtist")->setText("Miles Davis");
-    editor.findChild<QLineEdit*>("strAlbum")->setText("Kind of Blue");
-    editor.findChild<QComboBox*>("cboCategory")->setCurrentText("jazz");
-    editor.findChild<QComboBox*>("cboGenre")->setEditText("Jazz");
-    editor.findChild<QLineEdit*>("strYear")->setText("1959");
-    editor.findChild<QPlainTextEdit*>("strNotes")->setPlainText("Recorded\nin New York");
-    auto* list = editor.findChild<QListWidget*>("lstList");
+    childOf<QLineEdit>(editor, "strArtist")->setText("Miles Davis");
+    childOf<QLineEdit>(editor, "strAlbum")->setText("Kind of Blue");
+    childOf<QComboBox>(editor, "cboCategory")->setCurrentText("jazz");
+    childOf<QComboBox>(editor, "cboGenre")->setEditText("Jazz");
+    childOf<QLineEdit>(editor, "strYear")->setText("1959");
+    childOf<QPlainTextEdit>(editor, "strNotes")->setPlainText("Recorded\nin New York");
+    auto* list = childOf<QListWidget>(editor, "lstList");
     list->item(0)->setText("So What");
     list->item(1)->setText("Freddie Freeloader");
-    editor.findChild<QPlainTextEdit*>("strTrkNotes")->setPlainText("Modal"); // track 1 is current
+    childOf<QPlainTextEdit>(editor, "strTrkNotes")->setPlainText("Modal"); // track 1 is current
     clickButton(editor, "cmdSubmit");
 }
 
@@ -56,7 +57,7 @@ protected:
             });
     }
 
-    FakeCddbServer server;
+    testkit::FakeCddbServer server;
     MemoryPropertyStore store;
     DiscovantWidget control { store };
     std::vector<std::pair<int, QString>> errors;
@@ -100,26 +101,13 @@ TEST(DiscovantWidgetProperties, KeepsTheSizeOfItsLogo)
 
 TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
 {
-    server.reply("query", 200, "202 No match for disc ID 09010802.\r\n");
-    server.reply("submit", 200, "200 OK, submission has been sent.\r\n");
-    whenModalShown([](QWidget& editor) {
-        EXPECT_EQ(editor.objectName(), "frmSubmitInfo");
-        writeKindOfBlue(editor);
-    });
+    server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
+    server.reply("submit", { 200, "200 OK, submission has been sent.\r\n" });
+    onNextModal("frmSubmitInfo", writeKindOfBlue);
     EXPECT_EQ(control.core().LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
 
     ASSERT_EQ(server.submissions().size(), 1u);
-    const httplib::Request post = server.submissions().front();
-    EXPECT_EQ(post.method, "POST");
-    EXPECT_EQ(post.path, "/~cddb/submit.cgi");
-    EXPECT_EQ(post.body, kExpectedEntry);
-    EXPECT_EQ(post.get_header_value("Category"), "jazz");
-    EXPECT_EQ(post.get_header_value("Discid"), "09010802");
-    EXPECT_EQ(post.get_header_value("User-Email"), "jan@example.org");
-    EXPECT_EQ(post.get_header_value("Submit-Mode"), "test");
-    EXPECT_EQ(post.get_header_value("X-Cddbd-Note"), "Discovant " + Discovant::componentVersion());
-    EXPECT_EQ(post.get_header_value("Content-Length"), std::to_string(kExpectedEntry.size()));
-    EXPECT_EQ(post.get_header_value("User-Agent"), "Discovant");
+    EXPECT_EQ(server.submissions().front().body, kExpectedEntry);
 
     // The accepted entry is the component's entry now.
     EXPECT_EQ(control.core().GetAlbumCategory(), "jazz");
@@ -131,34 +119,32 @@ TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
     EXPECT_TRUE(errors.empty());
 
     // Revising: the editor starts from this entry and the next revision is posted.
-    control.core().setCDDBMode(uCDDBMode::SUBMIT);
     QString shownArtist;
-    whenModalShown([&](QWidget& editor) {
-        shownArtist = editor.findChild<QLineEdit*>("strArtist")->text();
-        editor.findChild<QLineEdit*>("strAlbum")->setText("Kind of Blue (Legacy)");
+    onNextModal("frmSubmitInfo", [&](QWidget* editor) {
+        shownArtist = childOf<QLineEdit>(editor, "strArtist")->text();
+        childOf<QLineEdit>(editor, "strAlbum")->setText("Kind of Blue (Legacy)");
         clickButton(editor, "cmdSubmit");
     });
     EXPECT_EQ(control.core().ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_EXACT);
     EXPECT_EQ(shownArtist, "Miles Davis");
     ASSERT_EQ(server.submissions().size(), 2u);
-    const httplib::Request revision = server.submissions().back();
-    EXPECT_EQ(revision.get_header_value("Submit-Mode"), "submit");
-    EXPECT_NE(revision.body.find("# Revision: 1\r\n"), std::string::npos);
-    EXPECT_NE(revision.body.find("DTITLE=Miles Davis / Kind of Blue (Legacy)\r\n"), std::string::npos);
-    EXPECT_NE(revision.body.find("EXTT0=Modal\r\n"), std::string::npos);
+    const std::string revision = server.submissions().back().body;
+    EXPECT_NE(revision.find("# Revision: 1\r\n"), std::string::npos);
+    EXPECT_NE(revision.find("DTITLE=Miles Davis / Kind of Blue (Legacy)\r\n"), std::string::npos);
+    EXPECT_NE(revision.find("EXTT0=Modal\r\n"), std::string::npos);
     EXPECT_EQ(control.core().GetAlbumName(), "Kind of Blue (Legacy)");
 }
 
 TEST_F(DiscovantControl, RefusedOrCancelledSubmissionsTakeNothingOver)
 {
-    server.reply("query", 200, "202 No match for disc ID 09010802.\r\n");
-    server.reply("submit", 500, "busy");
-    whenModalShown([](QWidget& editor) { writeKindOfBlue(editor); });
+    server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
+    server.reply("submit", { 500, "busy" });
+    onNextModal("frmSubmitInfo", writeKindOfBlue);
     EXPECT_EQ(control.core().LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(server.submissions().size(), 1u);
     EXPECT_EQ(control.core().GetArtistName(), "");
 
-    whenModalShown([](QWidget& editor) { clickButton(editor, "cmdCancel"); });
+    onNextModal("frmSubmitInfo", [](QWidget* editor) { clickButton(editor, "cmdCancel"); });
     EXPECT_EQ(control.core().LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(server.submissions().size(), 1u) << "a cancelled editor posts nothing";
 }
@@ -166,23 +152,22 @@ TEST_F(DiscovantControl, RefusedOrCancelledSubmissionsTakeNothingOver)
 TEST_F(DiscovantControl, SeveralMatchesAreOfferedInTheMatchChooser)
 {
     control.core().setUseFirstMatch(false);
-    server.reply("query", 200,
-        "211 close matches found\r\nrock 09010802 Artist A / Album A\r\njazz 09010802 Artist B / Album "
-        "B\r\n.\r\n");
-    server.reply("cddb read jazz 09010802", 200,
-        "210 jazz 09010802 CD database entry follows\r\n" + kExpectedEntry + ".\r\n");
+    server.reply("query",
+        { 200,
+            "211 close matches found\r\nrock 09010802 Artist A / Album A\r\n"
+            "jazz 09010802 Artist B / Album B\r\n.\r\n" });
+    server.reply("read", { 200, testkit::readAnswer("jazz", "09010802", kExpectedEntry) });
     QStringList offered;
-    whenModalShown([&](QWidget& chooser) {
-        auto* list = chooser.findChild<QListWidget*>("lstList");
+    onNextModal("frmFuzzyMatch", [&](QWidget* chooser) {
+        auto* list = childOf<QListWidget>(chooser, "lstList");
         for (int row = 0; row < list->count(); ++row)
             offered << list->item(row)->text();
         list->setCurrentRow(1);
         clickButton(chooser, "cmdSelect");
     });
-    const uCDDBMatchCode code = control.core().LookupMediaByToc(kToc);
-    EXPECT_EQ(offered.size(), 2);
-    EXPECT_TRUE(offered.value(1).contains("Artist B / Album B"));
-    EXPECT_NE(code, uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(control.core().LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_MULTIPLE);
+    EXPECT_EQ(offered, (QStringList { "Artist A / Album A", "Artist B / Album B" }));
+    EXPECT_EQ(server.targets().back().find("/~cddb/cddb.cgi/?cmd=cddb+read+jazz+09010802"), 0u);
     EXPECT_EQ(control.core().GetAlbumCategory(), "jazz");
     EXPECT_EQ(control.core().GetArtistName(), "Miles Davis");
 }

@@ -1,7 +1,8 @@
-// The submission editor: its texts in the component's languages, the track editing, the
-// checks before an entry is written, and the CD-Text import.
+// The submission editor: its texts in the component's languages (the one place they are
+// checked), the track editing, the checks before an entry is written, and the CD-Text import.
 #include "discovant/widgets/submitinfowindow.h"
-#include "support/modaldriver.h"
+#include "discovant/widgets/windowtexts.h"
+#include "qtkit/modal.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,12 +15,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace discovant;
 using namespace discovant::widgets;
+using qtkit::childOf;
+using qtkit::clickButton;
 
 namespace {
 
@@ -41,105 +44,97 @@ PopUpSettings in(uCDDBLang language)
     return popUp;
 }
 
-template <typename T> T& child(QWidget& window, const char* name)
+// Runs `action` on the editor once SubmitData has opened it.
+void onEditor(std::function<void(QWidget*)> action)
 {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *found;
+    qtkit::onNextModal("frmSubmitInfo", std::move(action));
 }
 
-QStringList lines(QWidget& window)
+QStringList lines(const QWidget* window)
 {
     QStringList texts;
-    auto& list = child<QListWidget>(window, "lstList");
-    for (int row = 0; row < list.count(); ++row)
-        texts << list.item(row)->text();
+    const auto* list = childOf<QListWidget>(window, "lstList");
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
     return texts;
 }
 
-void setLine(QWidget& window, int track, const QString& text)
+void setLine(const QWidget* window, int track, const QString& text)
 {
-    child<QListWidget>(window, "lstList").item(track - 1)->setText(text);
+    childOf<QListWidget>(window, "lstList")->item(track - 1)->setText(text);
 }
 
 // Fills every album field with values that pass the checks.
-void fillAlbum(QWidget& window)
+void fillAlbum(const QWidget* window)
 {
-    child<QLineEdit>(window, "strArtist").setText("Miles Davis");
-    child<QLineEdit>(window, "strAlbum").setText("Kind of Blue");
-    child<QComboBox>(window, "cboCategory").setCurrentText("jazz");
-    child<QComboBox>(window, "cboGenre").setEditText("Jazz");
-    child<QLineEdit>(window, "strYear").setText("1959");
+    childOf<QLineEdit>(window, "strArtist")->setText("Miles Davis");
+    childOf<QLineEdit>(window, "strAlbum")->setText("Kind of Blue");
+    childOf<QComboBox>(window, "cboCategory")->setCurrentText("jazz");
+    childOf<QComboBox>(window, "cboGenre")->setEditText("Jazz");
+    childOf<QLineEdit>(window, "strYear")->setText("1959");
 }
 
 // The field gets the focus, as when the user clicks or tabs into it.
-void enter(QWidget& field)
+void enter(QWidget* field)
 {
     QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(&field, &focusIn);
+    QApplication::sendEvent(field, &focusIn);
 }
 
-QString errorText(QWidget& window)
+QString errorText(const QWidget* window)
 {
-    return child<QLabel>(window, "lblError").text();
+    return childOf<QLabel>(window, "lblError")->text();
+}
+
+QPushButton* trackButton(const QWidget* window, int which) // 0 previous, 1 next
+{
+    return window->findChildren<QPushButton*>("cmdTrack").at(which);
 }
 
 } // namespace
 
 TEST(SubmitEditor, TextsAndDefaultLinesFollowTheLanguage)
 {
-    struct Expected {
-        uCDDBLang language;
-        QString title, artistLabel, trackList, submit, frame, trackAtStart, firstLine, toolTip;
-    };
-    const std::vector<Expected> cases {
-        { uCDDBLang::ENGLISH, "Submit Disc / Track Information", "Artist Name:", "Track List:", "Submit",
-            "Tracks  1 to 3", "Track  1  Name:", "Untitled Track 01", "Read media for CD-Text info..." },
-        { uCDDBLang::GERMAN, "CD-Informationen an FreeDB übertragen",
-            "Interpret:", "Liederliste:", "&Übertragen", "Lieder  1 bis 3",
-            "Name von Lied 01:", "Lied 01: Ohne Namen", "CD-Text von CD auslesen..." },
-        { uCDDBLang::FRENCH, "Envoyer les informations à FreeDB", "Nom Artiste:", "Liste Pistes:", "&Envoyer",
-            "Pistes  1 à 3", "Piste  1  Nom:", "Piste sans nom 01", "Lecture des informations CD-Text..." },
-        { static_cast<uCDDBLang>(7), "Submit Disc / Track Information",
-            "Artist Name:", "Track List:", "Submit", "Tracks  1 to 3", "Track  1  Name:", "Untitled Track 01",
-            "Read media for CD-Text info..." },
+    // Title, artist label, track list option, submit button, tracks frame, track label at the
+    // start, first default line, CD-Text tool tip.
+    const QStringList english { "Submit Disc / Track Information", "Artist Name:", "Track List:", "Submit",
+        "Tracks  1 to 3", "Track  1  Name:", "Untitled Track 01", "Read media for CD-Text info..." };
+    const std::pair<uCDDBLang, QStringList> cases[] = {
+        { uCDDBLang::ENGLISH, english },
+        { uCDDBLang::GERMAN,
+            { "CD-Informationen an FreeDB übertragen", "Interpret:", "Liederliste:", "&Übertragen",
+                "Lieder  1 bis 3", "Name von Lied 01:", "Lied 01: Ohne Namen",
+                "CD-Text von CD auslesen..." } },
+        { uCDDBLang::FRENCH,
+            { "Envoyer les informations à FreeDB", "Nom Artiste:", "Liste Pistes:", "&Envoyer",
+                "Pistes  1 à 3", "Piste  1  Nom:", "Piste sans nom 01",
+                "Lecture des informations CD-Text..." } },
+        { static_cast<uCDDBLang>(7), english },
     };
     SubmitInfoWindow editor;
-    for (const Expected& expected : cases) {
-        Expected shown;
-        QStringList shownLines;
+    for (const auto& [language, expected] : cases) {
+        QStringList shown;
         QString nextTrackLabel;
         bool categoryEnabled = false;
-        whenModalShown([&](QWidget& window) {
-            shown.title = window.windowTitle();
-            shown.artistLabel = child<QLabel>(window, "Label1").text();
-            shown.trackList = child<QRadioButton>(window, "optTrk").text();
-            shown.submit = child<QPushButton>(window, "cmdSubmit").text();
-            shown.frame = child<QGroupBox>(window, "Frame2").title();
-            shown.trackAtStart = child<QLabel>(window, "lblTrack").text();
-            shown.toolTip = child<QPushButton>(window, "cmdText").toolTip();
-            categoryEnabled = child<QComboBox>(window, "cboCategory").isEnabled();
-            shownLines = lines(window);
-            window.findChildren<QPushButton*>("cmdTrack").at(1)->click();
-            nextTrackLabel = child<QLabel>(window, "lblTrack").text();
+        int lineCount = 0;
+        onEditor([&](QWidget* window) {
+            shown = { window->windowTitle(), childOf<QLabel>(window, "Label1")->text(),
+                childOf<QRadioButton>(window, "optTrk")->text(),
+                childOf<QPushButton>(window, "cmdSubmit")->text(),
+                childOf<QGroupBox>(window, "Frame2")->title(), childOf<QLabel>(window, "lblTrack")->text(),
+                lines(window).value(0), childOf<QPushButton>(window, "cmdText")->toolTip() };
+            categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();
+            lineCount = static_cast<int>(lines(window).size());
+            trackButton(window, 1)->click();
+            nextTrackLabel = childOf<QLabel>(window, "lblTrack")->text();
             clickButton(window, "cmdCancel");
         });
-        EXPECT_FALSE(editor.SubmitData(newDisc(), in(expected.language)).has_value());
-        EXPECT_EQ(shown.title, expected.title);
-        EXPECT_EQ(shown.artistLabel, expected.artistLabel);
-        EXPECT_EQ(shown.trackList, expected.trackList);
-        EXPECT_EQ(shown.submit, expected.submit);
-        EXPECT_EQ(shown.frame, expected.frame);
-        EXPECT_EQ(shown.trackAtStart, expected.trackAtStart);
-        EXPECT_EQ(shown.toolTip, expected.toolTip);
+        EXPECT_FALSE(editor.SubmitData(newDisc(), in(language)).has_value());
+        EXPECT_EQ(shown, expected);
         EXPECT_TRUE(categoryEnabled);
-        ASSERT_EQ(shownLines.size(), 3);
-        EXPECT_EQ(shownLines.first(), expected.firstLine);
-        EXPECT_EQ(nextTrackLabel, submitTexts(expected.language).trackLabel(2));
+        EXPECT_EQ(lineCount, 3);
+        EXPECT_EQ(nextTrackLabel, submitTexts(language).trackLabel(2));
     }
-    EXPECT_EQ(submitTexts(uCDDBLang::GERMAN).trackLabel(12), "Name von Lied 12:");
-    EXPECT_EQ(submitTexts(uCDDBLang::ENGLISH).untitledLine(12), "Untitled Track 12");
 }
 
 TEST(SubmitEditor, TrackButtonsWrapAndCommitTheEditedTitle)
@@ -147,22 +142,22 @@ TEST(SubmitEditor, TrackButtonsWrapAndCommitTheEditedTitle)
     SubmitInfoWindow editor;
     QStringList after;
     QList<int> visited;
-    whenModalShown([&](QWidget& window) {
-        auto& previous = *window.findChildren<QPushButton*>("cmdTrack").at(0);
-        auto& next = *window.findChildren<QPushButton*>("cmdTrack").at(1);
-        auto& track = child<QLineEdit>(window, "strTrack");
-        previous.click(); // 1 wraps to the last track
+    onEditor([&](QWidget* window) {
+        QPushButton* previous = trackButton(window, 0);
+        QPushButton* next = trackButton(window, 1);
+        auto* track = childOf<QLineEdit>(window, "strTrack");
+        previous->click(); // 1 wraps to the last track
         visited << editor.currentTrack();
-        next.click(); // and back to 1
+        next->click(); // and back to 1
         visited << editor.currentTrack();
-        track.selectAll();
-        QTest::keyClicks(&track, "So What");
-        next.click();
+        track->selectAll();
+        QTest::keyClicks(track, "So What");
+        next->click();
         visited << editor.currentTrack();
         // The notes box keeps the notes of the track it shows.
-        child<QRadioButton>(window, "optExt").click();
-        child<QPlainTextEdit>(window, "strTrkNotes").setPlainText("Take 2");
-        previous.click();
+        childOf<QRadioButton>(window, "optExt")->click();
+        childOf<QPlainTextEdit>(window, "strTrkNotes")->setPlainText("Take 2");
+        previous->click();
         after = lines(window);
         clickButton(window, "cmdCancel");
     });
@@ -179,57 +174,53 @@ TEST(SubmitEditor, ChecksMarkEveryFailingFieldAndKeepTheWindowOpen)
     std::vector<QString> errors;
     std::vector<QStringList> marked;
     int currentAfterSeparators = 0;
-    const auto markedFields = [](QWidget& window) {
+    // Submits and notes the error shown and the fields marked.
+    const auto submit = [&](QWidget* window) {
+        clickButton(window, "cmdSubmit");
+        errors.push_back(errorText(window));
         QStringList names;
         for (const char* name : { "strArtist", "strAlbum", "cboCategory", "cboGenre", "strYear", "lstList" })
-            if (SubmitInfoWindow::isMarked(child<QWidget>(window, name)))
+            if (SubmitInfoWindow::isMarked(*childOf<QWidget>(window, name)))
                 names << name;
-        return names;
+        marked.push_back(names);
     };
     std::optional<SubmittedEntry> result;
-    whenModalShown([&](QWidget& window) {
-        clickButton(window, "cmdSubmit"); // everything empty, tracks untitled
-        errors.push_back(errorText(window));
-        marked.push_back(markedFields(window));
+    onEditor([&](QWidget* window) {
+        submit(window); // everything empty, tracks untitled
 
         // Marks stay until the user enters the field again.
         for (const char* name : { "strAlbum", "cboCategory", "cboGenre" })
-            enter(child<QWidget>(window, name));
+            enter(childOf<QWidget>(window, name));
         fillAlbum(window);
-        child<QLineEdit>(window, "strArtist").setText("A / B");
-        child<QLineEdit>(window, "strYear").setText("1899");
+        childOf<QLineEdit>(window, "strArtist")->setText("A / B");
+        childOf<QLineEdit>(window, "strYear")->setText("1899");
         setLine(window, 1, "So What");
         setLine(window, 2, "Medley / Part / Two");
         setLine(window, 3, "Blue");
-        clickButton(window, "cmdSubmit");
-        errors.push_back(errorText(window));
-        marked.push_back(markedFields(window));
+        submit(window);
         currentAfterSeparators = editor.currentTrack();
 
-        child<QLineEdit>(window, "strArtist").setText("Miles Davis");
-        child<QLineEdit>(window, "strYear").setText("2101");
+        childOf<QLineEdit>(window, "strArtist")->setText("Miles Davis");
+        childOf<QLineEdit>(window, "strYear")->setText("2101");
         // The scan made track 2 current; the user retypes its title in the track box.
-        enter(child<QWidget>(window, "strTrack"));
-        child<QLineEdit>(window, "strTrack").setText("Medley / Part Two"); // a compilation title
-        clickButton(window, "cmdSubmit");
-        errors.push_back(errorText(window));
-        marked.push_back(markedFields(window));
+        enter(childOf<QWidget>(window, "strTrack"));
+        childOf<QLineEdit>(window, "strTrack")->setText("Medley / Part Two"); // a compilation title
+        submit(window);
 
-        child<QLineEdit>(window, "strYear").clear(); // an empty year passes
+        childOf<QLineEdit>(window, "strYear")->clear(); // an empty year passes
         setLine(window, 3, "untitled track 03"); // the marker is found in any case
-        clickButton(window, "cmdSubmit");
-        errors.push_back(errorText(window));
-        marked.push_back(markedFields(window));
-        EXPECT_TRUE(window.isVisible());
+        submit(window);
+        EXPECT_TRUE(window->isVisible());
 
         setLine(window, 3, "Blue");
         clickButton(window, "cmdSubmit");
     });
     result = editor.SubmitData(newDisc(), in(uCDDBLang::ENGLISH));
 
-    const QString correct = "Please correct the highlited information...";
+    const SubmitTexts texts = submitTexts(uCDDBLang::ENGLISH);
     EXPECT_EQ(errors,
-        (std::vector<QString> { correct, "Only one ' / ' separator permitted...", correct, correct }));
+        (std::vector<QString> {
+            texts.correctError, texts.separatorError, texts.correctError, texts.correctError }));
     EXPECT_EQ(marked[0], (QStringList { "strArtist", "strAlbum", "cboCategory", "cboGenre", "lstList" }));
     EXPECT_EQ(marked[1], (QStringList { "strArtist", "strYear", "lstList" }));
     EXPECT_EQ(currentAfterSeparators, 2);
@@ -248,50 +239,33 @@ TEST(SubmitEditor, BlankTracksAreConfirmedBeforeSubmitting)
     QString question, questionTitle, afterCancel;
     int currentAfterCancel = 0;
     bool listMarked = false;
-    whenModalShown([&](QWidget& window) {
+    onEditor([&](QWidget* window) {
         fillAlbum(window);
         setLine(window, 1, "So What");
         setLine(window, 2, "");
         setLine(window, 3, "");
-        whenModalShown([&](QWidget& box) {
-            question = static_cast<QMessageBox&>(box).text();
-            questionTitle = box.windowTitle();
-            static_cast<QMessageBox&>(box).button(QMessageBox::Cancel)->click();
+        qtkit::onNextModal({}, [&](QWidget* box) {
+            questionTitle = box->windowTitle();
+            question = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Cancel)->click();
         });
         clickButton(window, "cmdSubmit");
         afterCancel = errorText(window);
         currentAfterCancel = editor.currentTrack();
-        listMarked = SubmitInfoWindow::isMarked(child<QWidget>(window, "lstList"));
+        listMarked = SubmitInfoWindow::isMarked(*childOf<QWidget>(window, "lstList"));
 
-        whenModalShown([](QWidget& box) { static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click(); });
+        qtkit::answerNextBox(QMessageBox::Ok);
         clickButton(window, "cmdSubmit");
     });
     const std::optional<SubmittedEntry> result = editor.SubmitData(newDisc(), in(uCDDBLang::FRENCH));
-    EXPECT_EQ(question, "Piste(s) sans Nom saisie(s), Envoyer?");
-    EXPECT_EQ(questionTitle, "Confirmation");
-    EXPECT_EQ(afterCancel, "SVP Saisir les information de(s) Piste(s), puis renvoyer...");
+    const SubmitTexts french = submitTexts(uCDDBLang::FRENCH);
+    EXPECT_EQ(question, french.blankTracksQuestion);
+    EXPECT_EQ(questionTitle, french.blankTracksTitle);
+    EXPECT_EQ(afterCancel, french.enterTracksError);
     EXPECT_EQ(currentAfterCancel, 2);
     EXPECT_TRUE(listMarked);
     ASSERT_TRUE(result.has_value());
     EXPECT_NE(result->entryText.find("TTITLE0=So What\r\nTTITLE1=\r\nTTITLE2=\r\n"), std::string::npos);
-}
-
-TEST(SubmitEditor, CheckTextsInGerman)
-{
-    SubmitInfoWindow editor;
-    QString separators;
-    whenModalShown([&](QWidget& window) {
-        fillAlbum(window);
-        setLine(window, 1, "A / B / C");
-        clickButton(window, "cmdSubmit");
-        separators = errorText(window);
-        clickButton(window, "cmdCancel");
-    });
-    EXPECT_FALSE(editor.SubmitData(newDisc(), in(uCDDBLang::GERMAN)).has_value());
-    EXPECT_EQ(separators, "Es ist nur ein ' / ' als Trennzeichen erlaubt...");
-    const SubmitTexts german = submitTexts(uCDDBLang::GERMAN);
-    EXPECT_EQ(german.correctError, "Korrigieren Sie bitte die markierten Informationen...");
-    EXPECT_EQ(german.blankTracksTitle, "Bestätigen");
 }
 
 TEST(SubmitEditor, CdTextFillsTheFieldsOrSaysItIsNotAvailable)
@@ -302,48 +276,43 @@ TEST(SubmitEditor, CdTextFillsTheFieldsOrSaysItIsNotAvailable)
     request.readCdText = [&] { return cdText; };
     QString imported, artist, year, notes;
     QStringList importedLines;
-    whenModalShown([&](QWidget& window) {
+    onEditor([&](QWidget* window) {
         clickButton(window, "cmdText");
         imported = errorText(window);
-        artist = child<QLineEdit>(window, "strArtist").text();
-        year = child<QLineEdit>(window, "strYear").text();
-        notes = child<QPlainTextEdit>(window, "strNotes").toPlainText();
+        artist = childOf<QLineEdit>(window, "strArtist")->text();
+        year = childOf<QLineEdit>(window, "strYear")->text();
+        notes = childOf<QPlainTextEdit>(window, "strNotes")->toPlainText();
         importedLines = lines(window);
         clickButton(window, "cmdCancel");
     });
     editor.SubmitData(request, in(uCDDBLang::ENGLISH));
-    EXPECT_EQ(imported, "CD-Text imported successfully...");
+    EXPECT_EQ(imported, submitTexts(uCDDBLang::ENGLISH).cdTextImported);
     EXPECT_EQ(artist, "Artist X");
     EXPECT_EQ(year, "2001");
     EXPECT_EQ(notes, "Notes Z");
     EXPECT_EQ(importedLines, (QStringList { "One", "Untitled Track 02", "Three" }));
 
-    // More titles than tracks: what fits is kept, then the import stops.
-    cdText = "|||||A|B|C|D|";
-    QString tooMany;
-    whenModalShown([&](QWidget& window) {
+    // German tells an unreadable disc from one without CD-Text. More titles than tracks: what
+    // fits is kept, then the import stops as if there were none.
+    const SubmitTexts german = submitTexts(uCDDBLang::GERMAN);
+    QStringList shown;
+    onEditor([&](QWidget* window) {
+        cdText = "|||||A|B|C|D|";
         clickButton(window, "cmdText");
-        tooMany = errorText(window);
+        shown << errorText(window);
         importedLines = lines(window);
-        clickButton(window, "cmdCancel");
-    });
-    editor.SubmitData(request, in(uCDDBLang::GERMAN));
-    EXPECT_EQ(tooMany, "Auf der CD ist kein CD-Text verfügbar...");
-    EXPECT_EQ(importedLines, (QStringList { "A", "B", "C" }));
-
-    QString unreadable, empty;
-    whenModalShown([&](QWidget& window) {
         cdText.reset();
         clickButton(window, "cmdText");
-        unreadable = errorText(window);
+        shown << errorText(window);
         cdText = "";
         clickButton(window, "cmdText");
-        empty = errorText(window);
+        shown << errorText(window);
         clickButton(window, "cmdCancel");
     });
     editor.SubmitData(request, in(uCDDBLang::GERMAN));
-    EXPECT_EQ(unreadable, "Auf der CD ist kein CD-Text vorhanden...");
-    EXPECT_EQ(empty, "Auf der CD ist kein CD-Text verfügbar...");
+    EXPECT_EQ(importedLines, (QStringList { "A", "B", "C" }));
+    EXPECT_EQ(shown, (QStringList { german.cdTextMissing, german.cdTextUnreadable, german.cdTextMissing }));
+    EXPECT_NE(german.cdTextMissing, german.cdTextUnreadable);
 }
 
 TEST(SubmitEditor, RevisingStartsFromTheEntryAndANewEntryStartsEmpty)
@@ -363,14 +332,13 @@ TEST(SubmitEditor, RevisingStartsFromTheEntryAndANewEntryStartsEmpty)
     request.existing = draft;
     QString category;
     bool categoryEnabled = true;
-    std::optional<SubmittedEntry> result;
-    whenModalShown([&](QWidget& window) {
-        category = child<QComboBox>(window, "cboCategory").currentText();
-        categoryEnabled = child<QComboBox>(window, "cboCategory").isEnabled();
+    onEditor([&](QWidget* window) {
+        category = childOf<QComboBox>(window, "cboCategory")->currentText();
+        categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();
         setLine(window, 3, "Blue in Green");
         clickButton(window, "cmdSubmit");
     });
-    result = editor.SubmitData(request, in(uCDDBLang::ENGLISH));
+    const std::optional<SubmittedEntry> result = editor.SubmitData(request, in(uCDDBLang::ENGLISH));
     EXPECT_EQ(category, "data");
     EXPECT_FALSE(categoryEnabled);
     ASSERT_TRUE(result.has_value());
@@ -384,8 +352,8 @@ TEST(SubmitEditor, RevisingStartsFromTheEntryAndANewEntryStartsEmpty)
     // The same window for a new disc afterwards: nothing of the revised entry is left.
     QString artist;
     QStringList newLines;
-    whenModalShown([&](QWidget& window) {
-        artist = child<QLineEdit>(window, "strArtist").text();
+    onEditor([&](QWidget* window) {
+        artist = childOf<QLineEdit>(window, "strArtist")->text();
         newLines = lines(window);
         clickButton(window, "cmdCancel");
     });
