@@ -58,6 +58,20 @@ DiscEntry parsed(std::string_view answer)
     return entry;
 }
 
+// The parsed fields in one line: artist|album|year|genre|revision|notes|track names|track notes,
+// the names and notes each ended by ";".
+std::string fieldsOf(const DiscEntry& entry)
+{
+    std::string fields = entry.GetArtistName() + "|" + entry.GetAlbumName() + "|" + entry.GetAlbumYear() + "|"
+        + entry.GetAlbumGenre() + "|" + entry.GetAlbumRevision() + "|" + entry.GetAlbumNotes() + "|";
+    for (const std::string& name : entry.trackNames())
+        fields += name + ";";
+    fields += "|";
+    for (const std::string& notes : entry.trackNotes())
+        fields += notes + ";";
+    return fields;
+}
+
 } // namespace
 
 TEST(DiscEntry, ParsesARealisticAnswer)
@@ -65,20 +79,13 @@ TEST(DiscEntry, ParsesARealisticAnswer)
     for (const std::string& answer : { crlf(kReadAnswer), kReadAnswer }) {
         const DiscEntry entry = parsed(answer);
         EXPECT_EQ(entry.GetMediaID(), "180b0c03");
-        EXPECT_EQ(entry.GetArtistName(), "Some Band");
-        EXPECT_EQ(entry.GetAlbumName(), "Greatest Hits");
         EXPECT_EQ(entry.GetAlbumCategory(), "rock");
-        EXPECT_EQ(entry.GetAlbumGenre(), "Alternative Rock");
-        EXPECT_EQ(entry.GetAlbumYear(), "1999");
-        EXPECT_EQ(entry.GetAlbumRevision(), "7");
-        EXPECT_EQ(entry.GetAlbumNotes(), "Recorded live.\r\nRemastered 2009.");
+        EXPECT_EQ(fieldsOf(entry),
+            "Some Band|Greatest Hits|1999|Alternative Rock|7|Recorded live.\r\nRemastered 2009.|"
+            "Opening;The Long Song With a Title That Was Continued On a Second Line;Closing;|;Single "
+            "edit\r\nB-side;;");
         EXPECT_EQ(entry.GetAlbumTracks(), 3);
         EXPECT_EQ(entry.GetAlbumLength(), 2830);
-        EXPECT_EQ(entry.trackNames(),
-            (std::vector<std::string> {
-                "Opening", "The Long Song With a Title That Was Continued On a Second Line", "Closing" }));
-        EXPECT_EQ(entry.GetTrackNotes(2), "Single edit\r\nB-side");
-        EXPECT_EQ(entry.trackNotes().size(), 3u);
         EXPECT_EQ(entry.GetTrackTime(1), (21052 - 150) / 75);
         EXPECT_EQ(entry.GetTrackTime(3), (212250 - 41412) / 75);
     }
@@ -98,88 +105,50 @@ TEST(DiscEntry, AccessorsOutOfRange)
     EXPECT_EQ(empty.GetAlbumRevision(), "0");
 }
 
-TEST(DiscEntry, TitleSplitAndContinuations)
+TEST(DiscEntry, ParsesKeysContinuationsAndStatusLines)
 {
-    DiscEntry entry;
-    entry.parseReadAnswer(crlf("210 x\nDTITLE=A / B / C\n.\n"));
-    EXPECT_EQ(entry.GetArtistName(), "A");
-    EXPECT_EQ(entry.GetAlbumName(), "B");
-
-    DiscEntry single;
-    single.parseReadAnswer(crlf("210 x\nDTITLE=Various\n"));
-    EXPECT_EQ(single.GetArtistName(), "Various");
-    EXPECT_EQ(single.GetAlbumName(), "Various");
-
-    // A continued DTITLE whose separator is cut between the two lines.
-    DiscEntry continued;
-    continued.parseReadAnswer(crlf("210 x\nDTITLE=The Artist /\nDTITLE= The Album\n"));
-    EXPECT_EQ(continued.GetArtistName(), "The Artist");
-    EXPECT_EQ(continued.GetAlbumName(), "The Album");
-
-    DiscEntry tracks;
-    tracks.parseReadAnswer(crlf("210 x\nTTITLE0=Hello \nTTITLE0=World\nTTITLE5=Second\n"
-                                "TTITLE5=!\nTTITLE0=Third\n"));
-    // Names are numbered by first appearance; a key seen again after another is a new item.
-    EXPECT_EQ(tracks.trackNames(), (std::vector<std::string> { "Hello World", "Second!", "Third" }));
-
-    DiscEntry notes;
-    notes.parseReadAnswer(crlf("210 x\nEXTD=one\\n\nEXTD=two\nEXTT3=a\\\nEXTT3=nb\n"));
-    EXPECT_EQ(notes.GetAlbumNotes(), "one\r\ntwo");
-    // The backslash-n cut across two continuation lines is still a line break.
-    EXPECT_EQ(notes.GetTrackNotes(1), "a\r\nb");
-}
-
-TEST(DiscEntry, KeysAnywhereInTheLineAndInAnyCase)
-{
-    DiscEntry entry;
-    entry.setAlbumCategory("jazz");
-    entry.parseReadAnswer(crlf("210 jazz 01020304\n"
-                               "dyear=1975\n"
-                               "  DGenre=Bebop\n"
-                               "\xEF\xBB\xBF"
-                               "DTITLE=Artist / Album\n"
-                               "# REVISION: 12\n"
-                               "ttitle0=First\n"));
-    EXPECT_EQ(entry.GetAlbumYear(), "1975");
-    EXPECT_EQ(entry.GetAlbumGenre(), "Bebop");
-    EXPECT_EQ(entry.GetArtistName(), "Artist");
-    EXPECT_EQ(entry.GetAlbumRevision(), "12");
-    EXPECT_EQ(entry.GetTrackName(1), "First");
-
-    DiscEntry noGenre;
-    noGenre.setAlbumCategory("jazz");
-    noGenre.parseReadAnswer(crlf("210 jazz 01020304\nDGENRE=\nDYEAR=\n"));
-    EXPECT_EQ(noGenre.GetAlbumGenre(), "jazz");
-    EXPECT_EQ(noGenre.GetAlbumYear(), "");
-}
-
-TEST(DiscEntry, RevisionOnlyFromANumber)
-{
-    DiscEntry entry;
-    entry.parseReadAnswer(crlf("210 x\n# Revision: 4\n# Revision: none\n# Revision: 99999\n"));
-    EXPECT_EQ(entry.GetAlbumRevision(), "4");
-    entry.parseReadAnswer(crlf("210 x\n# Revision: -2\n"));
-    EXPECT_EQ(entry.GetAlbumRevision(), "-2");
-}
-
-TEST(DiscEntry, OnlyStatus210FillsTheEntry)
-{
-    DiscEntry entry;
-    EXPECT_FALSE(entry.parseReadAnswer("401 rock 7a0b2c09 No such CD entry in database.\r\n"));
-    EXPECT_FALSE(entry.parseReadAnswer("211 rock 7a0b2c09 DTITLE=A / B\r\n.\r\n"));
-    EXPECT_FALSE(entry.parseReadAnswer("<html><body>DTITLE=A / B</body></html>"));
-    EXPECT_FALSE(entry.parseReadAnswer(""));
-    EXPECT_FALSE(entry.parseReadAnswer("21"));
-    EXPECT_EQ(entry.GetArtistName(), "");
-    EXPECT_TRUE(entry.parseReadAnswer("210"));
-}
-
-TEST(DiscEntry, ParsingStopsAtTheTerminatingDot)
-{
-    DiscEntry entry;
-    entry.parseReadAnswer(crlf("210 x\nDTITLE=A / B\n.\nDTITLE=Garbage\nTTITLE0=x\n"));
-    EXPECT_EQ(entry.GetAlbumName(), "B");
-    EXPECT_TRUE(entry.trackNames().empty());
+    struct Case {
+        const char* what;
+        std::string answer; // lines ending in LF; parsed with CR LF
+        bool parsed;
+        std::string fields;
+    };
+    const Case cases[] = {
+        { "the title splits at its first separator", "210 x\nDTITLE=A / B / C\n.\n", true, "A|B||jazz|0|||" },
+        { "a title without separator is artist and album", "210 x\nDTITLE=Various\n", true,
+            "Various|Various||jazz|0|||" },
+        { "a separator cut between continued lines", "210 x\nDTITLE=The Artist /\nDTITLE= The Album\n", true,
+            "The Artist|The Album||jazz|0|||" },
+        // Names are numbered by first appearance; a key seen again after another is a new item.
+        { "continued track names",
+            "210 x\nTTITLE0=Hello \nTTITLE0=World\nTTITLE5=Second\nTTITLE5=!\nTTITLE0=Third\n", true,
+            "|||jazz|0||Hello World;Second!;Third;|" },
+        // A backslash-n cut across two continuation lines is still a line break.
+        { "continued notes", "210 x\nEXTD=one\\n\nEXTD=two\nEXTT3=a\\\nEXTT3=nb\n", true,
+            "|||jazz|0|one\r\ntwo||a\r\nb;" },
+        { "keys anywhere in the line and in any case",
+            "210 jazz 01020304\ndyear=1975\n  DGenre=Bebop\n\xEF\xBB\xBF"
+            "DTITLE=Artist / Album\n# REVISION: 12\nttitle0=First\n",
+            true, "Artist|Album|1975|Bebop|12||First;|" },
+        { "no genre gives the category", "210 jazz 01020304\nDGENRE=\nDYEAR=\n", true, "|||jazz|0|||" },
+        { "the revision only from a number", "210 x\n# Revision: 4\n# Revision: none\n# Revision: 99999\n",
+            true, "|||jazz|4|||" },
+        { "a negative revision", "210 x\n# Revision: -2\n", true, "|||jazz|-2|||" },
+        { "nothing after the terminating dot", "210 x\nDTITLE=A / B\n.\nDTITLE=Garbage\nTTITLE0=x\n", true,
+            "A|B||jazz|0|||" },
+        { "a bare status", "210", true, "|||jazz|0|||" },
+        { "no such entry", "401 rock 7a0b2c09 No such CD entry in database.\n", false, "|||jazz|0|||" },
+        { "a list is no entry", "211 rock 7a0b2c09 DTITLE=A / B\n.\n", false, "|||jazz|0|||" },
+        { "an HTML page", "<html><body>DTITLE=A / B</body></html>", false, "|||jazz|0|||" },
+        { "nothing", "", false, "|||jazz|0|||" },
+        { "a cut status", "21", false, "|||jazz|0|||" },
+    };
+    for (const Case& c : cases) {
+        DiscEntry entry;
+        entry.setAlbumCategory("jazz");
+        EXPECT_EQ(entry.parseReadAnswer(crlf(c.answer)), c.parsed) << c.what;
+        EXPECT_EQ(fieldsOf(entry), c.fields) << c.what;
+    }
 }
 
 TEST(DiscEntry, AnswersCutAnywhereAreSafe)
@@ -223,11 +192,8 @@ TEST(DiscEntry, ResetStartsEveryLookup)
     entry.reset(deriveLookupValues("150 10000 20000"));
     EXPECT_EQ(entry.GetMediaID(), "09010802");
     EXPECT_EQ(entry.toc(), "150 10000 20000");
-    EXPECT_EQ(entry.GetArtistName(), "");
     EXPECT_EQ(entry.GetAlbumCategory(), "");
-    EXPECT_EQ(entry.GetAlbumNotes(), "");
-    EXPECT_EQ(entry.GetAlbumRevision(), "0");
-    EXPECT_TRUE(entry.trackNames().empty());
+    EXPECT_EQ(fieldsOf(entry), "||||0|||");
     EXPECT_EQ(entry.GetAlbumTracks(), 2);
     EXPECT_EQ(entry.GetTrackTime(2), 133);
     EXPECT_EQ(entry.GetCdText(), "Band|Album|");

@@ -2,6 +2,7 @@
 #include "discovant/cddb/queryanswer.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,118 +18,86 @@ const std::string kSeveral = "210 Found exact matches, list follows (until termi
 const std::string kInexact = "211 Found inexact matches, list follows (until terminating `.')\r\n"
                              "misc 7a0b2c09 Various / Sampler\r\n"
                              ".\r\n";
+const std::string kLfOnly = "211 inexact\nrock 01020304 A / B\nfolk 01020305 C / D\n.\n"
+                            "blues 01020306 after the end\n";
+const std::vector<std::string> kSeveralShown
+    = { "Miles Davis / Kind of Blue", "Miles Davis / Kind of Blue (Legacy)" };
 
-// A chooser that records what it was shown and answers `choice`.
-struct RecordingChooser {
-    int choice = 1;
-    int calls = 0;
-    std::vector<std::string> shown;
+constexpr auto kNone = uCDDBMatchCode::MATCH_NONE;
+constexpr auto kExactMatch = uCDDBMatchCode::MATCH_EXACT;
+constexpr auto kMultiple = uCDDBMatchCode::MATCH_MULTIPLE;
 
-    MatchChooser function()
-    {
-        return [this](const std::vector<std::string>& lines) {
-            ++calls;
-            shown = lines;
-            return choice;
-        };
-    }
+struct AnswerCase {
+    std::string answer;
+    std::optional<int> choice; // what the chooser answers; none: no chooser (first match)
+    uCDDBMatchCode matchCode;
+    std::string category;
+    std::string discId;
+    std::optional<std::vector<std::string>> shown = std::nullopt; // none: the chooser is not asked
 };
 
-} // namespace
-
-TEST(QueryAnswer, ExactMatchTakesTheCategoryAndKeepsTheComputedIdentifier)
+TEST(QueryAnswer, InterpretsEveryKindOfAnswer)
 {
-    const QueryOutcome outcome = interpretQueryAnswer(kExact, {});
-    EXPECT_EQ(outcome.matchCode, uCDDBMatchCode::MATCH_EXACT);
-    EXPECT_EQ(outcome.category, "rock");
-    EXPECT_EQ(outcome.discId, "");
-
-    // The same answer without CR, and without any line end, reads the same.
-    EXPECT_EQ(interpretQueryAnswer("200 rock 09010802 A / B\n", {}).category, "rock");
-    EXPECT_EQ(interpretQueryAnswer("200 newage 09010802", {}).category, "newage");
-    // A status line that names no category is no match to read.
-    EXPECT_EQ(interpretQueryAnswer("200\r\n", {}).matchCode, uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(interpretQueryAnswer("200  rock", {}).matchCode, uCDDBMatchCode::MATCH_NONE);
-}
-
-TEST(QueryAnswer, SeveralMatchesTakeTheFirstWithoutChooser)
-{
-    for (const std::string& answer : { kSeveral, kInexact }) {
-        const QueryOutcome outcome = interpretQueryAnswer(answer, {});
-        EXPECT_EQ(outcome.matchCode, uCDDBMatchCode::MATCH_MULTIPLE) << answer;
+    const AnswerCase cases[] = {
+        // An exact match takes the category; the identifier computed from the TOC stays.
+        { kExact, {}, kExactMatch, "rock", "" },
+        { kExact, 2, kExactMatch, "rock", "" }, // never asks
+        { "200 rock 09010802 A / B\n", {}, kExactMatch, "rock", "" },
+        { "200 newage 09010802", {}, kExactMatch, "newage", "" },
+        // A status line that names no category is no match to read.
+        { "200\r\n", {}, kNone, "", "" },
+        { "200  rock", {}, kNone, "", "" },
+        // Several matches: the first without a chooser, else the chosen line.
+        { kSeveral, {}, kMultiple, "rock", "09010802" },
+        { kInexact, {}, kMultiple, "misc", "7a0b2c09" },
+        { kSeveral, 2, kMultiple, "jazz", "0a010803", kSeveralShown },
+        // 0 is "none of these"; positions outside the list are no choice either.
+        { kSeveral, 0, kNone, "", "", kSeveralShown },
+        { kSeveral, 3, kNone, "", "", kSeveralShown },
+        { kSeveral, -1, kNone, "", "", kSeveralShown },
+        { kSeveral, 1000, kNone, "", "", kSeveralShown },
+        // An empty list opens the chooser empty; the first match finds nothing.
+        { "210 Found exact matches\r\n.\r\n", 0, kNone, "", "", std::vector<std::string> {} },
+        { "210 Found exact matches\r\n.\r\n", {}, kNone, "", "" },
+        // Lines end in LF or CR LF and stop at the dot.
+        { kLfOnly, 2, kMultiple, "folk", "01020305", std::vector<std::string> { "A / B", "C / D" } },
+        // Shown titles are UTF-8, from Windows-1252 or UTF-8.
+        { "210 list\r\nmisc 01020304 Bj\xF6rk / Homogenic\r\n.\r\n", 1, kMultiple, "misc", "01020304",
+            std::vector<std::string> { "Bj\xC3\xB6rk / Homogenic" } },
+        { "210 list\r\nmisc 01020304 Bj\xC3\xB6rk / Homogenic\r\n.\r\n", 1, kMultiple, "misc", "01020304",
+            std::vector<std::string> { "Bj\xC3\xB6rk / Homogenic" } },
+        // Cut before the first match line, or inside it before the identifier.
+        { "210 Found exact matches", {}, kNone, "", "" },
+        { "210 Found\r\n", {}, kNone, "", "" },
+        { "211 x\r\nrock", {}, kNone, "", "" },
+        { "211 x\r\nrock ", {}, kNone, "", "" },
+        { "210 x\r\n\r\n", {}, kNone, "", "" },
+        // Cut after a whole match line but before the terminating dot: that line is usable.
+        { "210 x\r\nrock 09010802 T", {}, kMultiple, "rock", "09010802" },
+    };
+    for (const AnswerCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.answer) + " choice " + testing::PrintToString(c.choice));
+        std::optional<std::vector<std::string>> shown;
+        MatchChooser chooser;
+        if (c.choice) {
+            chooser = [&](const std::vector<std::string>& lines) {
+                shown = lines;
+                return *c.choice;
+            };
+        }
+        const QueryOutcome outcome = interpretQueryAnswer(c.answer, chooser);
+        EXPECT_EQ(outcome.matchCode, c.matchCode);
+        EXPECT_EQ(outcome.category, c.category);
+        EXPECT_EQ(outcome.discId, c.discId);
+        EXPECT_EQ(shown, c.shown);
     }
-    const QueryOutcome first = interpretQueryAnswer(kSeveral, {});
-    EXPECT_EQ(first.category, "rock");
-    EXPECT_EQ(first.discId, "09010802");
-    const QueryOutcome inexact = interpretQueryAnswer(kInexact, {});
-    EXPECT_EQ(inexact.category, "misc");
-    EXPECT_EQ(inexact.discId, "7a0b2c09");
-}
-
-TEST(QueryAnswer, ChooserSeesTitlesAndDecides)
-{
-    RecordingChooser chooser;
-    chooser.choice = 2;
-    QueryOutcome outcome = interpretQueryAnswer(kSeveral, chooser.function());
-    EXPECT_EQ(chooser.shown,
-        (std::vector<std::string> { "Miles Davis / Kind of Blue", "Miles Davis / Kind of Blue (Legacy)" }));
-    EXPECT_EQ(outcome.matchCode, uCDDBMatchCode::MATCH_MULTIPLE);
-    EXPECT_EQ(outcome.category, "jazz");
-    EXPECT_EQ(outcome.discId, "0a010803");
-
-    // 0 is "none of these"; positions outside the list are no choice either.
-    for (int choice : { 0, 3, -1, 1000 }) {
-        chooser.choice = choice;
-        outcome = interpretQueryAnswer(kSeveral, chooser.function());
-        EXPECT_EQ(outcome.matchCode, uCDDBMatchCode::MATCH_NONE) << choice;
-        EXPECT_EQ(outcome.category, "") << choice;
-    }
-
-    // An exact answer never asks.
-    chooser.calls = 0;
-    interpretQueryAnswer(kExact, chooser.function());
-    EXPECT_EQ(chooser.calls, 0);
-}
-
-TEST(QueryAnswer, EmptyListOpensTheChooserEmptyAndFirstMatchFindsNothing)
-{
-    const std::string empty = "210 Found exact matches, list follows (until terminating `.')\r\n.\r\n";
-    RecordingChooser chooser;
-    chooser.choice = 0;
-    EXPECT_EQ(interpretQueryAnswer(empty, chooser.function()).matchCode, uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(chooser.calls, 1);
-    EXPECT_TRUE(chooser.shown.empty());
-    EXPECT_EQ(interpretQueryAnswer(empty, {}).matchCode, uCDDBMatchCode::MATCH_NONE);
-}
-
-TEST(QueryAnswer, LinesEndInLfOrCrLfAndStopAtTheDot)
-{
-    const std::string lfOnly = "211 inexact\nrock 01020304 A / B\nfolk 01020305 C / D\n.\n"
-                               "blues 01020306 after the end\n";
-    RecordingChooser chooser;
-    chooser.choice = 2;
-    const QueryOutcome outcome = interpretQueryAnswer(lfOnly, chooser.function());
-    EXPECT_EQ(chooser.shown.size(), 2u);
-    EXPECT_EQ(outcome.category, "folk");
-    EXPECT_EQ(outcome.discId, "01020305");
     EXPECT_EQ(
-        matchLines(lfOnly), (std::vector<std::string> { "rock 01020304 A / B", "folk 01020305 C / D" }));
+        matchLines(kLfOnly), (std::vector<std::string> { "rock 01020304 A / B", "folk 01020305 C / D" }));
 }
 
-TEST(QueryAnswer, ShownTitlesAreUtf8)
+TEST(QueryAnswer, NoMatchErrorsAndGarbageGiveNoMatchWithoutAsking)
 {
-    const std::string latin1 = "210 list\r\nmisc 01020304 Bj\xF6rk / Homogenic\r\n.\r\n";
-    const std::string utf8 = "210 list\r\nmisc 01020304 Bj\xC3\xB6rk / Homogenic\r\n.\r\n";
-    RecordingChooser chooser;
-    interpretQueryAnswer(latin1, chooser.function());
-    EXPECT_EQ(chooser.shown.at(0), "Bj\xC3\xB6rk / Homogenic");
-    interpretQueryAnswer(utf8, chooser.function());
-    EXPECT_EQ(chooser.shown.at(0), "Bj\xC3\xB6rk / Homogenic");
-}
-
-TEST(QueryAnswer, NoMatchErrorsAndGarbageGiveNoMatch)
-{
-    const std::vector<std::string> answers = {
+    const std::string answers[] = {
         "202 No match for disc ID 09010802.\r\n",
         "403 Database entry is corrupt.\r\n",
         "409 No handshake.\r\n",
@@ -143,25 +112,15 @@ TEST(QueryAnswer, NoMatchErrorsAndGarbageGiveNoMatch)
         "201 rock 09010802 close but not a match",
     };
     for (const std::string& answer : answers) {
-        RecordingChooser chooser;
-        const QueryOutcome outcome = interpretQueryAnswer(answer, chooser.function());
-        EXPECT_EQ(outcome.matchCode, uCDDBMatchCode::MATCH_NONE) << answer;
+        int calls = 0;
+        const QueryOutcome outcome = interpretQueryAnswer(answer, [&](const std::vector<std::string>&) {
+            ++calls;
+            return 1;
+        });
+        EXPECT_EQ(outcome.matchCode, kNone) << answer;
         EXPECT_EQ(outcome.category, "") << answer;
-        EXPECT_EQ(chooser.calls, 0) << answer;
+        EXPECT_EQ(calls, 0) << answer;
     }
-}
-
-TEST(QueryAnswer, CutAnswersGiveNoMatchOrWhatWasComplete)
-{
-    // Cut before the first match line, or inside it before the identifier.
-    for (const std::string answer :
-        { "210 Found exact matches", "210 Found\r\n", "211 x\r\nrock", "211 x\r\nrock ", "210 x\r\n\r\n" }) {
-        EXPECT_EQ(interpretQueryAnswer(answer, {}).matchCode, uCDDBMatchCode::MATCH_NONE) << answer;
-    }
-    // Cut after a whole match line but before the terminating dot: that line is usable.
-    const QueryOutcome outcome = interpretQueryAnswer("210 x\r\nrock 09010802 T", {});
-    EXPECT_EQ(outcome.matchCode, uCDDBMatchCode::MATCH_MULTIPLE);
-    EXPECT_EQ(outcome.discId, "09010802");
 }
 
 TEST(QueryAnswer, LinesOfMegabytesAndNulBytesAreTakenAsText)
@@ -171,15 +130,19 @@ TEST(QueryAnswer, LinesOfMegabytesAndNulBytesAreTakenAsText)
     const char nulLine[] = "misc 0102\0"
                            "304 A\0B\r\n.\r\n";
     answer += std::string(nulLine, sizeof nulLine - 1);
-    RecordingChooser chooser;
-    chooser.choice = 2;
-    const QueryOutcome outcome = interpretQueryAnswer(answer, chooser.function());
-    ASSERT_EQ(chooser.shown.size(), 2u);
-    EXPECT_EQ(chooser.shown[0].size(), title.size());
-    EXPECT_EQ(chooser.shown[1], std::string("A\0B", 3));
+    std::vector<std::string> shown;
+    const QueryOutcome outcome = interpretQueryAnswer(answer, [&](const std::vector<std::string>& lines) {
+        shown = lines;
+        return 2;
+    });
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].size(), title.size());
+    EXPECT_EQ(shown[1], std::string("A\0B", 3));
     EXPECT_EQ(outcome.category, "misc");
     EXPECT_EQ(outcome.discId,
         std::string("0102\0"
                     "304",
             8));
 }
+
+} // namespace
