@@ -1,9 +1,10 @@
-// The submission editor: its texts in the component's languages (the one place they are
-// checked), the track editing, the checks before an entry is written, and the CD-Text import.
+// The submission editor: its texts in the component's languages, the track editing, the checks before an
+// entry is written, and the CD-Text import.
 #include "discovant/widgets/submitinfowindow.h"
 #include "discovant/widgets/windowtexts.h"
 #include "qtkit/modal.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -93,48 +94,48 @@ QPushButton* trackButton(const QWidget* window, int which) // 0 previous, 1 next
 
 } // namespace
 
-TEST(SubmitEditor, TextsAndDefaultLinesFollowTheLanguage)
+TEST(SubmitEditor, EveryControlShowsTheTextOfItsLanguage)
 {
-    // Title, artist label, track list option, submit button, tracks frame, track label at the
-    // start, first default line, CD-Text tool tip.
-    const QStringList english { "Submit Disc / Track Information", "Artist Name:", "Track List:", "Submit",
-        "Tracks  1 to 3", "Track  1  Name:", "Untitled Track 01", "Read media for CD-Text info..." };
-    const std::pair<uCDDBLang, QStringList> cases[] = {
-        { uCDDBLang::ENGLISH, english },
-        { uCDDBLang::GERMAN,
-            { "CD-Informationen an FreeDB übertragen", "Interpret:", "Liederliste:", "&Übertragen",
-                "Lieder  1 bis 3", "Name von Lied 01:", "Lied 01: Ohne Namen",
-                "CD-Text von CD auslesen..." } },
-        { uCDDBLang::FRENCH,
-            { "Envoyer les informations à FreeDB", "Nom Artiste:", "Liste Pistes:", "&Envoyer",
-                "Pistes  1 à 3", "Piste  1  Nom:", "Piste sans nom 01",
-                "Lecture des informations CD-Text..." } },
-        { static_cast<uCDDBLang>(7), english },
+    // The title pins each language's table (English for unknown values); every control shows
+    // its entry of that table.
+    const std::pair<uCDDBLang, QString> titles[] = {
+        { uCDDBLang::ENGLISH, "Submit Disc / Track Information" },
+        { uCDDBLang::GERMAN, "CD-Informationen an FreeDB übertragen" },
+        { uCDDBLang::FRENCH, "Envoyer les informations à FreeDB" },
+        { static_cast<uCDDBLang>(7), "Submit Disc / Track Information" },
     };
     SubmitInfoWindow editor;
-    for (const auto& [language, expected] : cases) {
+    for (const auto& [language, title] : titles) {
+        const SubmitTexts t = submitTexts(language);
         QStringList shown;
-        QString nextTrackLabel;
         bool categoryEnabled = false;
-        int lineCount = 0;
         onEditor([&](QWidget* window) {
-            shown = { window->windowTitle(), childOf<QLabel>(window, "Label1")->text(),
-                childOf<QRadioButton>(window, "optTrk")->text(),
-                childOf<QPushButton>(window, "cmdSubmit")->text(),
-                childOf<QGroupBox>(window, "Frame2")->title(), childOf<QLabel>(window, "lblTrack")->text(),
-                lines(window).value(0), childOf<QPushButton>(window, "cmdText")->toolTip() };
-            categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();
-            lineCount = static_cast<int>(lines(window).size());
+            shown << window->windowTitle();
+            for (const char* label :
+                { "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "lblTrack" })
+                shown << childOf<QLabel>(window, label)->text();
+            for (const char* button : { "optTrk", "optExt", "cmdText", "cmdSubmit", "cmdCancel" })
+                shown << childOf<QAbstractButton>(window, button)->text();
+            shown << childOf<QPushButton>(window, "cmdText")->toolTip()
+                  << childOf<QGroupBox>(window, "Frame2")->title() << lines(window);
             trackButton(window, 1)->click();
-            nextTrackLabel = childOf<QLabel>(window, "lblTrack")->text();
+            shown << childOf<QLabel>(window, "lblTrack")->text();
+            categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();
             clickButton(window, "cmdCancel");
         });
         EXPECT_FALSE(editor.SubmitData(newDisc(), in(language)).has_value());
-        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(t.title, title);
+        EXPECT_EQ(shown,
+            (QStringList { t.title, t.artistLabel, t.albumLabel, t.categoryLabel, t.yearLabel, t.genreLabel,
+                t.notesLabel, t.trackLabelAtStart(), t.trackListOption, t.trackNotesOption, t.cdTextButton,
+                t.submitButton, t.cancelButton, t.cdTextToolTip, t.tracksFrame(3), t.untitledLine(1),
+                t.untitledLine(2), t.untitledLine(3), t.trackLabel(2) }));
         EXPECT_TRUE(categoryEnabled);
-        EXPECT_EQ(lineCount, 3);
-        EXPECT_EQ(nextTrackLabel, submitTexts(language).trackLabel(2));
     }
+    // The numbered texts, as the English table writes them.
+    const SubmitTexts english = submitTexts(uCDDBLang::ENGLISH);
+    EXPECT_EQ((QStringList { english.tracksFrame(3), english.trackLabelAtStart(), english.untitledLine(12) }),
+        (QStringList { "Tracks  1 to 3", "Track  1  Name:", "Untitled Track 12" }));
 }
 
 TEST(SubmitEditor, TrackButtonsWrapAndCommitTheEditedTitle)
