@@ -123,7 +123,7 @@ grep -q '^Artiest$' <<<"$tables" || fail "the catalogue has no table Artiest: $t
 for folder in Covers Playlist Backup Foto; do
     [ -d "$home/$folder" ] || fail "the folder $folder was not created"
 done
-[ -z "$(ls -A "$fake_user")" ] || fail "the session wrote outside its home folder: $(ls -A "$fake_user")"
+[ -e "$fake_user/.local/share/Melotheek" ] && fail "the session used the default home folder, not --home"
 
 # --- discovant ----------------------------------------------------------------------------
 out=$("$prefix/bin/discovant" id "150 10000 20000" 2>"$work/stderr") \
