@@ -1,20 +1,15 @@
 #include "shell/homefolder.h"
 
+#include "shell/commandline.h"
 #include "shell/settings.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
-QString resolveHomeFolder(const QStringList& arguments)
+QString homeFolderFor(const QString& homeOption)
 {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--home") && i + 1 < arguments.size())
-            return withSeparator(QDir(arguments.at(i + 1)).absolutePath());
-        if (arg.startsWith(QLatin1String("--home=")))
-            return withSeparator(QDir(arg.mid(7)).absolutePath());
-    }
+    if (!homeOption.isEmpty())
+        return withSeparator(QDir(homeOption).absolutePath());
     const QString fromEnvironment = qEnvironmentVariable("MELOTHEEK_HOME");
     if (!fromEnvironment.isEmpty())
         return withSeparator(QDir(fromEnvironment).absolutePath());
@@ -22,10 +17,15 @@ QString resolveHomeFolder(const QStringList& arguments)
     return withSeparator(dataHome + QStringLiteral("/Melotheek"));
 }
 
+QString resolveHomeFolder(const QStringList& arguments)
+{
+    return homeFolderFor(parseCommandLine(arguments).home);
+}
+
 QString resolveHelpFolder(const QString& applicationDir)
 {
-    const QString installed = applicationDir + QStringLiteral("/../share/melotheek/help");
-    if (QFileInfo(installed + QStringLiteral("/English.html")).exists())
-        return withSeparator(QDir(installed).canonicalPath());
-    return withSeparator(QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR));
+    const QString folder = applicationDir + QStringLiteral("/" MELOTHEEK_DATA_FROM_BIN "/help");
+    const QString canonical = QDir(folder).canonicalPath();
+    // A missing folder is kept as it is, so the help request names the place it looked.
+    return withSeparator(canonical.isEmpty() ? QDir::cleanPath(folder) : canonical);
 }
