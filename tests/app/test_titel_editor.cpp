@@ -375,14 +375,6 @@ protected:
         editor->show();
         return editor;
     }
-    qint64 addRow()
-    {
-        return album() ? db.addAlbum(artist, QStringLiteral("Old"), 1990) : db.addArtist("Old");
-    }
-    bool deleteRow(qint64 id) const
-    {
-        return (album() ? db.catalogue().deleteAlbum(id) : db.catalogue().deleteArtist(id)).ok();
-    }
     qint64 rows() const { return count(GetParam().table); }
     // What the editor hands back to the main window.
     QString handedBack() const
@@ -435,7 +427,7 @@ TEST_P(BothEditorsTest, StoreFailuresAreReportedAndTheWindowStaysOpen)
 {
     // A row deleted behind the editor's back is not silently re-created; a catalogue that
     // cannot be written takes nothing.
-    const qint64 gone = addRow();
+    const qint64 gone = album() ? db.addAlbum(artist, QStringLiteral("Old"), 1990) : db.addArtist("Old");
     for (const bool readOnly : { false, true }) {
         prompts.reports.clear();
         auto editor = openEditor(readOnly ? 0 : gone);
@@ -443,7 +435,8 @@ TEST_P(BothEditorsTest, StoreFailuresAreReportedAndTheWindowStaysOpen)
             ASSERT_TRUE(
                 QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         else
-            ASSERT_TRUE(deleteRow(gone));
+            ASSERT_TRUE(
+                (album() ? db.catalogue().deleteAlbum(gone) : db.catalogue().deleteArtist(gone)).ok());
         const qint64 before = rows();
         const QString handed = handedBack();
         nameOf(editor)->setText(QStringLiteral("Back"));
