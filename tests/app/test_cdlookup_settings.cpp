@@ -3,16 +3,17 @@
 #include "discovant/widgets/discovantwidget.h"
 #include "import/inipropertystore.h"
 #include "import/ui/cdlookupdialog.h"
+#include "qtkit/modal.h"
 #include "shell/inifile.h"
 #include "support/fakeprompts.h"
-#include "support/modalwindows.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+using qtkit::childOf;
 
 class CdLookupSettingsTest : public ::testing::Test {
 protected:
@@ -32,7 +33,7 @@ TEST_F(CdLookupSettingsTest, LookupWindowStoresItsValuesAndANewControlReadsThemB
         childOf<QLineEdit>(&dialog, "txtServer")->setText(" cddb.example.org:8880 ");
         childOf<QLineEdit>(&dialog, "txtEmail")->setText("anna@example.org");
         childOf<QLineEdit>(&dialog, "txtMap")->setText("/srv/cddb/Ölfolder");
-        childOf<QPushButton>(&dialog, "cmdOK")->click();
+        qtkit::clickButton(&dialog, "cmdOK");
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         control.saveProperties();
     }
@@ -66,10 +67,10 @@ TEST_F(CdLookupSettingsTest, AnAddressTheComponentRefusesKeepsTheWindowOpen)
     DiscovantWidget control(store);
     CdLookupDialog dialog(control.core(), prompts);
     childOf<QLineEdit>(&dialog, "txtEmail")->setText("anna at example");
-    childOf<QPushButton>(&dialog, "cmdOK")->click();
+    qtkit::clickButton(&dialog, "cmdOK");
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(prompts.boxes[0].prompt, "\"anna at example\" is not an e-mail address.");
+    EXPECT_TRUE(prompts.boxes[0].prompt.contains("anna at example")) << "the refused address is named";
     EXPECT_EQ(control.core().EmailAddress(), "");
     EXPECT_EQ(stored("UserEmail"), "<missing>");
 }

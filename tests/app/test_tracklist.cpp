@@ -3,10 +3,11 @@
 #include "editing/id3v1.h"
 #include "editing/playlistfile.h"
 #include "editing/ui/tracklistwindow.h"
-#include "shell/session.h"
+#include "qtkit/modal.h"
+#include "qtkit/qfiles.h"
 #include "support/fakeprompts.h"
+#include "support/testhome.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,7 +29,7 @@ QByteArray fixed(const QByteArray& text, int width, char pad)
 
 // A complete ID3v1 block: "TAG", title, artist, album, year, comment, genre.
 QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const QByteArray& album,
-                      const QByteArray& year, char pad = ' ')
+    const QByteArray& year, char pad = ' ')
 {
     QByteArray block = "TAG" + fixed(title, 30, pad) + fixed(artist, 30, pad) + fixed(album, 30, pad)
         + fixed(year, 4, pad) + fixed("comment", 30, '\0');
@@ -37,32 +37,27 @@ QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const Q
     return block;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
+using qtkit::writeFile;
+
+QStringList fieldsOf(const Id3v1Tag& tag)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-    f.write(bytes);
+    return { tag.title, tag.artist, tag.album, tag.year };
 }
 
 TEST(Id3v1, DecodesTheTagOfTheLast128Bytes)
 {
-    const std::optional<Id3v1Tag> tag =
-        parseId3v1(id3v1Block("Blue in Green", "Miles Davis", "Kind of Blue", "1959"));
+    const std::optional<Id3v1Tag> tag
+        = parseId3v1(id3v1Block("Blue in Green", "Miles Davis", "Kind of Blue", "1959"));
     ASSERT_TRUE(tag);
-    EXPECT_EQ(tag->title, QStringLiteral("Blue in Green"));
-    EXPECT_EQ(tag->artist, QStringLiteral("Miles Davis"));
-    EXPECT_EQ(tag->album, QStringLiteral("Kind of Blue"));
-    EXPECT_EQ(tag->year, QStringLiteral("1959"));
+    EXPECT_EQ(fieldsOf(*tag), QStringList({ "Blue in Green", "Miles Davis", "Kind of Blue", "1959" }));
 
     // Zero-padded fields end at the first zero; Windows-1252 and UTF-8 both read right;
     // a field filling its 30 bytes keeps all of them.
-    const std::optional<Id3v1Tag> other = parseId3v1(
-        id3v1Block("Caf\xe9 \x80 \x96 Tango", "Bj\xc3\xb6rk", QByteArray(30, 'A'), "19", '\0'));
+    const std::optional<Id3v1Tag> other
+        = parseId3v1(id3v1Block("Caf\xe9 \x80 \x96 Tango", "Bj\xc3\xb6rk", QByteArray(30, 'A'), "19", '\0'));
     ASSERT_TRUE(other);
-    EXPECT_EQ(other->title, QStringLiteral("Café € – Tango"));
-    EXPECT_EQ(other->artist, QStringLiteral("Björk"));
-    EXPECT_EQ(other->album, QString(30, QLatin1Char('A')));
-    EXPECT_EQ(other->year, QStringLiteral("19"));
+    EXPECT_EQ(
+        fieldsOf(*other), QStringList({ "Café € – Tango", "Björk", QString(30, QLatin1Char('A')), "19" }));
 
     // Bytes after a zero are not part of the field.
     QByteArray withGarbage = id3v1Block("Title", "Artist", "Album", "2001");
@@ -70,68 +65,53 @@ TEST(Id3v1, DecodesTheTagOfTheLast128Bytes)
     withGarbage[3 + 6] = '\xff';
     EXPECT_EQ(parseId3v1(withGarbage)->title, QStringLiteral("Title"));
 
-    EXPECT_FALSE(parseId3v1(QByteArray(128, 'x')));
-    EXPECT_FALSE(parseId3v1(QByteArray(128, '\0')));
-    EXPECT_FALSE(parseId3v1(id3v1Block("a", "b", "c", "d").left(127)));
-    EXPECT_FALSE(parseId3v1("TAG"));
-    EXPECT_FALSE(parseId3v1({}));
+    for (const QByteArray& notATag : { QByteArray(128, 'x'), QByteArray(128, '\0'),
+             id3v1Block("a", "b", "c", "d").left(127), QByteArray("TAG"), QByteArray() })
+        EXPECT_FALSE(parseId3v1(notATag)) << notATag.size();
 }
 
 TEST(Id3v1, ReadsFilesWithoutTrustingThem)
 {
     QTemporaryDir dir;
-    const QString tagged = dir.filePath(QStringLiteral("tagged.mp3"));
-    writeFile(tagged, QByteArray(5000, '\x55') + id3v1Block("Song", "Band", "Record", "1999"));
-    ASSERT_TRUE(readId3v1(tagged));
-    EXPECT_EQ(readId3v1(tagged)->artist, QStringLiteral("Band"));
-
-    const QString exact = dir.filePath(QStringLiteral("exact.mp3"));
-    writeFile(exact, id3v1Block("Only", "Tag", "Here", "2000"));
-    ASSERT_TRUE(readId3v1(exact));
-    EXPECT_EQ(readId3v1(exact)->title, QStringLiteral("Only"));
-
-    const QString shortFile = dir.filePath(QStringLiteral("short.mp3"));
-    writeFile(shortFile, id3v1Block("a", "b", "c", "d").left(100));
-    EXPECT_FALSE(readId3v1(shortFile));
-
-    const QString untagged = dir.filePath(QStringLiteral("untagged.mp3"));
-    writeFile(untagged, QByteArray(4000, '\0'));
-    EXPECT_FALSE(readId3v1(untagged));
-
-    // A tag not at the very end is not the ID3v1 tag.
-    const QString shifted = dir.filePath(QStringLiteral("shifted.mp3"));
-    writeFile(shifted, id3v1Block("a", "b", "c", "d") + "x");
-    EXPECT_FALSE(readId3v1(shifted));
-
+    // The file's bytes and the title read from them ("" for no tag).
+    const std::pair<QByteArray, const char*> files[] = {
+        { QByteArray(5000, '\x55') + id3v1Block("Song", "Band", "Record", "1999"), "Song" },
+        { id3v1Block("Only", "Tag", "Here", "2000"), "Only" },
+        { id3v1Block("a", "b", "c", "d").left(100), "" }, // too short
+        { QByteArray(4000, '\0'), "" }, // untagged
+        { id3v1Block("a", "b", "c", "d") + "x", "" }, // a tag not at the very end is not the tag
+    };
+    for (const auto& [bytes, title] : files) {
+        const QString file = dir.filePath(QStringLiteral("song.mp3"));
+        writeFile(file, bytes);
+        const std::optional<Id3v1Tag> tag = readId3v1(file);
+        EXPECT_EQ(tag ? tag->title : QString(), QLatin1String(title)) << bytes.size();
+    }
     EXPECT_FALSE(readId3v1(dir.filePath(QStringLiteral("missing.mp3"))));
     EXPECT_FALSE(readId3v1(dir.path())); // a folder
 }
 
 class TrackListTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    TestHome home;
+    Session& session = home.session();
     FakePrompts prompts;
-    Session session{dir.path()};
-    QString music;
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        session.settings.taal = QStringLiteral("200");
-        session.settings.muziekDir = dir.path() + QStringLiteral("/Playlist/");
-        music = dir.path() + QStringLiteral("/Music/");
-        ASSERT_TRUE(QDir().mkpath(session.settings.muziekDir));
-        ASSERT_TRUE(QDir().mkpath(music));
-    }
+    const QString music = home.filePath(QStringLiteral("Music/"));
 
     void writePlaylistBytes(qint64 id, const QByteArray& bytes)
     {
         writeFile(playlistPath(session.settings.muziekDir, id), bytes);
     }
 
-    static QListWidget* lines(QWidget& w) { return w.findChild<QListWidget*>(QStringLiteral("lblTracks")); }
-    static QLabel* label(QWidget& w, const QString& name) { return w.findChild<QLabel*>(name); }
-    static QPoint centreOf(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
+    static QListWidget* lines(QWidget& w) { return qtkit::childOf<QListWidget>(&w, "lblTracks"); }
+    static QLabel* label(QWidget& w, const QString& name)
+    {
+        return qtkit::childOf<QLabel>(&w, name.toLatin1().constData());
+    }
+    static QPoint centreOf(QListWidget* list, int row)
+    {
+        return list->visualItemRect(list->item(row)).center();
+    }
 };
 
 TEST_F(TrackListTest, ShowsOneLinePerEntryForAnyNumberOfLines)
@@ -144,10 +124,10 @@ TEST_F(TrackListTest, ShowsOneLinePerEntryForAnyNumberOfLines)
     TrackListWindow window(session, prompts, 5);
     window.show();
     EXPECT_TRUE(prompts.reports.isEmpty());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Melotheek"));
     ASSERT_EQ(lines(window)->count(), 500);
     EXPECT_EQ(lines(window)->item(0)->text(), QStringLiteral("1 Track"));
-    EXPECT_EQ(lines(window)->item(499)->data(Qt::UserRole).toString(), music + QStringLiteral("500 Track.mp3"));
+    EXPECT_EQ(
+        lines(window)->item(499)->data(Qt::UserRole).toString(), music + QStringLiteral("500 Track.mp3"));
     EXPECT_TRUE(label(window, QStringLiteral("lblTracks_0"))->isHidden());
     // The window fits on the screen; the list scrolls.
     EXPECT_LE(window.frameGeometry().height(), window.screen()->availableGeometry().height());
@@ -172,7 +152,6 @@ TEST_F(TrackListTest, AnEmptyPlaylistShowsNoLinesAndAMissingOneIsReported)
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Tracks.Form_Load")));
     missing.show();
     EXPECT_TRUE(label(missing, QStringLiteral("lblTracks_0"))->isVisible());
-    EXPECT_EQ(label(missing, QStringLiteral("lblTracks_0"))->text(), QStringLiteral("Geen Tracks"));
     EXPECT_TRUE(missing.entries().isEmpty());
 }
 
@@ -189,7 +168,8 @@ TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
     {
         QFile f(tagged);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2021, 3, 4), QTime(5, 6)), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(
+            f.setFileTime(QDateTime(QDate(2021, 3, 4), QTime(5, 6)), QFileDevice::FileModificationTime));
     }
     writePlaylistBytes(9, (tagged + "\r\n" + plain + "\r\n" + gone + "\r\n" + other + "\r\n").toUtf8());
 
@@ -206,7 +186,7 @@ TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
     EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
 
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 0));
-    const QStringList expected{"Café Band", "Song <b>One</b>", "First", "1987", "04-03-2021 05:06"};
+    const QStringList expected { "Café Band", "Song <b>One</b>", "First", "1987", "04-03-2021 05:06" };
     for (int i = 0; i < 5; ++i) {
         QLabel* tagLabel = label(window, QStringLiteral("lblTag_%1").arg(i));
         EXPECT_TRUE(tagLabel->isVisible()) << i;
@@ -229,8 +209,8 @@ TEST_F(TrackListTest, HoverDrawsTheLineUnderTheMouseBlue)
     window.show();
     QListWidget* list = lines(window);
     auto hover = [&](int row) {
-        QMouseEvent move(QEvent::MouseMove, centreOf(list, row), list->viewport()->mapToGlobal(centreOf(list, row)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, centreOf(list, row),
+            list->viewport()->mapToGlobal(centreOf(list, row)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &move);
     };
     hover(0);
@@ -267,21 +247,21 @@ TEST_F(TrackListTest, LeftClickPlaysTheFileWithThePlayerOrTheDesktop)
     EXPECT_EQ(prompts.reports.size(), 2);
 
     // The configured player gets the file as one argument, no shell in between.
-    const QString record = dir.filePath(QStringLiteral("args.txt"));
-    const QString player = dir.filePath(QStringLiteral("player.sh"));
-    writeFile(player, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
-                          .arg(record).toUtf8());
+    const QString record = home.filePath(QStringLiteral("args.txt"));
+    const QString player = home.filePath(QStringLiteral("player.sh"));
+    writeFile(player,
+        QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
+            .arg(record)
+            .toUtf8());
     QFile(player).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     session.settings.speler = player;
     QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(record); }, 10000));
-    QFile args(record);
-    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(args.readAll()), song + QLatin1Char('\n'));
+    ASSERT_TRUE(qtkit::waitUntil([&] { return QFileInfo::exists(record); }, "the player's arguments"));
+    EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(record)), song + QLatin1Char('\n'));
 
     // A player that can't start is reported.
-    session.settings.speler = dir.filePath(QStringLiteral("no-such-player"));
+    session.settings.speler = home.filePath(QStringLiteral("no-such-player"));
     window.playEntry(0);
     ASSERT_EQ(prompts.reports.size(), 3);
     EXPECT_TRUE(prompts.reports[2].contains(QStringLiteral("no-such-player")));
@@ -293,8 +273,7 @@ TEST_F(TrackListTest, OkAndEscapeClose)
     writePlaylistBytes(12, "/m/a.mp3\n");
     TrackListWindow window(session, prompts, 12);
     window.show();
-    auto* ok = window.findChild<QPushButton*>(QStringLiteral("cmdSluiten"));
-    EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
+    auto* ok = qtkit::childOf<QPushButton>(&window, "cmdSluiten");
     ok->click();
     EXPECT_FALSE(window.isVisible());
     window.show();

@@ -3,11 +3,12 @@
 #include "db/catalogue.h"
 #include "export/documentsfolder.h"
 #include "export/htmloverview.h"
-#include "shell/ui/busycursor.h"
 #include "shell/session.h"
+#include "shell/ui/busycursor.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace {
@@ -34,11 +35,14 @@ void exportHtmlOverview(
             failure = writeHtmlOverview(
                 Catalogue(session.settings.database), scope, selectedArtistId, texts, filePath, source);
     }
-    if (failure) {
-        ShowError(owner, session, prompts, *failure);
-        return;
+    // A desktop without a program for web pages would leave the written page unopened and
+    // the user without a word of where it is: that is reported like any other failure.
+    if (!failure && !prompts.openUrl(QUrl::fromLocalFile(filePath))) {
+        failure = AppError { ErrorNumbers::openUrl,
+            QStringLiteral("The overview %1 was written, but no program opens it.")
+                .arg(QDir::toNativeSeparators(filePath)),
+            source };
     }
-    // As ever, a desktop without a program for web pages leaves the written page unopened
-    // without a report.
-    prompts.openUrl(QUrl::fromLocalFile(filePath));
+    if (failure)
+        ShowError(owner, session, prompts, *failure);
 }
