@@ -49,13 +49,10 @@ TEST(CatalogueBadFiles, NoCatalogueAtThePathIsReportedAndTheFileKept)
         QString path;
         std::optional<QByteArray> bytes; // the file there, if any
         const char* expected;
-    } cases[] = {
-        { dir.filePath(QStringLiteral("Access.db")), access, "not an SQLite database" },
+    } cases[] = { { dir.filePath(QStringLiteral("Access.db")), access, "not an SQLite database" },
         { dir.filePath(QStringLiteral("Empty.db")), QByteArray(), "no such table" },
         { dir.filePath(QStringLiteral("Database/Muziek.db")), std::nullopt, "does not exist" },
-        { QString(), std::nullopt, "does not exist" },
-        { dir.path(), std::nullopt, "not a file" },
-    };
+        { QString(), std::nullopt, "does not exist" }, { dir.path(), std::nullopt, "not a file" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
         if (c.bytes)

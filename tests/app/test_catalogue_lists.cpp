@@ -124,15 +124,13 @@ TEST(CatalogueLookups, CdIdExistsReportsTheArtistOrLeavesItAlone)
     EXPECT_EQ(missing.ArtistIdByName(QStringLiteral("First")), 0);
 }
 
-TEST(CatalogueLookups, NamesWithQuotesAreStoredFoundListedAndDeleted)
+TEST(CatalogueLookups, NamesWithQuotesAreStoredFoundAndListed)
 {
     TestCatalogue db;
     const Catalogue& catalogue = db.catalogue();
     db.addArtist(QStringLiteral("Guns"));
     const qint64 gnr = db.addArtist(QStringLiteral("Guns N' Roses"));
     const qint64 quoted = db.addArtist(QStringLiteral("The \"Band\"; DROP TABLE Titel; --"));
-    const qint64 album = db.addAlbum(gnr, QStringLiteral("Appetite for Destruction"), 1987);
-    db.addTrack(album, 1, QStringLiteral("Welcome to the Jungle"));
 
     EXPECT_EQ(catalogue.ArtistIdByName(QStringLiteral("Guns N' Roses")), gnr);
     EXPECT_EQ(catalogue.ArtistIdByName(QStringLiteral("guns n' roses")), gnr);
@@ -144,12 +142,6 @@ TEST(CatalogueLookups, NamesWithQuotesAreStoredFoundListedAndDeleted)
     ASSERT_TRUE(artists.ok());
     EXPECT_EQ(artistNames(artists.value()),
         QStringList({ "Guns", "Guns N' Roses", "The \"Band\"; DROP TABLE Titel; --" }));
-
-    ASSERT_TRUE(catalogue.deleteArtist(gnr).ok());
-    EXPECT_EQ(catalogue.ArtistIdByName(QStringLiteral("Guns N' Roses")), 0);
-    EXPECT_EQ(artistNames(catalogue.FillArtistList().value()),
-        QStringList({ "Guns", "The \"Band\"; DROP TABLE Titel; --" }));
-    EXPECT_EQ(scalarRaw(db.path(), QStringLiteral("SELECT count(*) FROM Tracks")), 0);
 }
 
 TEST(CatalogueGrids, CaptionsBecomeColumnNamesWhateverTheyContain)

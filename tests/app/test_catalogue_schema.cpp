@@ -1,5 +1,5 @@
 // The catalogue's schema: the tables and views other windows name, the indexes, the version,
-// and the saved queries' results.
+// and the saved queries' results (the counting ones through the statistics window).
 #include "qtkit/qfiles.h"
 #include "support/testcatalogue.h"
 
@@ -174,29 +174,6 @@ TEST(CatalogueSchema, TopTwaalfTakesTheTwelveArtistsWithMostAlbums)
     EXPECT_EQ(after[9], std::make_pair(QStringLiteral("Muse"), qint64 { 5 }));
     EXPECT_EQ(after[8], std::make_pair(QStringLiteral("Heart"), qint64 { 5 }));
     EXPECT_EQ(after[11], std::make_pair(QStringLiteral("Doors"), qint64 { 4 }));
-}
-
-TEST(CatalogueSchema, CountingQueriesOfTheStatistics)
-{
-    TestCatalogue db;
-    const qint64 a = db.addArtist(QStringLiteral("A"));
-    const qint64 b = db.addArtist(QStringLiteral("B"));
-    db.addArtist(QStringLiteral("C"));
-    const qint64 withTracks
-        = db.addAlbum(a, QStringLiteral("One"), 1990, { { QStringLiteral("Playlist"), true } });
-    db.addAlbum(a, QStringLiteral("Two"), 1991, { { QStringLiteral("Playlist"), false } });
-    const qint64 alsoTracks
-        = db.addAlbum(b, QStringLiteral("Three"), 1992, { { QStringLiteral("Playlist"), 1 } });
-    for (int n = 1; n <= 3; ++n)
-        db.addTrack(withTracks, n, QStringLiteral("Song %1").arg(n));
-    db.addTrack(alsoTracks, 1, QStringLiteral("Only"));
-    db.addDiscography(b, QStringLiteral("Three"), 1992);
-    db.addDiscography(b, QStringLiteral("Four"), 1995);
-
-    const auto count = [&](const char* sql) { return scalarRaw(db.path(), QLatin1String(sql)); };
-    EXPECT_EQ(count("select count(*) from qryAlbumsInTracks"), 2);
-    EXPECT_EQ(count("select count(*) from qryArtiestenInDiscografie"), 1);
-    EXPECT_EQ(count("select count(*) from Titel where Playlist = True"), 2);
 }
 
 TEST(CatalogueSchema, KeysAreNeverReusedAndMustPointToExistingRows)

@@ -99,25 +99,16 @@ TEST(LanguageTable, EveryLanguageHasAllMessagesAndNothingBeyond)
 
 TEST(LanguageTable, TextsUsersAlreadyMeetAreExact)
 {
-    const std::vector<std::pair<int, QString>> entries {
-        { 101, QStringLiteral("Melotheek") },
-        { 201, QStringLiteral("Melotheek") },
-        { 301, QStringLiteral("Melotheek") },
+    const std::vector<std::pair<int, QString>> entries { { 101, QStringLiteral("Melotheek") },
+        { 201, QStringLiteral("Melotheek") }, { 301, QStringLiteral("Melotheek") },
         { 401, QStringLiteral("Melotheek") },
         // Quit closes a window (12) or ends the program (16): one English word, two Dutch ones.
-        { 212, QStringLiteral("Quit") },
-        { 216, QStringLiteral("Quit") },
-        { 112, QStringLiteral("Sluiten") },
-        { 116, QStringLiteral("Afsluiten") },
-        { 314, QStringLiteral("Enrever") },
-        { 316, QStringLiteral("Quitter") },
-        { 334, QStringLiteral("Compresser") },
-        { 434, QStringLiteral("Komprimieren") },
-        { 412, QStringLiteral("Schließen") },
-        { 352, QStringLiteral("Attention!") },
-        { 452, QStringLiteral("Achtung!") },
-        { 152, QStringLiteral("Let op!") },
-        { 214, QStringLiteral("Remove") },
+        { 212, QStringLiteral("Quit") }, { 216, QStringLiteral("Quit") }, { 112, QStringLiteral("Sluiten") },
+        { 116, QStringLiteral("Afsluiten") }, { 314, QStringLiteral("Enrever") },
+        { 316, QStringLiteral("Quitter") }, { 334, QStringLiteral("Compresser") },
+        { 434, QStringLiteral("Komprimieren") }, { 412, QStringLiteral("Schließen") },
+        { 352, QStringLiteral("Attention!") }, { 452, QStringLiteral("Achtung!") },
+        { 152, QStringLiteral("Let op!") }, { 214, QStringLiteral("Remove") },
         { 249, QStringLiteral("CD succesfully imported into database.") },
         { 149, QStringLiteral("De CD is geïmporteerd in de database.") },
         { 244, QStringLiteral("Put a CD into the drive and click 'Start'.") },
@@ -130,38 +121,23 @@ TEST(LanguageTable, TextsUsersAlreadyMeetAreExact)
         { 168, QStringLiteral("Map is leeg. Geen backup gemaakt.") },
         { 266, QStringLiteral("Do you want to overwrite the backup?") },
         { 166, QStringLiteral("Wilt u de backup van vandaag overschrijven?") },
-        { 205, QStringLiteral("Viewer") },
-        { 270, QStringLiteral("Save changes") },
+        { 205, QStringLiteral("Viewer") }, { 270, QStringLiteral("Save changes") },
         { 170, QStringLiteral("Wijzigingen opslaan") },
         // Covers, photos and playlists are archived under messages 6, 9 and 7, so these are
         // the names of the archives in users' backup folders.
-        { 106, QStringLiteral("Covers") },
-        { 109, QStringLiteral("Foto") },
-        { 107, QStringLiteral("Playlist") },
-        { 209, QStringLiteral("Image") },
-        { 306, QStringLiteral("Couvrir") },
-        { 309, QStringLiteral("Image") },
-        { 406, QStringLiteral("Decken") },
-        { 409, QStringLiteral("Bild") },
+        { 106, QStringLiteral("Covers") }, { 109, QStringLiteral("Foto") },
+        { 107, QStringLiteral("Playlist") }, { 209, QStringLiteral("Image") },
+        { 306, QStringLiteral("Couvrir") }, { 309, QStringLiteral("Image") },
+        { 406, QStringLiteral("Decken") }, { 409, QStringLiteral("Bild") },
         { 407, QStringLiteral("Playliste") },
         // Artist, title, year and format head the exported overview and are query aliases.
-        { 120, QStringLiteral("Artiest") },
-        { 117, QStringLiteral("Titel") },
-        { 118, QStringLiteral("Jaar") },
-        { 119, QStringLiteral("Drager") },
-        { 220, QStringLiteral("Artist") },
-        { 217, QStringLiteral("Title") },
-        { 218, QStringLiteral("Year") },
-        { 219, QStringLiteral("Format") },
-        { 320, QStringLiteral("Artiste") },
-        { 317, QStringLiteral("Titre") },
-        { 318, QStringLiteral("Année") },
-        { 319, QStringLiteral("Format") },
-        { 420, QStringLiteral("Artist") },
-        { 417, QStringLiteral("Titel") },
-        { 418, QStringLiteral("Jahr") },
-        { 419, QStringLiteral("Medium") },
-    };
+        { 120, QStringLiteral("Artiest") }, { 117, QStringLiteral("Titel") }, { 118, QStringLiteral("Jaar") },
+        { 119, QStringLiteral("Drager") }, { 220, QStringLiteral("Artist") },
+        { 217, QStringLiteral("Title") }, { 218, QStringLiteral("Year") }, { 219, QStringLiteral("Format") },
+        { 320, QStringLiteral("Artiste") }, { 317, QStringLiteral("Titre") },
+        { 318, QStringLiteral("Année") }, { 319, QStringLiteral("Format") },
+        { 420, QStringLiteral("Artist") }, { 417, QStringLiteral("Titel") }, { 418, QStringLiteral("Jahr") },
+        { 419, QStringLiteral("Medium") } };
     for (const auto& [id, text] : entries)
         EXPECT_EQ(utf8(languageEntry(id)), utf8(text)) << id;
 }
@@ -215,8 +191,8 @@ TEST(Language, TaalSelectsItsLanguageOnlyWhenExact)
 
 TEST(Language, SystemLocalePicksTheLanguage)
 {
-    const std::vector<std::pair<QLocale, QString>> cases {
-        { QLocale(QLocale::Dutch, QLocale::Netherlands), "100" },
+    const std::vector<std::pair<QLocale, QString>> cases { { QLocale(QLocale::Dutch, QLocale::Netherlands),
+                                                               "100" },
         { QLocale(QLocale::Dutch, QLocale::Belgium), "100" },
         { QLocale(QLocale::French, QLocale::France), "300" },
         { QLocale(QLocale::French, QLocale::Canada), "300" },
@@ -227,12 +203,9 @@ TEST(Language, SystemLocalePicksTheLanguage)
         { QLocale(QLocale::Afrikaans, QLocale::SouthAfrica), "200" },
         { QLocale(QLocale::WesternFrisian, QLocale::Netherlands), "200" },
         { QLocale(QLocale::LowGerman, QLocale::Germany), "200" },
-        { QLocale(QLocale::Italian, QLocale::Switzerland), "200" },
-        { QLocale::c(), "200" },
-        { QLocale(QStringLiteral("nl_NL")), "100" },
-        { QLocale(QStringLiteral("de_AT.UTF-8")), "400" },
-        { QLocale(QStringLiteral("fr")), "300" },
-    };
+        { QLocale(QLocale::Italian, QLocale::Switzerland), "200" }, { QLocale::c(), "200" },
+        { QLocale(QStringLiteral("nl_NL")), "100" }, { QLocale(QStringLiteral("de_AT.UTF-8")), "400" },
+        { QLocale(QStringLiteral("fr")), "300" } };
     for (const auto& [locale, taal] : cases) {
         EXPECT_EQ(taalForLocale(locale), taal) << utf8(locale.name());
         EXPECT_EQ(Language::fromLocale(locale).taal(), taal) << utf8(locale.name());
@@ -400,7 +373,7 @@ TEST(Captions, EveryOtherWindowShowsCaptionsThatFollowTheLanguage)
         { "Over", [](Session& s, UserPrompts&) { return std::make_unique<OverWindow>(s); } },
         { "Artiest", [](Session& s, UserPrompts& p) { return std::make_unique<ArtistEditor>(s, p); } },
         { "Titel", [](Session& s, UserPrompts& p) { return std::make_unique<TitleEditor>(s, p); } },
-        { "Terugzetten", [](Session& s, UserPrompts& p) { return std::make_unique<Terugzetten>(s, p); } },
+        { "Terugzetten", [](Session& s, UserPrompts& p) { return std::make_unique<Terugzetten>(s, p); } }
     };
     for (const auto& [name, open] : windows) {
         std::map<LanguageBase, std::map<QString, QString>> shown;

@@ -50,12 +50,6 @@ TEST(Statistics, TopTwelveNeverGivesMoreThanTwelvePlaces)
         for (int n = 0; n <= a; ++n)
             db.addAlbum(artist, QStringLiteral("Album %1").arg(n), 2000);
     }
-    auto top = readTopTwelve(db.catalogue());
-    ASSERT_TRUE(top.ok()) << top.error().text.toStdString();
-    ASSERT_EQ(top.value().size(), 12);
-    EXPECT_EQ(top.value().first().artist, QStringLiteral("Artist 13"));
-    EXPECT_EQ(top.value().first().aantal, 14);
-
     // A catalogue whose query lists every artist (as one edited by hand might) still fills
     // only the twelve places.
     ASSERT_TRUE(execRaw(db.path(),
@@ -63,9 +57,11 @@ TEST(Statistics, TopTwelveNeverGivesMoreThanTwelvePlaces)
         "SELECT Artiest.Artiest AS Artiest, COUNT(*) AS Aantal FROM Artiest "
         "JOIN Titel ON Titel.ArtiestId = Artiest.Id GROUP BY Artiest.Id "
         "ORDER BY Aantal DESC"));
-    top = readTopTwelve(db.catalogue());
-    ASSERT_TRUE(top.ok());
-    EXPECT_EQ(top.value().size(), 12);
+    const auto top = readTopTwelve(db.catalogue());
+    ASSERT_TRUE(top.ok()) << top.error().text.toStdString();
+    ASSERT_EQ(top.value().size(), 12);
+    EXPECT_EQ(top.value().first().artist, QStringLiteral("Artist 13"));
+    EXPECT_EQ(top.value().first().aantal, 14);
 }
 
 class StatistiekTest : public ::testing::Test {
