@@ -1,21 +1,16 @@
 // Catalogue paths that do not lead to a usable catalogue: every operation gives an error
 // whose text names the file, the lookups answer "nothing found", and the file keeps every
 // byte it had.
+#include "qtkit/qfiles.h"
 #include "support/testcatalogue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Runs every reading and writing operation against the catalogue and expects each to fail
 // with a text that contains `expected` (and the file name); the lookups answer "not found".
@@ -45,42 +40,36 @@ void expectEveryOperationFails(const Catalogue& catalogue, const QString& expect
 
 } // namespace
 
-TEST(CatalogueBadFiles, FileThatIsNotADatabaseIsReportedAndKept)
+TEST(CatalogueBadFiles, NoCatalogueAtThePathIsReportedAndTheFileKept)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Muziek.db"));
-    QByteArray bytes("Standard Jet DB\0\0 this is the user's old Access catalogue", 58);
-    bytes.append(QByteArray(4096, '\x5a'));
-    writeFile(path, bytes);
-
-    expectEveryOperationFails(Catalogue(path), QStringLiteral("not an SQLite database"));
-    EXPECT_FALSE(Catalogue::createEmpty(path).ok());
-    EXPECT_EQ(fileBytes(path), bytes);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({ "Muziek.db" }));
-}
-
-TEST(CatalogueBadFiles, MissingFileOrFolderIsReportedAndNotCreated)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Database/Muziek.db"));
-    expectEveryOperationFails(Catalogue(path), QStringLiteral("does not exist"));
-    EXPECT_FALSE(QFile::exists(path));
-
-    expectEveryOperationFails(Catalogue(dir.path()), QStringLiteral("not a file"));
-    expectEveryOperationFails(Catalogue(QString()), QStringLiteral("does not exist"));
-}
-
-TEST(CatalogueBadFiles, EmptyFileIsNoCatalogueAndStaysEmpty)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Muziek.db"));
-    writeFile(path, QByteArray());
-    const Catalogue catalogue(path);
-    const DbStatus check = catalogue.checkCatalogue();
-    ASSERT_FALSE(check.ok());
-    EXPECT_TRUE(check.error().text.contains(QStringLiteral("table Artiest")));
-    expectEveryOperationFails(catalogue, QStringLiteral("no such table"));
-    EXPECT_EQ(QFileInfo(path).size(), 0);
+    QByteArray access("Standard Jet DB\0\0 this is the user's old Access catalogue", 58);
+    access.append(QByteArray(4096, '\x5a'));
+    const struct {
+        QString path;
+        std::optional<QByteArray> bytes; // the file there, if any
+        const char* expected;
+    } cases[] = { { dir.filePath(QStringLiteral("Access.db")), access, "not an SQLite database" },
+        { dir.filePath(QStringLiteral("Empty.db")), QByteArray(), "no such table" },
+        { dir.filePath(QStringLiteral("Database/Muziek.db")), std::nullopt, "does not exist" },
+        { QString(), std::nullopt, "does not exist" }, { dir.path(), std::nullopt, "not a file" } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        if (c.bytes)
+            qtkit::writeFile(c.path, *c.bytes);
+        expectEveryOperationFails(Catalogue(c.path), QLatin1String(c.expected));
+        EXPECT_FALSE(Catalogue(c.path).checkCatalogue().ok());
+        if (c.bytes) {
+            EXPECT_FALSE(Catalogue::createEmpty(c.path).ok());
+            EXPECT_EQ(qtkit::fileBytes(c.path), *c.bytes);
+        }
+    }
+    // Nothing was created beside them.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QStringList({ "Access.db", "Empty.db" }));
+    // An empty file is named for what it lacks.
+    EXPECT_TRUE(
+        Catalogue(cases[1].path).checkCatalogue().error().text.contains(QStringLiteral("table Artiest")));
 }
 
 TEST(CatalogueBadFiles, MissingTableIsReportedAndNothingIsDeleted)
@@ -91,7 +80,7 @@ TEST(CatalogueBadFiles, MissingTableIsReportedAndNothingIsDeleted)
     ASSERT_TRUE(execRaw(db.path(),
         QStringLiteral("DROP VIEW qryTopTwaalf; DROP VIEW "
                        "qryAlbumsInTracks; DROP TABLE Titel")));
-    const QByteArray before = fileBytes(db.path());
+    const QByteArray before = qtkit::fileBytes(db.path());
     const Catalogue& catalogue = db.catalogue();
 
     const DbStatus check = catalogue.checkCatalogue();
@@ -107,7 +96,7 @@ TEST(CatalogueBadFiles, MissingTableIsReportedAndNothingIsDeleted)
 
     const DbStatus deleted = catalogue.deleteArtist(artist);
     EXPECT_FALSE(deleted.ok());
-    EXPECT_EQ(fileBytes(db.path()), before);
+    EXPECT_EQ(qtkit::fileBytes(db.path()), before);
     EXPECT_EQ(scalarRaw(db.path(), QStringLiteral("SELECT count(*) FROM Discografie")), 1);
 }
 
@@ -118,7 +107,7 @@ TEST(CatalogueBadFiles, ReadOnlyCatalogueReadsButRefusesEveryChange)
     const qint64 album = db.addAlbum(artist, QStringLiteral("Frozen"), 2001);
     db.addTrack(album, 1, QStringLiteral("Ice"));
     QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const QByteArray before = fileBytes(db.path());
+    const QByteArray before = qtkit::fileBytes(db.path());
     const Catalogue& catalogue = db.catalogue();
 
     auto artists = catalogue.FillArtistList();
@@ -139,7 +128,7 @@ TEST(CatalogueBadFiles, ReadOnlyCatalogueReadsButRefusesEveryChange)
     EXPECT_FALSE(
         catalogue.updateRow(QStringLiteral("Titel"), album, { { QStringLiteral("Jaar"), 2002 } }).ok());
 
-    EXPECT_EQ(fileBytes(db.path()), before);
+    EXPECT_EQ(qtkit::fileBytes(db.path()), before);
     EXPECT_EQ(QDir(QFileInfo(db.path()).path()).entryList(QDir::Files), QStringList({ "Muziek.db" }));
     QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
 }

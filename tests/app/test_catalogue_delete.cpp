@@ -57,23 +57,17 @@ TEST(CatalogueDelete, ArtistCascadeLeavesNoOrphansAndSparesOthers)
     ASSERT_TRUE(deleted.ok()) << deleted.error().text.toStdString();
 
     EXPECT_EQ(countsOf(path), (Counts { 1, 3, 12, 2, 1 }));
-    EXPECT_EQ(scalarRaw(path,
-                  QStringLiteral("SELECT count(*) FROM Titel WHERE ArtiestId "
-                                 "NOT IN (SELECT Id FROM Artiest)")),
-        0);
-    EXPECT_EQ(scalarRaw(path,
-                  QStringLiteral("SELECT count(*) FROM Tracks WHERE Titelid "
-                                 "NOT IN (SELECT Id FROM Titel)")),
-        0);
-    EXPECT_EQ(scalarRaw(path,
-                  QStringLiteral("SELECT count(*) FROM Discografie WHERE ArtiestId "
-                                 "NOT IN (SELECT Id FROM Artiest)")),
-        0);
-    EXPECT_EQ(scalarRaw(path,
-                  QStringLiteral("SELECT count(*) FROM Freedb WHERE Titelid "
-                                 "NOT IN (SELECT Id FROM Titel)")),
-        0);
-    EXPECT_EQ(scalarRaw(path, QStringLiteral("PRAGMA foreign_key_check")), -1); // no rows
+    const char* const references[][3]
+        = { { "Titel", "ArtiestId", "Artiest" }, { "Tracks", "Titelid", "Titel" },
+              { "Discografie", "ArtiestId", "Artiest" }, { "Freedb", "Titelid", "Titel" } };
+    for (const auto& [table, column, parent] : references) {
+        EXPECT_EQ(scalarRaw(path,
+                      QStringLiteral("SELECT count(*) FROM %1 WHERE %2 NOT IN (SELECT Id FROM %3)")
+                          .arg(QLatin1String(table), QLatin1String(column), QLatin1String(parent))),
+            0)
+            << table;
+    }
+    EXPECT_EQ(scalarRaw(path, QStringLiteral("SELECT count(*) FROM pragma_foreign_key_check")), 0);
 
     auto kept = fixture.db.catalogue().FillTitleList(fixture.keep);
     ASSERT_TRUE(kept.ok());

@@ -1,36 +1,42 @@
 // The error report and its window, message box placement and the program runner.
+#include "qtkit/modal.h"
+#include "qtkit/qfiles.h"
 #include "shell/boxplacement.h"
 #include "shell/errorreport.h"
 #include "shell/programs.h"
 #include "shell/ui/centeredmsgbox.h"
 #include "shell/ui/errorwindow.h"
+#include "shell/ui/userprompts.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ErrorReport, FourLinesWithFixedLabels)
+TEST(ErrorReport, FourLinesWithFixedLabelsAndTheSystemsShortDateAndTime)
 {
     const QDateTime when(QDate(2026, 12, 6), QTime(22, 30, 5));
-    const QString report = buildErrorReport({53, QStringLiteral("File not found"), QStringLiteral("Muziek")}, when);
+    const QString report
+        = buildErrorReport({ 53, QStringLiteral("File not found"), QStringLiteral("Muziek") }, when);
     const QStringList lines = report.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4);
+    // Whatever the user's locale: its own short date and time of the moment given.
+    const QLocale system = QLocale::system();
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Date and time: \t")));
-    EXPECT_TRUE(lines[0].contains(QStringLiteral("22:30")));
-    EXPECT_EQ(lines[1], QStringLiteral("Error number:\t53"));
-    EXPECT_EQ(lines[2], QStringLiteral("Description:\tFile not found"));
-    EXPECT_EQ(lines[3], QStringLiteral("Source:\t\tMuziek"));
+    EXPECT_TRUE(lines[0].contains(system.toString(when.date(), QLocale::ShortFormat)))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(system.toString(when.time(), QLocale::ShortFormat)))
+        << lines[0].toStdString();
+    EXPECT_EQ(lines.mid(1),
+        QStringList({ "Error number:\t53", "Description:\tFile not found", "Source:\t\tMuziek" }));
 
-    const QString empty = buildErrorReport({0, {}, {}}, when);
+    const QString empty = buildErrorReport({ 0, {}, {} }, when);
     EXPECT_EQ(empty.split(QStringLiteral("\r\n")).size(), 4);
     EXPECT_TRUE(empty.endsWith(QStringLiteral("\r\nSource:\t\t")));
 }
@@ -38,25 +44,23 @@ TEST(ErrorReport, FourLinesWithFixedLabels)
 TEST(ErrorWindow, DetailsFoldOutAndBackIn)
 {
     ErrorWindow window(QStringLiteral("report text"), QStringLiteral("Melotheek"), QStringLiteral("Error"));
-    auto* details = window.findChild<QPushButton*>(QStringLiteral("cmdDetails"));
-    auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("txtError"));
+    auto* details = qtkit::childOf<QPushButton>(&window, "cmdDetails");
+    auto* text = qtkit::childOf<QPlainTextEdit>(&window, "txtError");
     ASSERT_TRUE(details && text);
-    EXPECT_EQ(window.objectName(), QStringLiteral("Error"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Melotheek"));
     EXPECT_EQ(text->toPlainText(), QStringLiteral("report text"));
     EXPECT_TRUE(text->isReadOnly());
     const int collapsed = window.height();
-    EXPECT_EQ(details->text(), QStringLiteral("Details >>"));
+    EXPECT_FALSE(window.detailsShown());
     // Collapsed, the report lies below the window's bottom edge.
     EXPECT_GE(text->geometry().top(), collapsed - 10);
 
     details->click();
-    EXPECT_EQ(details->text(), QStringLiteral("Details <<"));
+    EXPECT_TRUE(window.detailsShown());
     EXPECT_EQ(window.height(), 3975 / 15);
     EXPECT_LE(text->geometry().bottom(), window.height());
 
     details->click();
-    EXPECT_EQ(details->text(), QStringLiteral("Details >>"));
+    EXPECT_FALSE(window.detailsShown());
     EXPECT_EQ(window.height(), collapsed);
 }
 
@@ -67,41 +71,35 @@ TEST(BoxPlacement, CentredHalvesGoToTheEvenNeighbour)
     EXPECT_EQ(centredBoxPosition(QRect(100, 50, 400, 300), QSize(200, 101)), QPoint(200, 150));
     // A box larger than its owner sticks out on both sides evenly.
     EXPECT_EQ(centredBoxPosition(QRect(10, 10, 100, 100), QSize(300, 100)), QPoint(-90, 10));
-    EXPECT_EQ(requestedBoxPosition({-1, 20}, QSize(1920, 1080), QSize(301, 100)), QPoint(810, 20));
-    EXPECT_EQ(requestedBoxPosition({5, -1}, QSize(1920, 1080), QSize(300, 100)), QPoint(5, 490));
+    EXPECT_EQ(requestedBoxPosition({ -1, 20 }, QSize(1920, 1080), QSize(301, 100)), QPoint(810, 20));
+    EXPECT_EQ(requestedBoxPosition({ 5, -1 }, QSize(1920, 1080), QSize(300, 100)), QPoint(5, 490));
 }
 
-// Presses a button of the message box that is about to open.
-void answerNextBox(QMessageBox::StandardButton button, QRect* seenAt = nullptr)
-{
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return answerNextBox(button, seenAt);
-        if (seenAt)
-            *seenAt = box->frameGeometry();
-        box->button(button)->click();
-    });
-}
-
-TEST(CenteredMsgBox, ReturnsTheButtonCodesAndSitsOverItsOwner)
+TEST(CenteredMsgBox, ReturnsThePressedButtonsCodeAndSitsOverItsOwner)
 {
     QWidget owner;
     owner.setGeometry(200, 100, 700, 500);
     owner.show();
-
-    QRect seen;
-    answerNextBox(QMessageBox::No, &seen);
-    EXPECT_EQ(CenteredMsgBox(&owner, QStringLiteral("Quit?"), 292, QStringLiteral("Attention!")), 7);
-    const QPoint expected = centredBoxPosition(owner.frameGeometry(), seen.size());
-    EXPECT_EQ(seen.topLeft(), expected);
-
-    answerNextBox(QMessageBox::Yes);
-    EXPECT_EQ(CenteredMsgBox(&owner, QStringLiteral("Quit?"), 36, QStringLiteral("Attention!")), 6);
-    answerNextBox(QMessageBox::Ok);
-    EXPECT_EQ(CenteredMsgBox(&owner, QStringLiteral("Done."), 64, QString()), 1);
-    answerNextBox(QMessageBox::Cancel);
-    EXPECT_EQ(CenteredMsgBox(&owner, QStringLiteral("Go on?"), 1, QString()), 2);
+    const struct {
+        int buttons;
+        QMessageBox::StandardButton press;
+        int code;
+    } cases[] = { { MsgBox::yesNoQuestionDefaultNo, QMessageBox::No, MsgBox::no },
+        { MsgBox::yesNoQuestion, QMessageBox::Yes, MsgBox::yes },
+        { MsgBox::okInformation, QMessageBox::Ok, MsgBox::ok }, { 1, QMessageBox::Cancel, MsgBox::cancel } };
+    for (const auto& c : cases) {
+        QRect seen;
+        qtkit::onNextModal(QString(), [&seen, press = c.press](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            seen = box->frameGeometry();
+            ASSERT_NE(box->button(press), nullptr) << press;
+            box->button(press)->click();
+        });
+        EXPECT_EQ(CenteredMsgBox(&owner, QStringLiteral("Go on?"), c.buttons, QString()), c.code)
+            << c.buttons;
+        EXPECT_EQ(seen.topLeft(), centredBoxPosition(owner.frameGeometry(), seen.size())) << c.buttons;
+    }
 }
 
 TEST(Programs, InstTellsWhetherAProcessExists)
@@ -113,8 +111,7 @@ TEST(Programs, InstTellsWhetherAProcessExists)
     QProcess child;
     child.start(QStringLiteral("/bin/true"));
     ASSERT_TRUE(child.waitForFinished(5000));
-    const qint64 ended = child.processId();
-    EXPECT_FALSE(Inst(ended)); // reaped by waitForFinished, so it no longer exists
+    EXPECT_FALSE(Inst(child.processId())); // reaped by waitForFinished, so it no longer exists
 }
 
 TEST(Programs, StartDetachedPassesArgumentsWithoutAShell)
@@ -122,22 +119,15 @@ TEST(Programs, StartDetachedPassesArgumentsWithoutAShell)
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("args.txt"));
     const QString script = dir.filePath(QStringLiteral("record.sh"));
-    {
-        QFile f(script);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args.txt\"\n");
-    }
+    // Written beside and renamed, so the file is there only once it is complete.
+    qtkit::writeFile(script,
+        "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.part\" && mv \"$0.part\" \"$(dirname \"$0\")/args.txt\"\n");
     QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QString error;
     const QString odd = QStringLiteral("/tmp/it's a \"list\"; rm -rf x.m3u");
-    const qint64 pid = startDetached(script, {odd}, &error);
-    ASSERT_GT(pid, 0) << error.toStdString();
-    for (int i = 0; i < 200 && !QFile::exists(out); ++i)
-        QThread::msleep(10);
-    QThread::msleep(50);
-    QFile f(out);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(f.readAll()).trimmed(), odd);
+    ASSERT_GT(startDetached(script, { odd }, &error), 0) << error.toStdString();
+    ASSERT_TRUE(qtkit::waitUntil([&] { return QFile::exists(out); }, "the started program's output"));
+    EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(out)), odd + QLatin1Char('\n'));
 
     EXPECT_LT(startDetached(dir.filePath(QStringLiteral("missing")), {}, &error), 0);
     EXPECT_FALSE(error.isEmpty());

@@ -1,242 +1,227 @@
 // The biography window: loading an artist's text, editing and saving it through the catalogue,
 // the font cycle, and following the artist chosen in the main window.
 #include "extras/ui/infowindow.h"
-#include "shell/session.h"
+#include "qtkit/modal.h"
 #include "support/fakeprompts.h"
-#include "support/testcatalogue.h"
+#include "support/testhome.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
 
+const QColor readOnlyBase(255, 255, 192);
+
 class InfoWindowTest : public ::testing::Test {
 protected:
-    TestCatalogue db;
+    TestHome home;
+    TestCatalogue& db = home.db();
     FakePrompts prompts;
-    Session session{db.folder()};
     QWidget main; // stands in for the main window
-    qint64 withText = 0;
-    qint64 withoutText = 0;
+    InfoWindow window { home.session(), prompts, &main };
+    qint64 nina = 0;
+    qint64 obrien = 0;
 
     void SetUp() override
     {
-        session.settings.taal = QStringLiteral("200");
-        session.settings.database = db.path();
-        withText = db.addArtist(QStringLiteral("Nina Simone"));
-        withoutText = db.addArtist(QStringLiteral("O'Brien \"The Voice\""));
-        ASSERT_TRUE(db.catalogue().updateRow(QStringLiteral("Artiest"), withText,
-                                             {{QStringLiteral("Info"), QStringLiteral("Born 1933.\nPianist.")}}));
+        nina = db.addArtist(QStringLiteral("Nina Simone"));
+        obrien = db.addArtist(QStringLiteral("O'Brien \"The Voice\""));
+        ASSERT_TRUE(db.catalogue().updateRow(QStringLiteral("Artiest"), nina,
+            { { QStringLiteral("Info"), QStringLiteral("Born 1933.\nPianist.") } }));
         main.setGeometry(100, 100, 600, 500);
         main.show();
     }
 
-    QString storedInfo(qint64 id) const
+    // The stored biography; an invalid QVariant for Null.
+    QVariant storedInfo(qint64 id) const
     {
-        const auto rows = db.catalogue().OpenRecordset(QStringLiteral("select Info from Artiest where Id = ?"), {id});
-        return rows.ok() && !rows.value().rows.isEmpty() ? rows.value().rows[0].value(0).toString() : QStringLiteral("<none>");
-    }
-    bool storedIsNull(qint64 id) const
-    {
-        const auto rows = db.catalogue().OpenRecordset(QStringLiteral("select Info from Artiest where Id = ?"), {id});
-        return rows.ok() && !rows.value().rows[0].value(0).isValid();
+        const auto rows
+            = db.catalogue().OpenRecordset(QStringLiteral("select Info from Artiest where Id = ?"), { id });
+        return rows.ok() && !rows.value().rows.isEmpty() ? rows.value().rows[0].value(0)
+                                                         : QStringLiteral("<none>");
     }
 
-    static QPlainTextEdit* text(InfoWindow& w) { return w.findChild<QPlainTextEdit*>(QStringLiteral("txtInfo")); }
-    static QPushButton* button(InfoWindow& w, const char* name) { return w.findChild<QPushButton*>(QLatin1String(name)); }
+    QPlainTextEdit* text() { return qtkit::childOf<QPlainTextEdit>(&window, "txtInfo"); }
+    QPushButton* button(const char* name) { return qtkit::childOf<QPushButton>(&window, name); }
 
-    void showFor(InfoWindow& window, qint64 id, const QString& name)
+    void activate(QWidget& shown)
+    {
+        shown.activateWindow();
+        // The main window's own QWindow counts as active while its dialog is; ask the application.
+        ASSERT_TRUE(qtkit::waitUntil(
+            [&] { return QApplication::activeWindow() == &shown; }, "the window to be active"));
+    }
+    void showFor(qint64 id, const QString& name)
     {
         window.setArtist(id, name);
         window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-    }
-
-    // The main window's own QWindow counts as active while its dialog is; ask the application.
-    void activateMain()
-    {
-        main.activateWindow();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main; }));
+        activate(window);
     }
 };
 
-TEST_F(InfoWindowTest, ShowsTheBiographyReadOnlyWithTheLanguagesCaptions)
+TEST_F(InfoWindowTest, ShowsTheBiographyReadOnlyBesideTheMainWindow)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
+    showFor(nina, QStringLiteral("Nina Simone"));
     EXPECT_FALSE(window.isModal());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Nina Simone"));
-    EXPECT_EQ(text(window)->toPlainText(), QStringLiteral("Born 1933.\nPianist."));
-    EXPECT_TRUE(text(window)->isReadOnly());
-    EXPECT_EQ(text(window)->palette().color(QPalette::Base), QColor(255, 255, 192));
-    EXPECT_EQ(button(window, "cmdWijzigen")->text(), QStringLiteral("Edit"));
-    EXPECT_EQ(button(window, "cmdOpslaan")->text(), QStringLiteral("Save"));
-    EXPECT_EQ(button(window, "cmdSluiten")->text(), QStringLiteral("Quit"));
-    EXPECT_FALSE(button(window, "cmdOpslaan")->isEnabled());
-    EXPECT_TRUE(button(window, "cmdWijzigen")->isEnabled());
+    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Born 1933.\nPianist."));
+    EXPECT_TRUE(text()->isReadOnly());
+    EXPECT_EQ(text()->palette().color(QPalette::Base), readOnlyBase);
+    EXPECT_FALSE(button("cmdOpslaan")->isEnabled());
+    EXPECT_TRUE(button("cmdWijzigen")->isEnabled());
     // Centred over the main window.
     EXPECT_LE((window.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 2);
 
     // An artist without biography (Null) shows an empty text.
-    window.setArtist(withoutText, QStringLiteral("O'Brien \"The Voice\""));
-    EXPECT_TRUE(text(window)->toPlainText().isEmpty());
-    EXPECT_EQ(window.loadedArtistId(), withoutText);
+    window.setArtist(obrien, QStringLiteral("O'Brien \"The Voice\""));
+    EXPECT_TRUE(text()->toPlainText().isEmpty());
+    EXPECT_EQ(window.loadedArtistId(), obrien);
     EXPECT_TRUE(prompts.reports.isEmpty());
+
+    // Never smaller than its controls need.
+    window.resize(100, 80);
+    EXPECT_GE(window.width(), 347);
+    EXPECT_GE(window.height(), 264);
 }
 
 TEST_F(InfoWindowTest, EditAndSaveStoresTheTextForThatArtist)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withoutText, QStringLiteral("O'Brien"));
-    button(window, "cmdWijzigen")->click();
+    showFor(obrien, QStringLiteral("O'Brien"));
+    button("cmdWijzigen")->click();
     EXPECT_TRUE(window.isEditing());
-    EXPECT_FALSE(text(window)->isReadOnly());
-    EXPECT_EQ(text(window)->palette().color(QPalette::Base), QColor(255, 255, 255));
-    EXPECT_FALSE(button(window, "cmdWijzigen")->isEnabled());
-    EXPECT_FALSE(button(window, "cmdSluiten")->isEnabled()); // save before closing
-    EXPECT_TRUE(button(window, "cmdOpslaan")->isEnabled());
+    EXPECT_FALSE(text()->isReadOnly());
+    EXPECT_EQ(text()->palette().color(QPalette::Base), QColor(255, 255, 255));
+    EXPECT_FALSE(button("cmdWijzigen")->isEnabled());
+    EXPECT_FALSE(button("cmdSluiten")->isEnabled()); // save before closing
+    EXPECT_TRUE(button("cmdOpslaan")->isEnabled());
 
     const QString biography = QStringLiteral("It's \"quoted\"; -- drop table Artiest;\nÉté ☺");
-    text(window)->setPlainText(biography);
-    button(window, "cmdOpslaan")->click();
+    text()->setPlainText(biography);
+    button("cmdOpslaan")->click();
     EXPECT_FALSE(window.isEditing());
-    EXPECT_TRUE(text(window)->isReadOnly());
-    EXPECT_EQ(text(window)->palette().color(QPalette::Base), QColor(255, 255, 192));
-    EXPECT_TRUE(button(window, "cmdSluiten")->isEnabled());
-    EXPECT_EQ(storedInfo(withoutText), biography);
-    EXPECT_EQ(storedInfo(withText), QStringLiteral("Born 1933.\nPianist.")); // only that artist
+    EXPECT_TRUE(text()->isReadOnly());
+    EXPECT_EQ(text()->palette().color(QPalette::Base), readOnlyBase);
+    EXPECT_TRUE(button("cmdSluiten")->isEnabled());
+    EXPECT_EQ(storedInfo(obrien), biography);
+    EXPECT_EQ(storedInfo(nina), QStringLiteral("Born 1933.\nPianist.")); // only that artist
     EXPECT_TRUE(prompts.reports.isEmpty());
 
-    button(window, "cmdSluiten")->click();
+    button("cmdSluiten")->click();
     EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(InfoWindowTest, FontCyclesThroughThreeSizes)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    EXPECT_EQ(text(window)->font().pointSize(), 8);
-    const int sizes[] = {10, 12, 8};
-    for (int size : sizes) {
-        button(window, "cmdFont")->click();
-        EXPECT_EQ(text(window)->font().pointSize(), size);
-        EXPECT_EQ(text(window)->property("tag").toString(), QString::number(size));
+    showFor(nina, QStringLiteral("Nina Simone"));
+    EXPECT_EQ(text()->font().pointSize(), 8);
+    for (int size : { 10, 12, 8 }) {
+        button("cmdFont")->click();
+        EXPECT_EQ(text()->font().pointSize(), size);
+        EXPECT_EQ(text()->property("tag").toString(), QString::number(size));
     }
 }
 
 TEST_F(InfoWindowTest, FollowsTheArtistChosenInTheMainWindowWhenActivated)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
+    showFor(nina, QStringLiteral("Nina Simone"));
 
     // Another artist is handed over while the main window is active: nothing changes yet.
-    activateMain();
-    window.setArtist(withoutText, QStringLiteral("O'Brien"));
-    EXPECT_EQ(window.loadedArtistId(), withText);
+    activate(main);
+    window.setArtist(obrien, QStringLiteral("O'Brien"));
+    EXPECT_EQ(window.loadedArtistId(), nina);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Nina Simone"));
 
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-    EXPECT_EQ(window.loadedArtistId(), withoutText);
+    activate(window);
+    EXPECT_EQ(window.loadedArtistId(), obrien);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("O'Brien"));
-    EXPECT_TRUE(text(window)->toPlainText().isEmpty());
+    EXPECT_TRUE(text()->toPlainText().isEmpty());
 
     // Closed and opened again for the first artist.
     window.close();
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    EXPECT_EQ(text(window)->toPlainText(), QStringLiteral("Born 1933.\nPianist."));
+    showFor(nina, QStringLiteral("Nina Simone"));
+    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Born 1933.\nPianist."));
 }
 
 TEST_F(InfoWindowTest, AnEditInProgressSurvivesAnotherArtistAndIsSavedForItsOwn)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    button(window, "cmdWijzigen")->click();
-    text(window)->setPlainText(QStringLiteral("Rewritten."));
+    showFor(nina, QStringLiteral("Nina Simone"));
+    button("cmdWijzigen")->click();
+    text()->setPlainText(QStringLiteral("Rewritten."));
 
-    activateMain();
-    window.setArtist(withoutText, QStringLiteral("O'Brien"));
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-    EXPECT_EQ(text(window)->toPlainText(), QStringLiteral("Rewritten."));
+    activate(main);
+    window.setArtist(obrien, QStringLiteral("O'Brien"));
+    activate(window);
+    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Rewritten."));
     EXPECT_TRUE(window.isEditing());
 
-    button(window, "cmdOpslaan")->click();
-    EXPECT_EQ(storedInfo(withText), QStringLiteral("Rewritten."));
-    EXPECT_TRUE(storedIsNull(withoutText));
+    button("cmdOpslaan")->click();
+    EXPECT_EQ(storedInfo(nina), QStringLiteral("Rewritten."));
+    EXPECT_FALSE(storedInfo(obrien).isValid());
     // Then the window follows the artist handed over meanwhile.
-    EXPECT_EQ(window.loadedArtistId(), withoutText);
-    EXPECT_TRUE(text(window)->toPlainText().isEmpty());
+    EXPECT_EQ(window.loadedArtistId(), obrien);
+    EXPECT_TRUE(text()->toPlainText().isEmpty());
 }
 
 TEST_F(InfoWindowTest, ClosingWhileEditingAsksWhetherToSave)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    button(window, "cmdWijzigen")->click();
-    text(window)->setPlainText(QStringLiteral("Kept."));
-    prompts.answers = {MsgBox::yes};
-    window.close();
-    ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(prompts.boxes[0].prompt, QStringLiteral("Do you want to save this data?"));
-    EXPECT_EQ(prompts.boxes[0].title, QStringLiteral("Attention!"));
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(storedInfo(withText), QStringLiteral("Kept."));
-
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    button(window, "cmdWijzigen")->click();
-    text(window)->setPlainText(QStringLiteral("Thrown away."));
-    prompts.answers = {MsgBox::no};
-    QTest::keyClick(text(window), Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(storedInfo(withText), QStringLiteral("Kept."));
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    EXPECT_EQ(text(window)->toPlainText(), QStringLiteral("Kept."));
+    // Closed by the close box and answered Yes: saved; by Escape and answered No: dropped.
+    const struct {
+        int answer;
+        const char* typed;
+        const char* stored;
+    } cases[] = { { MsgBox::yes, "Kept.", "Kept." }, { MsgBox::no, "Thrown away.", "Kept." } };
+    for (const auto& c : cases) {
+        showFor(nina, QStringLiteral("Nina Simone"));
+        button("cmdWijzigen")->click();
+        text()->setPlainText(QLatin1String(c.typed));
+        prompts.answers = { c.answer };
+        prompts.boxes.clear();
+        if (c.answer == MsgBox::yes)
+            window.close();
+        else
+            QTest::keyClick(text(), Qt::Key_Escape);
+        EXPECT_EQ(prompts.boxes.size(), 1);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(storedInfo(nina), QLatin1String(c.stored));
+    }
+    showFor(nina, QStringLiteral("Nina Simone"));
+    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Kept."));
     EXPECT_FALSE(window.isEditing());
 }
 
 TEST_F(InfoWindowTest, AFailedSaveKeepsTheTextAndAnUnreadableCatalogueAllowsNoEdit)
 {
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    button(window, "cmdWijzigen")->click();
-    text(window)->setPlainText(QStringLiteral("Typed with care."));
-    ASSERT_TRUE(execRaw(db.path(), QStringLiteral(
-        "create trigger refuse before update on Artiest begin select raise(abort, 'refused'); end")));
-    button(window, "cmdOpslaan")->click();
+    showFor(nina, QStringLiteral("Nina Simone"));
+    button("cmdWijzigen")->click();
+    text()->setPlainText(QStringLiteral("Typed with care."));
+    ASSERT_TRUE(execRaw(db.path(),
+        QStringLiteral("create trigger refuse before update on Artiest "
+                       "begin select raise(abort, 'refused'); end")));
+    button("cmdOpslaan")->click();
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Info.cmdOpslaan_Click")));
     EXPECT_TRUE(window.isEditing());
-    EXPECT_EQ(text(window)->toPlainText(), QStringLiteral("Typed with care."));
+    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Typed with care."));
 
     // The artist was deleted meanwhile: reported, the text stays.
     ASSERT_TRUE(execRaw(db.path(), QStringLiteral("drop trigger refuse")));
-    ASSERT_TRUE(execRaw(db.path(), QStringLiteral("delete from Artiest where Id = %1").arg(withText)));
-    button(window, "cmdOpslaan")->click();
+    ASSERT_TRUE(execRaw(db.path(), QStringLiteral("delete from Artiest where Id = %1").arg(nina)));
+    button("cmdOpslaan")->click();
     ASSERT_EQ(prompts.reports.size(), 2);
     EXPECT_TRUE(window.isEditing());
 
-    InfoWindow broken(session, prompts, &main);
-    session.settings.database = db.folder() + QStringLiteral("/missing.db");
-    showFor(broken, withoutText, QStringLiteral("O'Brien"));
+    InfoWindow broken(home.session(), prompts, &main);
+    home.session().settings.database = home.filePath(QStringLiteral("missing.db"));
+    broken.setArtist(obrien, QStringLiteral("O'Brien"));
+    broken.show();
+    activate(broken);
     ASSERT_EQ(prompts.reports.size(), 3);
     EXPECT_TRUE(prompts.reports[2].contains(QStringLiteral("missing.db")));
-    EXPECT_FALSE(button(broken, "cmdWijzigen")->isEnabled());
+    EXPECT_FALSE(qtkit::childOf<QPushButton>(&broken, "cmdWijzigen")->isEnabled());
     EXPECT_EQ(broken.windowTitle(), QStringLiteral("O'Brien"));
-}
-
-TEST_F(InfoWindowTest, NeverSmallerThanItsControlsNeed)
-{
-    InfoWindow window(session, prompts, &main);
-    showFor(window, withText, QStringLiteral("Nina Simone"));
-    window.resize(100, 80);
-    EXPECT_GE(window.width(), 347);
-    EXPECT_GE(window.height(), 264);
 }
 
 } // namespace

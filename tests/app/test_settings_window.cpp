@@ -1,21 +1,16 @@
-// The settings window over a started main window: language switched live and undone by
-// Cancel, saving the keys and the help page, the folder chooser and the open dialogs.
-#include "db/catalogue.h"
+// The settings window: language switched live and undone by Cancel, saving the keys and the
+// help page, the folder chooser and the open dialogs.
 #include "editing/ui/locatie.h"
+#include "qtkit/modal.h"
+#include "qtkit/qfiles.h"
 #include "shell/inifile.h"
-#include "shell/session.h"
 #include "shell/settingswriter.h"
 #include "shell/ui/instellingenwindow.h"
-#include "shell/ui/mainwindow.h"
 #include "support/fakeprompts.h"
-#include "support/modalwindows.h"
-#include "support/testcatalogue.h"
+#include "support/testhome.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,111 +21,68 @@
 
 namespace {
 
-QString german(int k)
-{
-    return Language(LanguageBase::German).text(k);
-}
+using qtkit::childOf;
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    TestHome home;
+    Session& session = home.session();
     FakePrompts prompts;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<MainWindow> main;
     std::unique_ptr<InstellingenWindow> window;
 
-    QString home() const { return dir.path() + QLatin1Char('/'); }
-    QString iniPath() const { return home() + QStringLiteral("Melotheek.ini"); }
-    QString dbPath() const { return home() + QStringLiteral("Database/Muziek.db"); }
     QString helpFolder() const { return QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR); }
 
-    void SetUp() override
-    {
-        for (const char* sub : { "Database", "Covers", "Playlist", "Backup", "Foto" })
-            QDir().mkpath(home() + QLatin1String(sub));
-        ASSERT_TRUE(Catalogue::createEmpty(dbPath()).ok());
-        QFile f(iniPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QStringLiteral(
-            "[Instellingen]\nSetup=1\nTaal=200\nHelp=%1English.html\nDatabase=%2\nSpeler=\n"
-            "CoverDir=%3Covers/\nMuziekDir=%3Playlist/\nBackupDir=%3Backup/\nFotoDir=%3Foto/\n")
-                    .arg(helpFolder(), dbPath(), home())
-                    .toUtf8());
-        f.close();
-
-        session = std::make_unique<Session>(home());
-        main = std::make_unique<MainWindow>(*session, prompts, helpFolder());
-        main->start();
-        main->show();
-        ASSERT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
-    }
-
-    // Opens the settings window over the main window, wired as the main window wires it.
     void openWindow()
     {
-        window = std::make_unique<InstellingenWindow>(*session, prompts, helpFolder(), main.get());
-        QObject::connect(
-            window.get(), &InstellingenWindow::languageChanged, main.get(), &MainWindow::ApplyMainLanguage);
+        window = std::make_unique<InstellingenWindow>(session, prompts, helpFolder());
         window->show();
     }
-
-    template <typename T> T* child(const QString& name) const
+    QLineEdit* field(int index) const
     {
-        T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return childOf<QLineEdit>(
+            window.get(), QStringLiteral("txtParam_%1").arg(index).toLatin1().constData());
     }
-    QLineEdit* field(int index) const { return child<QLineEdit>(QStringLiteral("txtParam_%1").arg(index)); }
-    void click(const QString& name) const { child<QPushButton>(name)->click(); }
-    QString iniValue(const QString& key) const
+    QComboBox* languages() const { return childOf<QComboBox>(window.get(), "cboTaal"); }
+    void click(const char* name) const { qtkit::clickButton(window.get(), name); }
+    QString iniValue(const char* key) const
     {
-        return IniFile(iniPath()).read(QStringLiteral("Instellingen"), key, QStringLiteral("<none>"));
+        return IniFile(home.iniPath())
+            .read(QStringLiteral("Instellingen"), QLatin1String(key), QStringLiteral("<none>"));
     }
 };
 
-TEST_F(SettingsWindowTest, OpeningAndCancellingChangesNothingEvenAfterSwitchingLanguage)
+TEST_F(SettingsWindowTest, CancelOrEscapeChangesNothingEvenAfterSwitchingLanguage)
 {
-    const QByteArray before = fileBytes(iniPath());
-    const Settings settingsBefore = session->settings;
+    const QByteArray before = qtkit::fileBytes(home.iniPath());
+    const Settings settingsBefore = session.settings;
+    for (const bool escape : { false, true }) {
+        openWindow();
+        EXPECT_EQ(languages()->currentIndex(), 1); // English
+        EXPECT_EQ(field(0)->text(), settingsBefore.database);
+        EXPECT_EQ(field(4)->text(), settingsBefore.backupDir);
 
-    openWindow();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Settings"));
-    EXPECT_EQ(child<QLabel>("lblBackup")->text(), QStringLiteral("Backup"));
-    EXPECT_EQ(child<QPushButton>("cmdSluiten")->text(), QStringLiteral("Quit"));
-    EXPECT_EQ(child<QComboBox>("cboTaal")->currentText(), QStringLiteral("English"));
-    EXPECT_EQ(field(0)->text(), dbPath());
-    EXPECT_EQ(field(4)->text(), home() + QStringLiteral("Backup/"));
+        QSignalSpy languageSpy(window.get(), &InstellingenWindow::languageChanged);
+        const QString englishTitle = window->windowTitle();
+        languages()->setCurrentIndex(3);
+        // The program speaks German before anything is saved.
+        EXPECT_EQ(session.settings.taal, QStringLiteral("400"));
+        EXPECT_EQ(languageSpy.count(), 1);
+        EXPECT_NE(window->windowTitle(), englishTitle);
+        field(0)->setText(QStringLiteral("/somewhere/else.db"));
+        field(2)->setText(QStringLiteral("/tmp/"));
 
-    QSignalSpy languageSpy(window.get(), &InstellingenWindow::languageChanged);
-    child<QComboBox>("cboTaal")->setCurrentIndex(3);
-    EXPECT_EQ(session->settings.taal, QStringLiteral("400"));
-    // Both windows speak German before anything is saved.
-    EXPECT_EQ(window->windowTitle(), german(2));
-    EXPECT_EQ(child<QPushButton>("cmdCancel")->text(), german(37));
-    EXPECT_EQ(main->menuEntry("mnuWizard", 1)->text(), german(33));
-    EXPECT_EQ(main->menuEntry("mnuOnderhoud", 5)->text(), german(2));
-    field(0)->setText(QStringLiteral("/somewhere/else.db"));
-    field(2)->setText(QStringLiteral("/tmp/"));
-
-    click("cmdCancel");
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(languageSpy.count(), 2);
-    EXPECT_EQ(session->settings.taal, QStringLiteral("200"));
-    EXPECT_EQ(main->menuEntry("mnuWizard", 1)->text(), QStringLiteral("Search"));
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Melotheek"));
-    EXPECT_EQ(session->settings.database, settingsBefore.database);
-    EXPECT_EQ(session->settings.coverDir, settingsBefore.coverDir);
-    EXPECT_EQ(fileBytes(iniPath()), before);
-
-    // Escape is a Cancel too.
-    openWindow();
-    child<QComboBox>("cboTaal")->setCurrentIndex(2);
-    EXPECT_EQ(main->menuEntry("mnuWizard", 1)->text(), Language(LanguageBase::French).text(33));
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(session->settings.taal, QStringLiteral("200"));
-    EXPECT_EQ(main->menuEntry("mnuWizard", 1)->text(), QStringLiteral("Search"));
-    EXPECT_EQ(fileBytes(iniPath()), before);
+        if (escape)
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        else
+            click("cmdCancel");
+        EXPECT_FALSE(window->isVisible());
+        // Switched back, and the main window told so.
+        EXPECT_EQ(languageSpy.count(), 2);
+        EXPECT_EQ(session.settings.taal, QStringLiteral("200"));
+        EXPECT_EQ(session.settings.database, settingsBefore.database);
+        EXPECT_EQ(session.settings.coverDir, settingsBefore.coverDir);
+        EXPECT_EQ(qtkit::fileBytes(home.iniPath()), before);
+    }
 }
 
 TEST_F(SettingsWindowTest, GermanAndCloseWritesTheKeysAndTheHelpPage)
@@ -138,28 +90,26 @@ TEST_F(SettingsWindowTest, GermanAndCloseWritesTheKeysAndTheHelpPage)
     openWindow();
     QSignalSpy helpSpy(window.get(), &InstellingenWindow::helpPageChanged);
     QSignalSpy databaseSpy(window.get(), &InstellingenWindow::databaseChanged);
-    child<QComboBox>("cboTaal")->setCurrentIndex(3);
+    languages()->setCurrentIndex(3);
     field(1)->setText(QStringLiteral("/usr/bin/vlc"));
     // A typed folder gets its separator, so file names can be appended to it.
-    field(5)->setText(home() + QStringLiteral("Foto"));
+    field(5)->setText(home.filePath(QStringLiteral("Foto")));
     click("cmdSluiten");
 
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(iniValue("Taal"), QStringLiteral("400"));
-    EXPECT_TRUE(iniValue("Help").endsWith(QStringLiteral("German.html"))) << iniValue("Help").toStdString();
     EXPECT_EQ(iniValue("Help"), helpFolder() + QStringLiteral("German.html"));
-    EXPECT_EQ(session->settings.help, iniValue("Help"));
+    EXPECT_EQ(session.settings.help, iniValue("Help"));
     ASSERT_EQ(helpSpy.count(), 1);
     EXPECT_EQ(helpSpy.first().first().toString(), iniValue("Help"));
     EXPECT_EQ(iniValue("Speler"), QStringLiteral("/usr/bin/vlc"));
-    EXPECT_EQ(session->settings.speler, QStringLiteral("/usr/bin/vlc"));
-    EXPECT_EQ(iniValue("FotoDir"), home() + QStringLiteral("Foto/"));
-    EXPECT_EQ(iniValue("Database"), dbPath());
-    EXPECT_EQ(iniValue("BackupDir"), home() + QStringLiteral("Backup/"));
+    EXPECT_EQ(session.settings.speler, QStringLiteral("/usr/bin/vlc"));
+    EXPECT_EQ(iniValue("FotoDir"), home.filePath(QStringLiteral("Foto/")));
+    EXPECT_EQ(iniValue("Database"), home.db().path());
+    EXPECT_EQ(iniValue("BackupDir"), home.filePath(QStringLiteral("Backup/")));
     // The catalogue did not change, so the artist list is not read again.
     EXPECT_EQ(databaseSpy.count(), 0);
-    EXPECT_EQ(main->menuEntry("mnuWizard", 1)->text(), german(33));
 }
 
 TEST_F(SettingsWindowTest, AnotherCatalogueAsksForTheArtistListAgain)
@@ -172,7 +122,7 @@ TEST_F(SettingsWindowTest, AnotherCatalogueAsksForTheArtistListAgain)
     EXPECT_EQ(field(0)->text(), other.path());
     click("cmdSluiten");
     EXPECT_EQ(databaseSpy.count(), 1);
-    EXPECT_EQ(session->settings.database, other.path());
+    EXPECT_EQ(session.settings.database, other.path());
     EXPECT_EQ(iniValue("Database"), other.path());
 }
 
@@ -180,42 +130,40 @@ TEST_F(SettingsWindowTest, CancelledOpenDialogLeavesTheField)
 {
     openWindow();
     click("cmdParam_0");
-    EXPECT_EQ(field(0)->text(), dbPath());
+    EXPECT_EQ(field(0)->text(), home.db().path());
     prompts.chosenFiles = { QStringLiteral("/opt/player/bin/player") };
     click("cmdParam_1");
     EXPECT_EQ(field(1)->text(), QStringLiteral("/opt/player/bin/player"));
-    EXPECT_EQ(prompts.fileDialogTitles, QStringList({ "Database", "Player" }));
+    EXPECT_EQ(prompts.fileDialogTitles.size(), 2);
 }
 
-TEST_F(SettingsWindowTest, FolderChooserFillsTheBackupFieldWithATrailingSeparator)
+TEST_F(SettingsWindowTest, FolderChooserFillsItsFieldWithATrailingSeparatorOrLeavesItOnCancel)
 {
-    const QString target = home() + QStringLiteral("Elsewhere");
+    const QString target = home.filePath(QStringLiteral("Elsewhere"));
     ASSERT_TRUE(QDir().mkpath(target));
     openWindow();
 
-    QString caption;
-    onNextModal(QStringLiteral("Locatie"), [&](QWidget* modal) {
-        auto* chooser = qobject_cast<Locatie*>(modal);
-        ASSERT_NE(chooser, nullptr);
-        caption = chooser->windowTitle();
-        EXPECT_TRUE(chooser->setCurrentFolder(target));
-        chooser->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    });
-    click("cmdDir_4");
-    EXPECT_EQ(caption, QStringLiteral("Directory: Backup"));
-    EXPECT_EQ(field(4)->text(), target + QLatin1Char('/'));
-
-    // Cancelling the chooser leaves the field as it was.
-    onNextModal(QStringLiteral("Locatie"), [&](QWidget* modal) {
-        auto* chooser = qobject_cast<Locatie*>(modal);
-        ASSERT_NE(chooser, nullptr);
-        caption = chooser->windowTitle();
-        chooser->setCurrentFolder(home());
-        chooser->findChild<QPushButton*>(QStringLiteral("cmdAnnuleren"))->click();
-    });
-    click("cmdDir_2");
-    EXPECT_EQ(caption, QStringLiteral("Directory: Covers"));
-    EXPECT_EQ(field(2)->text(), home() + QStringLiteral("Covers/"));
+    const struct {
+        const char* button;
+        int field;
+        const char* closeWith;
+        QString folder;
+        QString expected;
+    } cases[] = { { "cmdDir_4", 4, "cmdOK", target, target + QLatin1Char('/') },
+        { "cmdDir_2", 2, "cmdAnnuleren", home.path(), home.filePath(QStringLiteral("Covers/")) } };
+    for (const auto& c : cases) {
+        QString chooserFor;
+        qtkit::onNextModal(QStringLiteral("Locatie"), [&](QWidget* modal) {
+            auto* chooser = qobject_cast<Locatie*>(modal);
+            ASSERT_NE(chooser, nullptr);
+            chooserFor = chooser->tag();
+            EXPECT_TRUE(chooser->setCurrentFolder(c.folder));
+            qtkit::clickButton(chooser, c.closeWith);
+        });
+        click(c.button);
+        EXPECT_EQ(chooserFor, QString::number(c.field));
+        EXPECT_EQ(field(c.field)->text(), c.expected);
+    }
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
 }
 
