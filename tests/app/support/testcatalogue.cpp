@@ -118,10 +118,3 @@ qint64 scalarRaw(const QString& path, const QString& sql)
     return sqlite3_column_int64(raw, 0);
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}

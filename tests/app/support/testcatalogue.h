@@ -43,5 +43,3 @@ bool execRaw(const QString& path, const QString& sql, QString* error = nullptr);
 // The first column of the first row of `sql` as a whole number; -1 when the query fails.
 qint64 scalarRaw(const QString& path, const QString& sql);
 
-// The file's bytes, to show that a failed operation left it exactly as it was.
-QByteArray fileBytes(const QString& path);
