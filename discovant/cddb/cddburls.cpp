@@ -40,16 +40,27 @@ std::string cddbWord(std::string_view text)
     return word;
 }
 
+std::optional<AddressParts> addressParts(std::string_view email)
+{
+    const std::size_t at = email.find('@');
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    if (std::any_of(email.begin(), email.end(), isBlank))
+        return std::nullopt;
+    AddressParts parts { email.substr(0, at), email.substr(at + 1, email.find('@', at + 1) - (at + 1)) };
+    if (parts.user.empty() || parts.host.empty())
+        return std::nullopt;
+    return parts;
+}
+
 std::optional<std::string> helloArguments(const CddbGreeting& greeting)
 {
-    const std::size_t at = greeting.email.find('@');
-    if (at == std::string::npos)
+    const std::optional<AddressParts> parts = addressParts(greeting.email);
+    if (!parts)
         return std::nullopt;
-    const std::string_view email = greeting.email;
-    const std::string_view user = email.substr(0, at);
-    const std::string_view host = email.substr(at + 1, email.find('@', at + 1) - (at + 1));
-    return "&hello=" + urlEscape(user) + "+" + urlEscape(host) + "+" + urlEscape(cddbWord(greeting.appName))
-        + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=5";
+    return "&hello=" + urlEscape(parts->user) + "+" + urlEscape(parts->host) + "+"
+        + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=5";
 }
 
 std::string queryUrl(std::string_view server, std::string_view queryArguments, std::string_view hello)

@@ -17,10 +17,20 @@ struct CddbGreeting {
 // (a blank would end the word).
 std::string cddbWord(std::string_view text);
 
-// "&hello=user+host+app+version&proto=5", or nullopt when the e-mail address has no "@"
-// (no host part, so no valid hello can be sent). The host part ends at a second "@".
+// The two parts of an e-mail address the hello carries: the text before the first "@" and
+// the text after it up to a second "@", if any.
+struct AddressParts {
+    std::string_view user;
+    std::string_view host;
+};
+
+// The parts of `email`, or nullopt when the address cannot make a hello: no "@", an empty
+// user or host part, or a blank anywhere (a blank would end a word of the command).
+std::optional<AddressParts> addressParts(std::string_view email);
+
+// "&hello=user+host+app+version&proto=5", or nullopt when addressParts refuses the address.
 // Each of the four words is percent-encoded, so odd characters cannot break the URL or add
-// arguments; ordinary words pass unchanged.
+// arguments; ordinary words pass unchanged and an empty word is sent empty.
 std::optional<std::string> helloArguments(const CddbGreeting& greeting);
 
 // URLs of the CDDB commands on the server's CGI program. `server` is "host" or "host:port";

@@ -180,7 +180,7 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
     if (!ui_)
         return std::nullopt;
     // The server needs the submitter's address; ask before the user writes the entry.
-    if (email_.empty()) {
+    if (!addressParts(email_)) {
         raiseProtocolError(kErrorMissingEmail, protocolErrorText(kErrorMissingEmail, CDDBLanguage()));
         return std::nullopt;
     }
@@ -243,12 +243,12 @@ std::string Discovant::GetServer(int16_t idx)
 
 std::optional<std::string> Discovant::hello()
 {
-    if (email_.empty()) {
+    // Checked before anything is sent: a server bans clients whose address it cannot use,
+    // and the user must learn why nothing was looked up.
+    std::optional<std::string> greeting = helloArguments({ email_, appName_, appVersion_ });
+    if (!greeting)
         raiseProtocolError(kErrorMissingEmail, protocolErrorText(kErrorMissingEmail, CDDBLanguage()));
-        return std::nullopt;
-    }
-    // An address without "@" has no host part: nothing is sent, and nothing reported.
-    return helloArguments({ email_, appName_, appVersion_ });
+    return greeting;
 }
 
 std::string Discovant::fetch(const std::string& url)

@@ -70,6 +70,10 @@ HttpResult HttpClient::post(
 
 std::string urlEscape(std::string_view text)
 {
+    // curl_easy_escape takes a length of 0 to mean "up to the terminating zero", which a
+    // piece cut from a longer text does not have: an empty piece would run on into the rest.
+    if (text.empty())
+        return {};
     initCurlOnce();
     std::unique_ptr<char, CurlStringDeleter> escaped(
         curl_easy_escape(nullptr, text.data(), static_cast<int>(text.size())));

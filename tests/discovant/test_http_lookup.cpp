@@ -85,6 +85,7 @@ class HttpLookup : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        component.setCDDBLanguage(uCDDBLang::ENGLISH); // shared by the thread's instances
         component.setCDDBServer(server.address());
         component.setEmailAddress("jan@example.org");
         component.setAppName(" Melo theek ");
@@ -336,18 +337,26 @@ TEST_F(HttpLookup, TransportFailuresRaiseProtocolError)
     EXPECT_EQ(events[3].message, "Timeout was reached");
 }
 
-TEST_F(HttpLookup, MissingEmailSendsNothing)
+TEST_F(HttpLookup, AnAddressTheServerCannotUseSendsNothing)
 {
-    Discovant fresh;
-    fresh.setCDDBServer(server.address());
-    fresh.setCDDBLanguage(uCDDBLang::GERMAN);
-    recordEvents(fresh);
-    fresh.setEmailAddress("not an address");
-    EXPECT_EQ(fresh.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(fresh.GetServerSites(), 0);
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].number, 8880);
-    EXPECT_EQ(events[0].message, protocolErrorText(8880, uCDDBLang::GERMAN));
+    // None set, and addresses the property takes that make no hello: each is refused before
+    // any request, in the component's language.
+    for (const std::string address : { "", "@example.org", "jan doe@example.org", "jan@@example.org" }) {
+        Discovant fresh;
+        fresh.setCDDBServer(server.address());
+        fresh.setCDDBLanguage(uCDDBLang::GERMAN);
+        recordEvents(fresh);
+        fresh.setEmailAddress(address);
+        EXPECT_EQ(fresh.EmailAddress(), address);
+        EXPECT_EQ(fresh.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        EXPECT_EQ(fresh.GetServerSites(), 0);
+        fresh.setCDDBLanguage(uCDDBLang::ENGLISH);
+    }
+    ASSERT_EQ(events.size(), 8u);
+    for (const Event& event : events) {
+        EXPECT_EQ(event.number, 8880);
+        EXPECT_EQ(event.message, protocolErrorText(8880, uCDDBLang::GERMAN));
+    }
     EXPECT_TRUE(server.http().requests().empty());
 }
 
