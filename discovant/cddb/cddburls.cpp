@@ -60,7 +60,7 @@ std::optional<std::string> helloArguments(const CddbGreeting& greeting)
     if (!parts)
         return std::nullopt;
     return "&hello=" + urlEscape(parts->user) + "+" + urlEscape(parts->host) + "+"
-        + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=5";
+        + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=" + std::to_string(greeting.protocolLevel);
 }
 
 std::string queryUrl(std::string_view server, std::string_view queryArguments, std::string_view hello)

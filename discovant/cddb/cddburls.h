@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@ struct CddbGreeting {
     std::string email; // user@host
     std::string appName; // client name; blanks become "_"
     std::string appVersion; // client version; blanks become "_"
+    int32_t protocolLevel = 6; // CDDB protocol level of the answers asked for
 };
 
 // `text` as one word of a CDDB command: trimmed of blanks, inner blanks written as "_"
@@ -28,7 +30,7 @@ struct AddressParts {
 // user or host part, or a blank anywhere (a blank would end a word of the command).
 std::optional<AddressParts> addressParts(std::string_view email);
 
-// "&hello=user+host+app+version&proto=5", or nullopt when addressParts refuses the address.
+// "&hello=user+host+app+version&proto=6" (the greeting's level), or nullopt when addressParts refuses the address.
 // Each of the four words is percent-encoded, so odd characters cannot break the URL or add
 // arguments; ordinary words pass unchanged and an empty word is sent empty.
 std::optional<std::string> helloArguments(const CddbGreeting& greeting);

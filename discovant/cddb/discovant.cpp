@@ -20,6 +20,14 @@ constexpr const char* kEmailKey = "UserEmail";
 constexpr const char* kInterfaceKey = "CDDBIfc";
 constexpr const char* kModeKey = "CDDBMode";
 constexpr const char* kFilePathKey = "CDDBFilePath";
+constexpr const char* kProtocolKey = "CDDBProto";
+
+// The levels whose answers the interpreter and the parser read: 5 and 6 differ only in the
+// character set the server converts entries to.
+bool isSupportedLevel(int32_t level)
+{
+    return level == 5 || level == 6;
+}
 
 std::string trimmed(std::string_view text)
 {
@@ -109,6 +117,7 @@ void Discovant::saveProperties(PropertyStore& store) const
     store.write(kInterfaceKey, std::to_string(static_cast<int32_t>(CDDBInterface())));
     store.write(kModeKey, std::to_string(static_cast<int32_t>(mode_)));
     store.write(kFilePathKey, filePath_, std::string());
+    store.write(kProtocolKey, std::to_string(protocolLevel_), std::to_string(kDefaultProtocolLevel));
 }
 
 void Discovant::restoreProperties(const PropertyStore& store)
@@ -120,6 +129,8 @@ void Discovant::restoreProperties(const PropertyStore& store)
     threadSettings().readerInterface = static_cast<uCDDBIfc>(leadingInt32(store.read(kInterfaceKey, "0")));
     mode_ = static_cast<uCDDBMode>(leadingInt32(store.read(kModeKey, "0")));
     filePath_ = store.read(kFilePathKey, "");
+    const int32_t level = leadingInt32(store.read(kProtocolKey, std::to_string(kDefaultProtocolLevel)));
+    protocolLevel_ = isSupportedLevel(level) ? level : kDefaultProtocolLevel;
 }
 
 std::string Discovant::AppName() const
@@ -175,6 +186,19 @@ void Discovant::setCDDBMode(uCDDBMode mode)
 {
     mode_ = mode;
     notifyChanged(kModeKey);
+}
+
+int32_t Discovant::CDDBProtocol() const
+{
+    return protocolLevel_;
+}
+
+void Discovant::setCDDBProtocol(int32_t level)
+{
+    if (!isSupportedLevel(level))
+        return;
+    protocolLevel_ = level;
+    notifyChanged(kProtocolKey);
 }
 
 uCDDBLang Discovant::CDDBLanguage() const

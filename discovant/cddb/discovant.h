@@ -71,6 +71,12 @@ public:
     void setCDDBInterface(uCDDBIfc readerInterface);
     uCDDBMode CDDBMode() const;
     void setCDDBMode(uCDDBMode mode);
+    // CDDB protocol level of queries, reads and site lists: 6 (answers in UTF-8, the
+    // default) or 5 (answers in ISO-8859-1, for old servers). Other values are ignored and
+    // the previous level stays. Persisted as "CDDBProto".
+    int32_t CDDBProtocol() const;
+    void setCDDBProtocol(int32_t level);
+    static constexpr int32_t kDefaultProtocolLevel = 6;
     uCDDBLang CDDBLanguage() const; // per thread
     void setCDDBLanguage(uCDDBLang language);
     std::string EmailAddress() const;
@@ -158,6 +164,7 @@ private:
     std::string appVersion_;
     std::string server_;
     uCDDBMode mode_ = uCDDBMode::TEST;
+    int32_t protocolLevel_ = kDefaultProtocolLevel;
     std::string email_;
     std::string filePath_;
     bool useFirstMatch_ = true;

@@ -245,7 +245,7 @@ std::optional<std::string> Discovant::hello()
 {
     // Checked before anything is sent: a server bans clients whose address it cannot use,
     // and the user must learn why nothing was looked up.
-    std::optional<std::string> greeting = helloArguments({ email_, appName_, appVersion_ });
+    std::optional<std::string> greeting = helloArguments({ email_, appName_, appVersion_, protocolLevel_ });
     if (!greeting)
         raiseProtocolError(kErrorMissingEmail, protocolErrorText(kErrorMissingEmail, CDDBLanguage()));
     return greeting;

@@ -10,19 +10,21 @@ using namespace discovant;
 TEST(CddbRequests, HelloCarriesUserHostAndClientAsWords)
 {
     EXPECT_EQ(helloArguments({ "jan@example.org", "Discovant", "1.0.0" }),
+        "&hello=jan+example.org+Discovant+1.0.0&proto=6");
+    EXPECT_EQ(helloArguments({ "jan@example.org", "Discovant", "1.0.0", 5 }),
         "&hello=jan+example.org+Discovant+1.0.0&proto=5");
     // Blanks around the client name go, inner ones become "_"; the host ends at a second "@".
     EXPECT_EQ(helloArguments({ "jan@example.org@else", "  My  Player ", " 2 beta " }),
-        "&hello=jan+example.org+My__Player+2_beta&proto=5");
+        "&hello=jan+example.org+My__Player+2_beta&proto=6");
     // An address the server cannot use makes no hello at all.
     for (const char* refused : { "jan.example.org", "", "@example.org", "jan@", "jan@@example.org",
              "jan doe@example.org", "jan@example.org ", "jan@exam\tple.org" })
         EXPECT_EQ(helloArguments({ refused, "Discovant", "1.0.0" }), std::nullopt) << refused;
     // Empty client words are sent empty, never as the bytes that follow them.
-    EXPECT_EQ(helloArguments({ "jan@example.org", " ", "" }), "&hello=jan+example.org++&proto=5");
+    EXPECT_EQ(helloArguments({ "jan@example.org", " ", "" }), "&hello=jan+example.org++&proto=6");
     // Characters that would end or extend the URL are encoded; the word structure stays.
     EXPECT_EQ(helloArguments({ "j+n&x=1@ex#ample.org", "Disc/ovant", "1.0" }),
-        "&hello=j%2Bn%26x%3D1+ex%23ample.org+Disc%2Fovant+1.0&proto=5");
+        "&hello=j%2Bn%26x%3D1+ex%23ample.org+Disc%2Fovant+1.0&proto=6");
 }
 
 TEST(CddbRequests, CommandUrlsOnTheCgiProgram)

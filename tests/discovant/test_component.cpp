@@ -35,11 +35,13 @@ TEST_F(Component, FreshOrRestoredFromNothingItHasTheDefaults)
 {
     MemoryPropertyStore store;
     store.values["CDDBIfc"] = "not a number";
+    store.values["CDDBProto"] = "3"; // a level the component cannot read
     Discovant fresh;
     Discovant restored;
     restored.setCDDBServer("elsewhere.example.org");
     restored.setCDDBInterface(uCDDBIfc::MCI);
     restored.setEmailAddress("jan@example.org");
+    restored.setCDDBProtocol(5);
     restored.restoreProperties(store);
     for (const Discovant* component : { &fresh, &restored }) {
         EXPECT_EQ(component->AppName(), "Discovant");
@@ -49,6 +51,7 @@ TEST_F(Component, FreshOrRestoredFromNothingItHasTheDefaults)
         EXPECT_EQ(component->CDDBMode(), uCDDBMode::TEST);
         EXPECT_EQ(component->EmailAddress(), "");
         EXPECT_EQ(component->CDDBFilePath(), "");
+        EXPECT_EQ(component->CDDBProtocol(), 6);
     }
     EXPECT_EQ(fresh.CDDBLanguage(), uCDDBLang::ENGLISH);
 }
@@ -89,6 +92,7 @@ TEST_F(Component, PersistedSettersNotifyTheHost)
     component.setCDDBInterface(uCDDBIfc::MCI);
     component.setCDDBMode(uCDDBMode::SUBMIT);
     component.setCDDBFilePath("/srv/cddb");
+    component.setCDDBProtocol(5);
     // Not persisted: no notice.
     component.setCDDBLanguage(uCDDBLang::FRENCH);
     component.setUseFirstMatch(false);
@@ -98,7 +102,7 @@ TEST_F(Component, PersistedSettersNotifyTheHost)
     component.setPopUpLocLeft(20);
     EXPECT_EQ(changed,
         (std::vector<std::string> {
-            "AppTitle", "AppVer", "CDDBServer", "CDDBIfc", "CDDBMode", "CDDBFilePath" }));
+            "AppTitle", "AppVer", "CDDBServer", "CDDBIfc", "CDDBMode", "CDDBFilePath", "CDDBProto" }));
 }
 
 TEST_F(Component, InterfaceLanguageAndDriveAreSharedPerThread)
@@ -146,12 +150,13 @@ TEST_F(Component, SavingOmitsDefaultsButAlwaysWritesInterfaceAndMode)
     component.setCDDBInterface(uCDDBIfc::ASPI);
     component.setCDDBMode(uCDDBMode::SUBMIT);
     component.setCDDBFilePath("/srv/cddb");
+    component.setCDDBProtocol(5);
     component.setCDDBLanguage(uCDDBLang::FRENCH); // not persisted
     component.saveProperties(store);
     EXPECT_EQ(store.values,
         (std::map<std::string, std::string> { { "AppTitle", "Melotheek" }, { "AppVer", "2.1.0" },
             { "CDDBServer", "cddb.example.org:8880" }, { "UserEmail", "jan@example.org" }, { "CDDBIfc", "2" },
-            { "CDDBMode", "1" }, { "CDDBFilePath", "/srv/cddb" } }));
+            { "CDDBMode", "1" }, { "CDDBFilePath", "/srv/cddb" }, { "CDDBProto", "5" } }));
 
     // Restored into a fresh instance, the same values are saved again.
     resetShared();

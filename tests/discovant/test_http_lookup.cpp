@@ -19,7 +19,7 @@ using testkit::Reply;
 namespace {
 
 const std::string kToc = "150 10000 20000"; // disc identifier 09010802
-const std::string kHello = "&hello=jan+example.org+Melo_theek+2.0_beta&proto=5";
+const std::string kHello = "&hello=jan+example.org+Melo_theek+2.0_beta&proto=6";
 const std::string kQueryTarget = "/~cddb/cddb.cgi/?cmd=cddb+query+09010802+2+150+10000+266" + kHello;
 const std::string kExact = "200 rock 09010802 Miles Davis / Kind of Blue\r\n";
 
@@ -125,6 +125,12 @@ TEST_F(HttpLookup, ExactMatchIsQueriedThenReadIntoTheEntry)
     EXPECT_EQ(component.GetAlbumLength(), 266);
     EXPECT_EQ(component.GetTrackTime(1), 131);
     EXPECT_EQ(component.GetTrackTime(2), 133);
+
+    // Level 5 stays available for old servers; levels the parser cannot read are ignored.
+    component.setCDDBProtocol(5);
+    component.setCDDBProtocol(4);
+    component.LookupMediaByToc(kToc);
+    EXPECT_EQ(server.targets().at(2), kQueryTarget.substr(0, kQueryTarget.size() - 1) + "5");
 }
 
 TEST_F(HttpLookup, SeveralMatchesTakeTheFirstOrTheOneTheUserChooses)
