@@ -8,9 +8,9 @@ namespace discovant {
 
 namespace {
 
-std::string commandBase(std::string_view server)
+std::string commandBase(const ServerAddress& server)
 {
-    return "http://" + std::string(server) + "/~cddb/cddb.cgi/?cmd=";
+    return server.cgiUrl() + "/?cmd=";
 }
 
 // Escapes each "+"-separated word of a CDDB command argument and keeps the separators.
@@ -63,26 +63,21 @@ std::optional<std::string> helloArguments(const CddbGreeting& greeting)
         + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=" + std::to_string(greeting.protocolLevel);
 }
 
-std::string queryUrl(std::string_view server, std::string_view queryArguments, std::string_view hello)
+std::string queryUrl(const ServerAddress& server, std::string_view queryArguments, std::string_view hello)
 {
     return commandBase(server) + "cddb+query+" + escapeWords(queryArguments) + std::string(hello);
 }
 
-std::string readUrl(
-    std::string_view server, std::string_view category, std::string_view discId, std::string_view hello)
+std::string readUrl(const ServerAddress& server, std::string_view category, std::string_view discId,
+    std::string_view hello)
 {
     return commandBase(server) + "cddb+read+" + urlEscape(category) + "+" + urlEscape(discId)
         + std::string(hello);
 }
 
-std::string sitesUrl(std::string_view server, std::string_view hello)
+std::string sitesUrl(const ServerAddress& server, std::string_view hello)
 {
     return commandBase(server) + "sites+" + std::string(hello);
-}
-
-std::string submitUrl(std::string_view server)
-{
-    return "http://" + std::string(server) + "/~cddb/submit.cgi";
 }
 
 } // namespace discovant

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "discovant/cddb/serveraddress.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,15 +37,11 @@ std::optional<AddressParts> addressParts(std::string_view email);
 // arguments; ordinary words pass unchanged and an empty word is sent empty.
 std::optional<std::string> helloArguments(const CddbGreeting& greeting);
 
-// URLs of the CDDB commands on the server's CGI program. `server` is "host" or "host:port";
-// `hello` comes from helloArguments. Arguments are percent-encoded word by word ("+"
-// separates the words of a command).
-std::string queryUrl(std::string_view server, std::string_view queryArguments, std::string_view hello);
-std::string readUrl(
-    std::string_view server, std::string_view category, std::string_view discId, std::string_view hello);
-std::string sitesUrl(std::string_view server, std::string_view hello);
-
-// URL of the server's submission program.
-std::string submitUrl(std::string_view server);
+// URLs of the CDDB commands on the server's CGI program; `hello` comes from helloArguments.
+// Arguments are percent-encoded word by word ("+" separates the words of a command).
+std::string queryUrl(const ServerAddress& server, std::string_view queryArguments, std::string_view hello);
+std::string readUrl(const ServerAddress& server, std::string_view category, std::string_view discId,
+    std::string_view hello);
+std::string sitesUrl(const ServerAddress& server, std::string_view hello);
 
 } // namespace discovant

@@ -21,6 +21,7 @@ constexpr const char* kInterfaceKey = "CDDBIfc";
 constexpr const char* kModeKey = "CDDBMode";
 constexpr const char* kFilePathKey = "CDDBFilePath";
 constexpr const char* kProtocolKey = "CDDBProto";
+constexpr const char* kCaFileKey = "CDDBCAFile";
 
 // The levels whose answers the interpreter and the parser read: 5 and 6 differ only in the
 // character set the server converts entries to.
@@ -118,6 +119,7 @@ void Discovant::saveProperties(PropertyStore& store) const
     store.write(kModeKey, std::to_string(static_cast<int32_t>(mode_)));
     store.write(kFilePathKey, filePath_, std::string());
     store.write(kProtocolKey, std::to_string(protocolLevel_), std::to_string(kDefaultProtocolLevel));
+    store.write(kCaFileKey, http_.caFile(), std::string());
 }
 
 void Discovant::restoreProperties(const PropertyStore& store)
@@ -131,6 +133,7 @@ void Discovant::restoreProperties(const PropertyStore& store)
     filePath_ = store.read(kFilePathKey, "");
     const int32_t level = leadingInt32(store.read(kProtocolKey, std::to_string(kDefaultProtocolLevel)));
     protocolLevel_ = isSupportedLevel(level) ? level : kDefaultProtocolLevel;
+    http_.setCaFile(store.read(kCaFileKey, ""));
 }
 
 std::string Discovant::AppName() const
@@ -164,6 +167,17 @@ void Discovant::setCDDBServer(const std::string& server)
 {
     server_ = server;
     notifyChanged(kServerKey);
+}
+
+std::string Discovant::CDDBCAFile() const
+{
+    return http_.caFile();
+}
+
+void Discovant::setCDDBCAFile(const std::string& file)
+{
+    http_.setCaFile(file);
+    notifyChanged(kCaFileKey);
 }
 
 uCDDBIfc Discovant::CDDBInterface() const

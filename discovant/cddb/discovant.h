@@ -6,6 +6,7 @@
 #include "discovant/cddb/lookupui.h"
 #include "discovant/cddb/propertystore.h"
 #include "discovant/cddb/queryanswer.h"
+#include "discovant/cddb/serveraddress.h"
 
 #include <cstdint>
 #include <functional>
@@ -65,8 +66,16 @@ public:
     void setAppName(const std::string& name);
     std::string AppVersion() const;
     void setAppVersion(const std::string& version);
-    std::string CDDBServer() const; // "host" or "host:port"
+    // "host[:port]", "http://host[:port][/path]" or "https://host[:port][/path]" (see
+    // serveraddress.h); stored unchanged, a value that names no server is reported as
+    // ProtocolError 8886 by the next request.
+    std::string CDDBServer() const;
     void setCDDBServer(const std::string& server);
+    // A PEM file of the certificate authorities that HTTPS servers are checked against
+    // instead of the system's store (a private CA); "" for the system's store. Persisted as
+    // "CDDBCAFile".
+    std::string CDDBCAFile() const;
+    void setCDDBCAFile(const std::string& file);
     uCDDBIfc CDDBInterface() const; // per thread
     void setCDDBInterface(uCDDBIfc readerInterface);
     uCDDBMode CDDBMode() const;
@@ -152,6 +161,7 @@ private:
     std::optional<SubmittedEntry> submit(const SubmissionRequest& request);
     std::string fetch(const std::string& url);
     std::optional<std::string> hello();
+    std::optional<ServerAddress> serverAddress();
     MatchChooser matchChooser(bool offerSubmit);
     std::optional<std::string> readCurrentDriveCdText() const;
     std::string submittedVia() const;

@@ -56,10 +56,13 @@ uCDDBMatchCode Discovant::LookupMediaByToc(const std::string& mediaToc)
 
 uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
 {
+    const std::optional<ServerAddress> server = serverAddress();
+    if (!server)
+        return uCDDBMatchCode::MATCH_NONE;
     const std::optional<std::string> greeting = hello();
     if (!greeting)
         return uCDDBMatchCode::MATCH_NONE;
-    const std::string answer = fetch(queryUrl(server_, values.queryArguments, *greeting));
+    const std::string answer = fetch(queryUrl(*server, values.queryArguments, *greeting));
     if (answer.empty())
         return uCDDBMatchCode::MATCH_NONE;
 
@@ -71,7 +74,7 @@ uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
     const std::string discId = outcome.discId.empty() ? values.discId : outcome.discId;
     entry_.setAlbumCategory(outcome.category);
     entry_.setMediaID(discId);
-    const std::string entry = fetch(readUrl(server_, outcome.category, discId, *greeting));
+    const std::string entry = fetch(readUrl(*server, outcome.category, discId, *greeting));
     if (entry.empty() || !entry_.parseReadAnswer(entry))
         return uCDDBMatchCode::MATCH_NONE;
     return outcome.matchCode;
@@ -180,6 +183,9 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
     if (!ui_)
         return std::nullopt;
     // The server needs the submitter's address; ask before the user writes the entry.
+    const std::optional<ServerAddress> server = serverAddress();
+    if (!server)
+        return std::nullopt;
     if (!addressParts(email_)) {
         raiseProtocolError(kErrorMissingEmail, protocolErrorText(kErrorMissingEmail, CDDBLanguage()));
         return std::nullopt;
@@ -188,7 +194,7 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
     if (!ui_->submitNewEntry(request, popUpSettings(), submitted))
         return std::nullopt;
     SubmissionPost post;
-    post.server = server_;
+    post.server = *server;
     post.category = submitted.category;
     post.discId = request.discId;
     post.email = email_;
@@ -209,10 +215,13 @@ int16_t Discovant::GetServerSites()
 {
     serverSites_.clear();
     try {
+        const std::optional<ServerAddress> server = serverAddress();
+        if (!server)
+            return 0;
         const std::optional<std::string> greeting = hello();
         if (!greeting)
             return 0;
-        for (const std::string& line : httpSiteLines(fetch(sitesUrl(server_, *greeting))))
+        for (const std::string& line : httpSiteLines(fetch(sitesUrl(*server, *greeting))))
             serverSites_.push_back(toUtf8(line));
     } catch (const std::exception&) {
         serverSites_.clear();
@@ -251,6 +260,15 @@ std::optional<std::string> Discovant::hello()
     return greeting;
 }
 
+std::optional<ServerAddress> Discovant::serverAddress()
+{
+    std::optional<ServerAddress> address = parseServerAddress(server_);
+    if (!address)
+        raiseProtocolError(
+            kErrorBadServerAddress, protocolErrorText(kErrorBadServerAddress, CDDBLanguage()) + ": " + server_);
+    return address;
+}
+
 std::string Discovant::fetch(const std::string& url)
 {
     HttpResult result = http_.get(url);
@@ -268,7 +286,12 @@ std::string Discovant::fetch(const std::string& url)
 void Discovant::raiseTransportError(const HttpResult& result) const
 {
     const int32_t number = result.errorCode != 0 ? result.errorCode : kErrorUnknown;
-    raiseProtocolError(number, ErrDesc(number));
+    // What libcurl said about this very failure (the name a certificate was issued for, the
+    // address that refused) follows the general text.
+    std::string message = ErrDesc(number);
+    if (!result.errorDetail.empty())
+        message += " (" + result.errorDetail + ")";
+    raiseProtocolError(number, message);
 }
 
 std::string Discovant::submittedVia() const

@@ -132,6 +132,13 @@ HttpResult HttpClient::perform(
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBodyBytes));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    // Certificates are always verified, for the name that was asked for.
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!caFile_.empty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO, caFile_.c_str());
+    char detail[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
     if (postBody) {
         curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
         curl_easy_setopt(curl, CURLOPT_POST, 1L);
@@ -140,12 +147,17 @@ HttpResult HttpClient::perform(
     }
 
     CURLcode code = curl_easy_perform(curl);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr); // the list dies with this scope
-    if (sink.overflowed)
+    // The list and the buffer die with this scope.
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    if (sink.overflowed) {
         code = CURLE_FILESIZE_EXCEEDED;
+        detail[0] = '\0'; // libcurl only saw the write refused
+    }
     if (code != CURLE_OK) {
         result.errorCode = code;
         result.errorText = curl_easy_strerror(code);
+        result.errorDetail = detail;
         return result;
     }
     result.ok = true;

@@ -13,13 +13,16 @@ namespace discovant {
 //
 // `ok` means the transfer completed and a response was received, whatever its HTTP status;
 // the caller decides what a 404 or 500 means. When `ok` is false, `errorCode` is the libcurl
-// error number (CURLcode) and `errorText` its libcurl description; `body` is then empty.
+// error number (CURLcode), `errorText` its libcurl description and `errorDetail` what
+// libcurl said about this failure ("SSL: no alternative certificate subject name matches
+// target host name ...", or ""); `body` is then empty.
 struct HttpResult {
     bool ok = false;
     long httpStatus = 0;
     std::string body;
     int errorCode = 0;
     std::string errorText;
+    std::string errorDetail;
 };
 
 // Bounds of one request. A lookup runs on the caller's thread and blocks it, so a dead or
@@ -37,7 +40,9 @@ struct HttpLimits {
 // The handle is created on first use and kept for the client's lifetime, so consecutive
 // requests to one server (query, then read) reuse the connection. Requests follow redirects
 // (HTTP and HTTPS only), send the user agent "Discovant", take proxies from the environment
-// (libcurl's own rule: http_proxy, no_proxy, ...) and never read from a cache.
+// (libcurl's own rule: http_proxy, no_proxy, ...) and never read from a cache. HTTPS
+// servers must show a certificate for their name that the system's certificate store (or
+// the CA file, when one is set) trusts; nothing else is accepted.
 // Not thread-safe: one client per thread.
 class HttpClient {
 public:
@@ -48,6 +53,11 @@ public:
 
     const HttpLimits& limits() const { return limits_; }
     void setLimits(const HttpLimits& limits) { limits_ = limits; }
+
+    // A PEM file of the certificate authorities to trust instead of the system's store;
+    // "" for the system's store.
+    const std::string& caFile() const { return caFile_; }
+    void setCaFile(const std::string& file) { caFile_ = file; }
 
     HttpResult get(const std::string& url);
 
@@ -61,6 +71,7 @@ private:
         const std::string& url, const std::vector<std::string>& headers, const std::string* postBody);
 
     HttpLimits limits_;
+    std::string caFile_;
     std::unique_ptr<Handle> handle_;
 };
 

@@ -33,6 +33,8 @@ std::string protocolErrorText(int32_t number, uCDDBLang language)
     static constexpr Texts noLocalDatabase { "The folder for local database does not exist!",
         "Der angegebene Ordner für die lokale Datenbank existiert nicht!",
         "Le répertoire de la base de donnée locale n'existe pas!" };
+    static constexpr Texts badServerAddress { "The CDDB server address is not valid",
+        "Die Adresse des CDDB-Servers ist ungültig", "L'adresse du serveur CDDB n'est pas valide" };
     static constexpr Texts unknown { "UnKnown Error", "Unbekannter Fehler", "Erreur Inconnue" };
 
     switch (number) {
@@ -40,6 +42,8 @@ std::string protocolErrorText(int32_t number, uCDDBLang language)
         return pick(missingEmail, language);
     case kErrorNoLocalDatabase:
         return pick(noLocalDatabase, language);
+    case kErrorBadServerAddress:
+        return pick(badServerAddress, language);
     default:
         return pick(unknown, language);
     }

@@ -10,6 +10,7 @@ namespace discovant {
 // The component's own ProtocolError numbers (transport failures carry libcurl's numbers).
 inline constexpr int32_t kErrorMissingEmail = 8880;
 inline constexpr int32_t kErrorNoLocalDatabase = 8885;
+inline constexpr int32_t kErrorBadServerAddress = 8886; // CDDBServer names no server
 inline constexpr int32_t kErrorUnknown = 8888;
 
 // Text of one of the component's own numbers in `language` (German, French, else English).

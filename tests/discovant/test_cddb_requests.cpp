@@ -1,6 +1,7 @@
 // The requests the component sends: command URLs with their hello, and the site list. (The
 // header lines of a submission are checked as the server gets them, in test_http_lookup.)
 #include "discovant/cddb/cddburls.h"
+#include "discovant/cddb/serveraddress.h"
 #include "discovant/cddb/sitelist.h"
 
 #include <gtest/gtest.h>
@@ -27,19 +28,50 @@ TEST(CddbRequests, HelloCarriesUserHostAndClientAsWords)
         "&hello=j%2Bn%26x%3D1+ex%23ample.org+Disc%2Fovant+1.0&proto=6");
 }
 
+TEST(CddbRequests, ServerAddressForms)
+{
+    struct Case {
+        const char* text;
+        const char* cgi;
+        const char* submit;
+    };
+    const Case cases[] = {
+        { "gnudb.gnudb.org", "http://gnudb.gnudb.org/~cddb/cddb.cgi", "http://gnudb.gnudb.org/~cddb/submit.cgi" },
+        { " 127.0.0.1:8080 ", "http://127.0.0.1:8080/~cddb/cddb.cgi", "http://127.0.0.1:8080/~cddb/submit.cgi" },
+        { "https://gnudb.gnudb.org", "https://gnudb.gnudb.org/~cddb/cddb.cgi",
+            "https://gnudb.gnudb.org/~cddb/submit.cgi" },
+        { "HTTPS://m.example.org:8443/cgi-bin/cddb.cgi", "https://m.example.org:8443/cgi-bin/cddb.cgi",
+            "https://m.example.org:8443/cgi-bin/submit.cgi" },
+        { "http://h/cddb/", "http://h/cddb/cddb.cgi", "http://h/cddb/submit.cgi" },
+        { "http://h/", "http://h/~cddb/cddb.cgi", "http://h/~cddb/submit.cgi" },
+        { "h:81/x.cgi", "http://h:81/x.cgi", "http://h:81/submit.cgi" },
+        { "http://[::1]:8880/x.cgi", "http://[::1]:8880/x.cgi", "http://[::1]:8880/submit.cgi" },
+    };
+    for (const Case& c : cases) {
+        const std::optional<ServerAddress> address = parseServerAddress(c.text);
+        ASSERT_TRUE(address) << c.text;
+        EXPECT_EQ(address->cgiUrl(), c.cgi);
+        EXPECT_EQ(address->submitUrl(), c.submit);
+    }
+    for (const char* refused : { "", " ", "http://", "https://:443", "ftp://h", "http://https://h", "h:0",
+             "h:65536", "h:80x", "h:", "user@h", "http://user:pw@h/", "h /x", "http://h/x?cmd=y", "http://h/#f",
+             "[::1", "h\\x" })
+        EXPECT_EQ(parseServerAddress(refused), std::nullopt) << refused;
+}
+
 TEST(CddbRequests, CommandUrlsOnTheCgiProgram)
 {
-    const std::string hello = "&hello=a+b+c+d&proto=5";
-    EXPECT_EQ(queryUrl("gnudb.gnudb.org", "09010802+2+150+10000+266", hello),
+    const std::string hello = "&hello=a+b+c+d&proto=6";
+    const auto at = [](const char* server) { return parseServerAddress(server).value(); };
+    EXPECT_EQ(queryUrl(at("gnudb.gnudb.org"), "09010802+2+150+10000+266", hello),
         "http://gnudb.gnudb.org/~cddb/cddb.cgi/?cmd=cddb+query+09010802+2+150+10000+266" + hello);
-    EXPECT_EQ(readUrl("127.0.0.1:8080", "rock", "09010802", hello),
-        "http://127.0.0.1:8080/~cddb/cddb.cgi/?cmd=cddb+read+rock+09010802" + hello);
-    EXPECT_EQ(sitesUrl("host", hello), "http://host/~cddb/cddb.cgi/?cmd=sites+" + hello);
-    EXPECT_EQ(submitUrl("host:81"), "http://host:81/~cddb/submit.cgi");
+    EXPECT_EQ(readUrl(at("https://127.0.0.1:8443/c.cgi"), "rock", "09010802", hello),
+        "https://127.0.0.1:8443/c.cgi/?cmd=cddb+read+rock+09010802" + hello);
+    EXPECT_EQ(sitesUrl(at("host"), hello), "http://host/~cddb/cddb.cgi/?cmd=sites+" + hello);
     // A server's category or a TOC field cannot smuggle arguments into the request.
-    EXPECT_EQ(readUrl("h", "rock&cmd=x", "0901 0802", ""),
+    EXPECT_EQ(readUrl(at("h"), "rock&cmd=x", "0901 0802", ""),
         "http://h/~cddb/cddb.cgi/?cmd=cddb+read+rock%26cmd%3Dx+0901%200802");
-    EXPECT_EQ(queryUrl("h", "01+1+150&x+2", ""), "http://h/~cddb/cddb.cgi/?cmd=cddb+query+01+1+150%26x+2");
+    EXPECT_EQ(queryUrl(at("h"), "01+1+150&x+2", ""), "http://h/~cddb/cddb.cgi/?cmd=cddb+query+01+1+150%26x+2");
 }
 
 TEST(CddbRequests, SiteListKeepsHttpSitesOfA210Answer)

@@ -3,6 +3,7 @@
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/protocoltexts.h"
 #include "support/sampledisc.h"
+#include "testkit/certificates.h"
 #include "testkit/fakeserver.h"
 #include "testkit/files.h"
 
@@ -311,7 +312,7 @@ TEST_F(HttpLookup, TransportFailuresRaiseProtocolError)
     }
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].number, 52);
-    EXPECT_EQ(events[0].message, component.ErrDesc(52));
+    EXPECT_EQ(events[0].message.rfind(component.ErrDesc(52), 0), 0u);
 
     // A body above the cap, announced or not, is refused.
     component.setCDDBServer(server.address());
@@ -340,7 +341,63 @@ TEST_F(HttpLookup, TransportFailuresRaiseProtocolError)
     EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
     ASSERT_EQ(events.size(), 4u);
     EXPECT_EQ(events[3].number, 28);
-    EXPECT_EQ(events[3].message, "Timeout was reached");
+    EXPECT_EQ(events[3].message.rfind("Timeout was reached", 0), 0u);
+}
+
+TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
+{
+    testkit::TempFolder folder;
+    const testkit::TestCertificates certificates = testkit::makeTestCertificates(folder.path());
+    FakeCddbServer secure(certificates.localhost);
+    FakeCddbServer misnamed(certificates.otherName);
+    secure.serve("09010802", { "Can", "Tago Mago", "1971", { "One", "Two" } });
+    misnamed.serve("09010802", { "Can", "Tago Mago", "1971", { "One", "Two" } });
+
+    // Trusted through the CA file the user hands over: the lookup runs over TLS.
+    component.setCDDBServer("https://" + secure.address());
+    component.setCDDBCAFile(certificates.authority.string());
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
+    EXPECT_EQ(secure.targets(), (std::vector<std::string> { kQueryTarget, readTarget("rock", "09010802") }));
+    EXPECT_EQ(component.GetAlbumName(), "Tago Mago");
+    EXPECT_TRUE(events.empty());
+
+    // A certificate the system's store does not know, one for another name, and a CA file
+    // that is not there: each is refused with its reason, and no query reaches a server.
+    struct Case {
+        std::string server;
+        std::string caFile;
+        int32_t number;
+        std::string detail;
+    };
+    const Case refusals[] = {
+        { secure.address(), "", 60, "unable to get local issuer certificate" },
+        { misnamed.address(), certificates.authority.string(), 60, "'127.0.0.1'" },
+        { secure.address(), (folder.path() / "missing.pem").string(), 77, "missing.pem" },
+    };
+    for (const Case& c : refusals) {
+        events.clear();
+        component.setCDDBServer("https://" + c.server);
+        component.setCDDBCAFile(c.caFile);
+        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE) << c.server;
+        ASSERT_EQ(events.size(), 1u) << c.server;
+        EXPECT_EQ(events[0].number, c.number);
+        EXPECT_EQ(events[0].message.rfind(component.ErrDesc(c.number), 0), 0u) << events[0].message;
+        EXPECT_NE(events[0].message.find(c.detail), std::string::npos) << events[0].message;
+    }
+    EXPECT_EQ(secure.targets().size(), 2u);
+    EXPECT_TRUE(misnamed.targets().empty());
+
+    // Plain HTTP is asked for with its scheme too, and a value that names no server is said so.
+    events.clear();
+    component.setCDDBServer("http://" + server.address() + "/~cddb/cddb.cgi");
+    server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(server.targets(), std::vector<std::string> { kQueryTarget });
+    component.setCDDBServer("https://https://" + server.address());
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].number, 8886);
+    EXPECT_EQ(server.targets().size(), 1u);
 }
 
 TEST_F(HttpLookup, AnAddressTheServerCannotUseSendsNothing)

@@ -1,9 +1,11 @@
 #pragma once
 
-// Servers on 127.0.0.1 for every network test: a scripted HTTP server (cpp-httplib), a CDDB
-// server on top of it, and a raw socket server for answers no HTTP library would send.
+// Servers on 127.0.0.1 for every network test: a scripted HTTP or HTTPS server (cpp-httplib),
+// a CDDB server on top of it, and a raw socket server for answers no HTTP library would send.
 // Each binds a free port it reports, and throws when it cannot bind or start, so a test never
 // goes on against a server that is not there.
+
+#include "testkit/certificates.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -54,13 +56,15 @@ public:
     using Handler = std::function<Reply(const SeenRequest&)>;
 
     FakeServer();
+    // An HTTPS server showing `tls` (see certificates.h).
+    explicit FakeServer(const TlsFiles& tls);
     ~FakeServer();
     FakeServer(const FakeServer&) = delete;
     FakeServer& operator=(const FakeServer&) = delete;
 
     int port() const { return port_; }
     std::string address() const; // "127.0.0.1:<port>"
-    std::string url() const; // "http://127.0.0.1:<port>"
+    std::string url() const; // "http://127.0.0.1:<port>", "https://..." for an HTTPS server
 
     // Routes may be set and replaced at any time, also while requests are served.
     void route(const std::string& method, const std::string& pathPrefix, Handler handler);
@@ -76,8 +80,10 @@ private:
         Handler handler;
     };
     Reply answer(const SeenRequest& request);
+    void start();
 
     std::unique_ptr<httplib::Server> server_;
+    bool tls_ = false;
     int port_ = 0;
     std::thread thread_;
     mutable std::mutex mutex_;
@@ -112,6 +118,7 @@ void writeLocalDatabaseEntry(const std::string& folder, const std::string& categ
 class FakeCddbServer {
 public:
     FakeCddbServer();
+    explicit FakeCddbServer(const TlsFiles& tls); // over HTTPS
 
     std::string address() const { return http_.address(); }
     FakeServer& http() { return http_; }
@@ -129,6 +136,7 @@ public:
 
 private:
     Reply respond(const SeenRequest& request);
+    void addRoutes();
 
     FakeServer http_;
     mutable std::mutex mutex_;
