@@ -1,5 +1,6 @@
 #pragma once
 
+#include "discovant/cddb/answercheck.h"
 #include "discovant/cddb/entry.h"
 #include "discovant/cddb/enums.h"
 #include "discovant/cddb/httpclient.h"
@@ -159,7 +160,8 @@ private:
     uCDDBMatchCode lookupInLocalDatabase(const LookupValues& values);
     uCDDBMatchCode offerSubmission(const LookupValues& values);
     std::optional<SubmittedEntry> submit(const SubmissionRequest& request);
-    std::string fetch(const std::string& url);
+    std::optional<std::string> fetch(const std::string& url, CddbCommand command);
+    void raiseHttpStatus(long status) const;
     std::optional<std::string> hello();
     std::optional<ServerAddress> serverAddress();
     MatchChooser matchChooser(bool offerSubmit);

@@ -1,5 +1,6 @@
 // The CDDB operations of the component: the lookup of a disc on a server or in the local
 // database, the mirror-site list, and the submission of new and revised entries.
+#include "discovant/cddb/answercheck.h"
 #include "discovant/cddb/cddburls.h"
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/localdb.h"
@@ -26,16 +27,6 @@ std::string asReadAnswer(const std::string& entryText)
     return "210\r\n" + entryText;
 }
 
-// The submission program answers HTTP 200 and a CDDB status line ("200 OK, submission has
-// been sent."); a CDDB error status there (4xx, 5xx) means the entry was refused even though
-// HTTP said 200.
-bool submissionAccepted(const HttpResult& result)
-{
-    if (!result.ok || result.httpStatus != kHttpOk)
-        return false;
-    const int32_t status = answerStatus(result.body);
-    return status < 400 || status >= 600;
-}
 
 } // namespace
 
@@ -62,20 +53,22 @@ uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
     const std::optional<std::string> greeting = hello();
     if (!greeting)
         return uCDDBMatchCode::MATCH_NONE;
-    const std::string answer = fetch(queryUrl(*server, values.queryArguments, *greeting));
-    if (answer.empty())
+    const std::optional<std::string> answer
+        = fetch(queryUrl(*server, values.queryArguments, *greeting), CddbCommand::Query);
+    if (!answer)
         return uCDDBMatchCode::MATCH_NONE;
 
     const QueryOutcome outcome
-        = interpretQueryAnswer(answer, matchChooser(allowSubmission_ && !queryLocalDatabase_));
+        = interpretQueryAnswer(*answer, matchChooser(allowSubmission_ && !queryLocalDatabase_));
     if (outcome.matchCode == uCDDBMatchCode::MATCH_NONE)
         return allowSubmission_ ? offerSubmission(values) : uCDDBMatchCode::MATCH_NONE;
 
     const std::string discId = outcome.discId.empty() ? values.discId : outcome.discId;
     entry_.setAlbumCategory(outcome.category);
     entry_.setMediaID(discId);
-    const std::string entry = fetch(readUrl(*server, outcome.category, discId, *greeting));
-    if (entry.empty() || !entry_.parseReadAnswer(entry))
+    const std::optional<std::string> entry
+        = fetch(readUrl(*server, outcome.category, discId, *greeting), CddbCommand::Read);
+    if (!entry || !entry_.parseReadAnswer(*entry))
         return uCDDBMatchCode::MATCH_NONE;
     return outcome.matchCode;
 }
@@ -206,8 +199,18 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
         raiseTransportError(result);
         return std::nullopt;
     }
-    if (!submissionAccepted(result))
+    if (result.httpStatus != kHttpOk) {
+        raiseHttpStatus(result.httpStatus);
         return std::nullopt;
+    }
+    // The submission program answers a CDDB status line ("200 OK, submission has been
+    // sent."); a 4xx or 5xx there is a refusal even though HTTP said 200.
+    const std::optional<int> status = cddbStatus(result.body);
+    if (status && *status >= 400 && *status <= 599) {
+        raiseProtocolError(kErrorServerRefused,
+            protocolErrorText(kErrorServerRefused, CDDBLanguage(), statusLineText(result.body)));
+        return std::nullopt;
+    }
     return submitted;
 }
 
@@ -221,7 +224,10 @@ int16_t Discovant::GetServerSites()
         const std::optional<std::string> greeting = hello();
         if (!greeting)
             return 0;
-        for (const std::string& line : httpSiteLines(fetch(sitesUrl(*server, *greeting))))
+        const std::optional<std::string> answer = fetch(sitesUrl(*server, *greeting), CddbCommand::Sites);
+        if (!answer)
+            return 0;
+        for (const std::string& line : httpSiteLines(*answer))
             serverSites_.push_back(toUtf8(line));
     } catch (const std::exception&) {
         serverSites_.clear();
@@ -264,23 +270,32 @@ std::optional<ServerAddress> Discovant::serverAddress()
 {
     std::optional<ServerAddress> address = parseServerAddress(server_);
     if (!address)
-        raiseProtocolError(
-            kErrorBadServerAddress, protocolErrorText(kErrorBadServerAddress, CDDBLanguage()) + ": " + server_);
+        raiseProtocolError(kErrorBadServerAddress, protocolErrorText(kErrorBadServerAddress, CDDBLanguage(), server_));
     return address;
 }
 
-std::string Discovant::fetch(const std::string& url)
+std::optional<std::string> Discovant::fetch(const std::string& url, CddbCommand command)
 {
     HttpResult result = http_.get(url);
     if (!result.ok) {
         raiseTransportError(result);
-        return {};
+        return std::nullopt;
     }
-    // An HTTP error page is not a CDDB answer; like any unexpected page it ends the lookup
-    // quietly.
-    if (result.httpStatus != kHttpOk)
-        return {};
+    // An HTTP error page is no answer, whatever its text says.
+    if (result.httpStatus != kHttpOk) {
+        raiseHttpStatus(result.httpStatus);
+        return std::nullopt;
+    }
+    if (const std::optional<AnswerFault> fault = answerFault(command, result.body)) {
+        raiseProtocolError(fault->number, protocolErrorText(fault->number, CDDBLanguage(), fault->detail));
+        return std::nullopt;
+    }
     return std::move(result.body);
+}
+
+void Discovant::raiseHttpStatus(long status) const
+{
+    raiseProtocolError(kErrorHttpStatus, protocolErrorText(kErrorHttpStatus, CDDBLanguage(), std::to_string(status)));
 }
 
 void Discovant::raiseTransportError(const HttpResult& result) const

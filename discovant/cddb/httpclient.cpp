@@ -44,6 +44,25 @@ size_t appendBody(char* data, size_t size, size_t count, void* userdata)
     return bytes;
 }
 
+// Counts the header bytes of every answer of one request and stops the transfer beyond the cap.
+struct HeaderCount {
+    std::size_t bytes = 0;
+    std::size_t maxBytes = 0;
+    bool overflowed = false;
+};
+
+size_t countHeader(char*, size_t size, size_t count, void* userdata)
+{
+    auto* headers = static_cast<HeaderCount*>(userdata);
+    const size_t bytes = size * count;
+    headers->bytes += bytes;
+    if (headers->bytes > headers->maxBytes) {
+        headers->overflowed = true;
+        return 0;
+    }
+    return bytes;
+}
+
 } // namespace
 
 struct HttpClient::Handle {
@@ -101,6 +120,8 @@ HttpResult HttpClient::perform(
 
     BodySink sink;
     sink.maxBytes = limits_.maxBodyBytes;
+    HeaderCount headerCount;
+    headerCount.maxBytes = limits_.maxHeaderBytes;
 
     std::unique_ptr<curl_slist, SlistDeleter> headerList;
     auto addHeader = [&headerList](const std::string& line) {
@@ -132,6 +153,8 @@ HttpResult HttpClient::perform(
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBodyBytes));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, countHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &headerCount);
     // Certificates are always verified, for the name that was asked for.
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
@@ -150,7 +173,7 @@ HttpResult HttpClient::perform(
     // The list and the buffer die with this scope.
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
-    if (sink.overflowed) {
+    if (sink.overflowed || headerCount.overflowed) {
         code = CURLE_FILESIZE_EXCEEDED;
         detail[0] = '\0'; // libcurl only saw the write refused
     }

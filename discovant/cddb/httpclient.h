@@ -27,12 +27,16 @@ struct HttpResult {
 
 // Bounds of one request. A lookup runs on the caller's thread and blocks it, so a dead or
 // endless server must not hang the host: the connection phase and the whole transfer are
-// bounded, and a body above `maxBodyBytes` is refused rather than buffered (CDDB answers are
-// a few kilobytes; a larger body is not a CDDB answer).
+// bounded, and a body above `maxBodyBytes` (or headers above `maxHeaderBytes`) is refused
+// rather than buffered (CDDB answers are a few kilobytes; a larger body is not a CDDB
+// answer). Both refusals are reported as CURLE_FILESIZE_EXCEEDED.
 struct HttpLimits {
     std::chrono::milliseconds connectTimeout { 10'000 };
     std::chrono::milliseconds totalTimeout { 30'000 };
     std::size_t maxBodyBytes = 4 * 1024 * 1024;
+    // All header lines of one request together, interim (1xx) and redirect answers
+    // included: a server that sends header lines without end is stopped here.
+    std::size_t maxHeaderBytes = 64 * 1024;
 };
 
 // Blocking HTTP client over one libcurl easy handle.

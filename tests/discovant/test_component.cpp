@@ -200,9 +200,12 @@ TEST_F(Component, ErrDescGivesTransportErrorTexts)
 {
     Discovant component;
     component.setCDDBLanguage(uCDDBLang::GERMAN);
-    // libcurl's numbers 7 (connect) and 28 (time-out) carry libcurl's texts in any language.
-    EXPECT_EQ(component.ErrDesc(7), "Couldn't connect to server");
-    EXPECT_EQ(component.ErrDesc(28), "Timeout was reached");
+    // The failures a user meets are told in the component's language, the component's own
+    // numbers too; other libcurl numbers keep libcurl's text.
+    EXPECT_EQ(component.ErrDesc(7), "Keine Verbindung zum Server möglich");
+    EXPECT_EQ(component.ErrDesc(60), "Das Zertifikat des Servers konnte nicht überprüft werden");
+    EXPECT_EQ(component.ErrDesc(8881), "Der CDDB-Server hat die Anfrage abgelehnt");
+    EXPECT_EQ(component.ErrDesc(3), "URL using bad/illegal format or missing URL");
     EXPECT_EQ(component.ErrDesc(100000), "Unbekannter Fehler");
     EXPECT_EQ(component.ErrDesc(20), "Unbekannter Fehler"); // a retired libcurl number
 }

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/socket.h>
 
 using namespace discovant;
 using namespace std::chrono_literals;
@@ -84,14 +85,16 @@ struct Event {
 
 class HttpLookup : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { setUp(component); }
+
+    void setUp(Discovant& client)
     {
-        component.setCDDBLanguage(uCDDBLang::ENGLISH); // shared by the thread's instances
-        component.setCDDBServer(server.address());
-        component.setEmailAddress("jan@example.org");
-        component.setAppName(" Melo theek ");
-        component.setAppVersion("2.0 beta");
-        recordEvents(component);
+        client.setCDDBLanguage(uCDDBLang::ENGLISH); // shared by the thread's instances
+        client.setCDDBServer(server.address());
+        client.setEmailAddress("jan@example.org");
+        client.setAppName(" Melo theek ");
+        client.setAppVersion("2.0 beta");
+        recordEvents(client);
     }
 
     void recordEvents(Discovant& target)
@@ -226,11 +229,20 @@ TEST_F(HttpLookup, NoMatchOffersSubmissionAndTakesOverAnAcceptedEntry)
     EXPECT_EQ(component.GetArtistName(), "Miles Davis");
     EXPECT_EQ(component.GetTrackTime(2), 133);
 
-    // The submission program refuses the entry: nothing is taken over.
-    server.reply("submit", { 200, "501 Entry rejected: invalid DTITLE.\r\n" });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(component.GetArtistName(), "");
     EXPECT_TRUE(events.empty());
+
+    // The submission program refuses the entry, in CDDB or in HTTP: nothing is taken over,
+    // and the user reads why.
+    for (const Reply& refusal : { Reply { 200, "501 Entry rejected: invalid DTITLE.\r\n" }, Reply { 403, "" } }) {
+        events.clear();
+        server.reply("submit", refusal);
+        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        EXPECT_EQ(component.GetArtistName(), "");
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].message,
+            refusal.status == 200 ? "The CDDB server refused the request: 501 Entry rejected: invalid DTITLE."
+                                  : "The server answered with HTTP status 403");
+    }
 
     // No submission allowed: the editor is not opened.
     component.setAllowSubmission(false);
@@ -278,70 +290,127 @@ TEST_F(HttpLookup, ReviseMediaEntrySubmitsTheNextRevision)
     EXPECT_EQ(component.ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_NONE);
 }
 
-TEST_F(HttpLookup, ServerErrorsAndStrangePagesEndQuietlyWithNoMatch)
+TEST_F(HttpLookup, EveryRefusalIsReportedInWordsAndNoMatchStaysQuiet)
 {
-    // An HTTP error page is no answer, whatever its text says.
-    const Reply answers[] = {
-        { 500, "200 rock 09010802 not to be believed\r\n" },
-        { 200, "<!DOCTYPE html><html><body>Maintenance</body></html>", "text/html" },
-        { 200, "500 Command syntax error.\r\n" },
+    struct Case {
+        const char* what;
+        Reply query;
+        Reply read;
+        int32_t number; // 0: no event
+        std::string message;
     };
-    for (const Reply& answer : answers) {
-        server.reply("query", answer);
-        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE) << answer.body;
+    const Reply entry { 200, readAnswer("rock", "09010802", kEntry) };
+    const Case cases[] = {
+        { "no match", { 200, "202 No match for disc ID 09010802.\r\n" }, entry, 0, "" },
+        { "an HTTP error page, whatever it says", { 500, "200 rock 09010802 not to be believed\r\n" }, entry,
+            8882, "The server answered with HTTP status 500" },
+        { "a page that is gone", { 404, "Not Found" }, entry, 8882, "The server answered with HTTP status 404" },
+        { "a ban page", { 200, "<!DOCTYPE html><html><body>Banned</body></html>", "text/html" }, entry, 8883,
+            "The server's answer is not a CDDB answer" },
+        { "nothing at all", { 200, "" }, entry, 8883, "The server's answer is not a CDDB answer" },
+        { "an unregistered program", { 200, "500 Unknown developer email\r\n" }, entry, 8881,
+            "The CDDB server refused the request: 500 Unknown developer email" },
+        { "a list cut off", { 200, "211 inexact\r\nrock 09010802 T\r\n" }, entry, 8887,
+            "The server's answer is incomplete" },
+        { "an entry that is not there", { 200, kExact },
+            { 200, "401 rock 09010802 No such CD entry in database.\r\n" }, 8881,
+            "The CDDB server refused the request: 401 rock 09010802 No such CD entry in database." },
+        { "an entry cut off", { 200, kExact }, { 200, "210 rock 09010802 entry\r\nDTITLE=A / B\r\n" }, 8887,
+            "The server's answer is incomplete" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        events.clear();
+        server.reply("query", c.query);
+        server.reply("read", c.read);
+        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        EXPECT_EQ(component.GetArtistName(), "");
+        if (c.number == 0) {
+            EXPECT_TRUE(events.empty());
+            continue;
+        }
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].number, c.number);
+        EXPECT_EQ(events[0].message, c.message);
     }
-    EXPECT_EQ(server.targets().size(), 3u); // never a read
-    EXPECT_TRUE(events.empty());
+    // A read that fails leaves the category and identifier of the match.
+    EXPECT_EQ(component.GetAlbumCategory(), "rock");
+    EXPECT_EQ(component.GetMediaID(), "09010802");
 
-    // The read fails: category and identifier stay, but there is no match.
-    server.reply("query", { 200, "210 list\r\nfolk 0a0b0c0d T\r\n.\r\n" });
-    server.reply("read", { 200, "401 folk 0a0b0c0d No such CD entry in database.\r\n" });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(component.GetAlbumCategory(), "folk");
-    EXPECT_EQ(component.GetMediaID(), "0a0b0c0d");
-    EXPECT_EQ(component.GetArtistName(), "");
+    // In the component's language.
+    component.setCDDBLanguage(uCDDBLang::FRENCH);
+    events.clear();
+    server.reply("query", { 200, "500 Unknown developer email\r\n" });
+    component.LookupMediaByToc(kToc);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].message, "Le serveur CDDB a refusé la demande : 500 Unknown developer email");
 }
 
-TEST_F(HttpLookup, TransportFailuresRaiseProtocolError)
+TEST_F(HttpLookup, TransportFailuresRaiseProtocolErrorAndNeverHang)
 {
-    // A connection closed without a word.
-    {
-        testkit::RawServer closing("");
-        component.setCDDBServer(closing.address());
-        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    }
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].number, 52);
-    EXPECT_EQ(events[0].message.rfind(component.ErrDesc(52), 0), 0u);
-
-    // A body above the cap, announced or not, is refused.
-    component.setCDDBServer(server.address());
     HttpLimits limits;
     limits.maxBodyBytes = 1000;
-    component.setHttpLimits(limits);
+    limits.totalTimeout = 500ms;
     const std::string huge = "210 list\r\n" + std::string(5000, 'x') + "\r\n.\r\n";
-    server.reply("query", { .body = huge });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    server.reply("query", { .body = huge, .chunked = true });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[1].number, 63);
-    EXPECT_EQ(events[2].number, 63);
-    EXPECT_EQ(events[2].message, "Maximum file size exceeded");
+    // A port nobody listens on any more.
+    std::string closedPort;
+    {
+        testkit::RawServer gone("");
+        closedPort = gone.address();
+    }
+    testkit::RawServer closing(""); // closes without a word
+    testkit::RawServer halfBody("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n210 rock 09010802 x\r\n");
+    testkit::RawServer endlessInterim([](int socket) {
+        const std::string interim = "HTTP/1.1 100 Continue\r\n\r\n";
+        while (::send(socket, interim.data(), interim.size(), MSG_NOSIGNAL) > 0) {
+        }
+    });
+    testkit::RawServer silent("", true); // takes the request, never answers
+    testkit::FakeServer looping;
+    looping.route("GET", "/", [&looping](const testkit::SeenRequest& request) {
+        return Reply { 302, "", "text/plain", { { "Location", looping.url() + request.target } } };
+    });
+
+    // Declared after the servers: its open connections close before they stop.
+    Discovant client;
+    setUp(client);
+    client.setHttpLimits(limits);
+
+    struct Case {
+        const char* what;
+        std::string server;
+        Reply query;
+        int32_t number;
+        std::string text;
+    };
+    const Case cases[] = {
+        { "connection refused", closedPort, {}, 7, "Could not connect to the server" },
+        { "closed without a word", closing.address(), {}, 52, "The server closed the connection without an answer" },
+        { "body stopping half-way", halfBody.address(), {}, 18, "The connection to the server broke off" },
+        { "endless interim answers", endlessInterim.address(), {}, 63, "The server's answer is too large" },
+        { "no answer in time", silent.address(), {}, 28, "The server did not answer in time" },
+        { "redirect loop", looping.address(), {}, 47, "The server redirected the request too often" },
+        { "announced body above the cap", server.address(), { .body = huge }, 63, "The server's answer is too large" },
+        { "streamed body above the cap", server.address(), { .body = huge, .chunked = true }, 63,
+            "The server's answer is too large" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        events.clear();
+        client.setCDDBServer(c.server);
+        server.reply("query", c.query);
+        EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].number, c.number);
+        EXPECT_EQ(events[0].message.rfind(c.text, 0), 0u) << events[0].message;
+        EXPECT_EQ(client.ErrDesc(c.number), c.text);
+    }
 
     // A body just under the cap is taken.
+    client.setCDDBServer(server.address());
     server.reply("query", { 200, "200 rock 09010802 " + std::string(900, 'y') });
     server.reply("read", { 200, readAnswer("rock", "09010802", kEntry) });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
-
-    // A server that never answers runs into the total time-out.
-    limits.totalTimeout = 300ms;
-    component.setHttpLimits(limits);
-    server.reply("query", { .hang = true });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[3].number, 28);
-    EXPECT_EQ(events[3].message.rfind("Timeout was reached", 0), 0u);
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
 }
 
 TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
@@ -352,13 +421,15 @@ TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
     FakeCddbServer misnamed(certificates.otherName);
     secure.serve("09010802", { "Can", "Tago Mago", "1971", { "One", "Two" } });
     misnamed.serve("09010802", { "Can", "Tago Mago", "1971", { "One", "Two" } });
+    Discovant client; // after the servers: its open connections close before they stop
+    setUp(client);
 
     // Trusted through the CA file the user hands over: the lookup runs over TLS.
-    component.setCDDBServer("https://" + secure.address());
-    component.setCDDBCAFile(certificates.authority.string());
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
+    client.setCDDBServer("https://" + secure.address());
+    client.setCDDBCAFile(certificates.authority.string());
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
     EXPECT_EQ(secure.targets(), (std::vector<std::string> { kQueryTarget, readTarget("rock", "09010802") }));
-    EXPECT_EQ(component.GetAlbumName(), "Tago Mago");
+    EXPECT_EQ(client.GetAlbumName(), "Tago Mago");
     EXPECT_TRUE(events.empty());
 
     // A certificate the system's store does not know, one for another name, and a CA file
@@ -376,12 +447,12 @@ TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
     };
     for (const Case& c : refusals) {
         events.clear();
-        component.setCDDBServer("https://" + c.server);
-        component.setCDDBCAFile(c.caFile);
-        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE) << c.server;
+        client.setCDDBServer("https://" + c.server);
+        client.setCDDBCAFile(c.caFile);
+        EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE) << c.server;
         ASSERT_EQ(events.size(), 1u) << c.server;
         EXPECT_EQ(events[0].number, c.number);
-        EXPECT_EQ(events[0].message.rfind(component.ErrDesc(c.number), 0), 0u) << events[0].message;
+        EXPECT_EQ(events[0].message.rfind(client.ErrDesc(c.number), 0), 0u) << events[0].message;
         EXPECT_NE(events[0].message.find(c.detail), std::string::npos) << events[0].message;
     }
     EXPECT_EQ(secure.targets().size(), 2u);
@@ -389,12 +460,12 @@ TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
 
     // Plain HTTP is asked for with its scheme too, and a value that names no server is said so.
     events.clear();
-    component.setCDDBServer("http://" + server.address() + "/~cddb/cddb.cgi");
+    client.setCDDBServer("http://" + server.address() + "/~cddb/cddb.cgi");
     server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(server.targets(), std::vector<std::string> { kQueryTarget });
-    component.setCDDBServer("https://https://" + server.address());
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    client.setCDDBServer("https://https://" + server.address());
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].number, 8886);
     EXPECT_EQ(server.targets().size(), 1u);
@@ -453,11 +524,14 @@ TEST_F(HttpLookup, SitesListsHttpMirrorsAndLetsTheUserChoose)
     ui.serverChoice = 0;
     EXPECT_EQ(component.GetServer(3), "");
 
-    // Any other answer empties the list.
+    EXPECT_TRUE(events.empty());
+
+    // A refusal empties the list and says why.
     server.reply("sites", { 200, "401 No site information available.\r\n" });
     EXPECT_EQ(component.GetServerSites(), 0);
     EXPECT_EQ(component.GetServer(1), "");
-    EXPECT_TRUE(events.empty());
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].number, 8881);
 }
 
 TEST_F(HttpLookup, LocalDatabaseAnswersWithoutTheServer)
