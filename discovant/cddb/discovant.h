@@ -127,7 +127,9 @@ public:
     // Fetches the server's mirror list; the number of HTTP sites in it, 0 on failure.
     int16_t GetServerSites();
     // Site line `idx` (1-based) of the last GetServerSites; any other index lets the user
-    // choose a site and gives its host name ("" when none is chosen).
+    // choose a site (LookupUi::chooseServer) and gives its address with protocol, port and
+    // path ("http://mirror.example.org:8080/~cddb/cddb.cgi"), which also becomes CDDBServer
+    // (the host is notified), so the next request goes there. "" when none is chosen.
     std::string GetServer(int16_t idx);
     // Text of a libcurl error number; the text of 8888 for any other number.
     std::string ErrDesc(int32_t errNo) const;

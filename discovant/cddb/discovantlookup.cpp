@@ -250,7 +250,14 @@ std::string Discovant::GetServer(int16_t idx)
         const int chosen = ui_->chooseServer(shown, popUpSettings());
         if (chosen < 1 || static_cast<std::size_t>(chosen) > serverSites_.size())
             return {};
-        return siteHostName(serverSites_[static_cast<std::size_t>(chosen) - 1]);
+        const std::string& site = serverSites_[static_cast<std::size_t>(chosen) - 1];
+        // The whole address (protocol, port and path) is what the next lookup needs; a mirror
+        // on port 8080 is no use asked on port 80.
+        const std::optional<std::string> address = siteServerAddress(site);
+        if (!address)
+            return siteHostName(site);
+        setCDDBServer(*address);
+        return *address;
     } catch (const std::exception&) {
         return {};
     }

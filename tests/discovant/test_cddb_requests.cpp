@@ -92,5 +92,19 @@ TEST(CddbRequests, SiteListKeepsHttpSitesOfA210Answer)
     EXPECT_EQ(
         siteChooserLine("s http 80 /p N1 E2 1 2 3 4 5 6 7 8 9 10 11"), "s\tN1\tE2\t 1 2 3 4 5 6 7 8 9 10 11");
     EXPECT_EQ(siteHostName("s.example.org http 80"), "s.example.org");
+
+    // The address a chosen site gives, for CDDBServer.
+    const std::pair<const char*, std::optional<std::string>> addresses[] = {
+        { "s.example.org http 80 /~cddb/cddb.cgi N0 W0 Main", "http://s.example.org/~cddb/cddb.cgi" },
+        { "m.example.org http 8080 /cgi/cddb.cgi N0 W0 Mirror", "http://m.example.org:8080/cgi/cddb.cgi" },
+        { "t.example.org https 443 /~cddb/cddb.cgi N0 W0 TLS", "https://t.example.org/~cddb/cddb.cgi" },
+        { "t.example.org https 80 - N0 W0 TLS", "https://t.example.org:80" },
+        { "c.example.org cddbp 8880 - N0 W0 Raw", std::nullopt },
+        { "b.example.org http eighty /x N0 W0", std::nullopt },
+        { "b.example.org http 80", std::nullopt },
+        { "b@example.org http 80 /x N0 W0", std::nullopt },
+    };
+    for (const auto& [line, address] : addresses)
+        EXPECT_EQ(siteServerAddress(line), address) << line;
     EXPECT_EQ(siteHostName(""), "");
 }

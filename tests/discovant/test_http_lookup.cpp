@@ -494,39 +494,50 @@ TEST_F(HttpLookup, AnAddressTheServerCannotUseSendsNothing)
     EXPECT_TRUE(server.http().requests().empty());
 }
 
-TEST_F(HttpLookup, SitesListsHttpMirrorsAndLetsTheUserChoose)
+TEST_F(HttpLookup, SitesListsHttpMirrorsAndTheChosenOneIsAskedNext)
 {
+    // The mirror lives on another port and path; it closes every connection after answering.
+    testkit::FakeServer mirror;
+    mirror.route("", "/", Reply { 200, "202 No match.\r\n", "text/plain", { { "Connection", "close" } } });
+    const std::string mirrorLine = "127.0.0.1 http " + std::to_string(mirror.port())
+        + " /mirror/cddb.cgi N052.22 E004.53 Mirror in the Netherlands";
     server.reply("sites",
         { 200,
             "210 OK, site information follows (until terminating `.')\r\n"
             "gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Main site\r\n"
             "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Main site\r\n"
-            "mirror.example.org http 8080 /~cddb/cddb.cgi N052.22 E004.53 "
-            "Mirror in the Netherlands\r\n.\r\n" });
+                + mirrorLine + "\r\n.\r\n" });
     EXPECT_EQ(component.GetServerSites(), 2);
     EXPECT_EQ(server.targets().back(), "/~cddb/cddb.cgi/?cmd=sites+" + kHello);
-    EXPECT_EQ(component.GetServer(2),
-        "mirror.example.org http 8080 /~cddb/cddb.cgi N052.22 E004.53 Mirror in the Netherlands");
+    EXPECT_EQ(component.GetServer(2), mirrorLine);
 
     FakeUi ui;
     component.setLookupUi(&ui);
     EXPECT_EQ(component.GetServer(1).substr(0, 15), "gnudb.gnudb.org");
     EXPECT_EQ(ui.serverCalls, 0);
+    EXPECT_EQ(component.CDDBServer(), server.address());
     ui.serverChoice = 2;
     component.setPopUpLocTop(120);
     component.setPopUpLocLeft(340);
     component.setCDDBLanguage(uCDDBLang::GERMAN);
-    EXPECT_EQ(component.GetServer(0), "mirror.example.org");
+    const std::string mirrorAddress = "http://" + mirror.address() + "/mirror/cddb.cgi";
+    EXPECT_EQ(component.GetServer(0), mirrorAddress);
     EXPECT_EQ(ui.lastPopUp.language, uCDDBLang::GERMAN);
     EXPECT_EQ(ui.lastPopUp.top, 120);
     EXPECT_EQ(ui.lastPopUp.left, 340);
-    EXPECT_EQ(ui.shownServers.at(1), "mirror.example.org\tN052.22\tE004.53\t Mirror in the Netherlands");
+    EXPECT_EQ(ui.shownServers.at(1), "127.0.0.1\tN052.22\tE004.53\t Mirror in the Netherlands");
+    // The chosen site is the server from now on: host, port and path.
+    EXPECT_EQ(component.CDDBServer(), mirrorAddress);
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    ASSERT_EQ(mirror.requests().size(), 1u);
+    EXPECT_EQ(mirror.requests()[0].path, "/mirror/cddb.cgi/");
     ui.serverChoice = 0;
     EXPECT_EQ(component.GetServer(3), "");
-
+    EXPECT_EQ(component.CDDBServer(), mirrorAddress);
     EXPECT_TRUE(events.empty());
 
     // A refusal empties the list and says why.
+    component.setCDDBServer(server.address());
     server.reply("sites", { 200, "401 No site information available.\r\n" });
     EXPECT_EQ(component.GetServerSites(), 0);
     EXPECT_EQ(component.GetServer(1), "");
