@@ -109,6 +109,95 @@ void Discovant::setHttpLimits(const HttpLimits& limits)
     http_.setLimits(limits);
 }
 
+void Discovant::setProgressHandler(ProgressHandler handler)
+{
+    onProgress_ = std::move(handler);
+}
+
+DiscovantSettings Discovant::settings() const
+{
+    const ThreadSettings& shared = threadSettings();
+    DiscovantSettings copy;
+    copy.appName = appName_;
+    copy.appVersion = appVersion_;
+    copy.server = server_;
+    copy.emailAddress = email_;
+    copy.filePath = filePath_;
+    copy.caFile = http_.caFile();
+    copy.mode = mode_;
+    copy.protocolLevel = protocolLevel_;
+    copy.useFirstMatch = useFirstMatch_;
+    copy.allowSubmission = allowSubmission_;
+    copy.queryLocalDatabase = queryLocalDatabase_;
+    copy.httpLimits = http_.limits();
+    copy.readerInterface = shared.readerInterface;
+    copy.language = shared.language;
+    copy.popUpTop = shared.popUpTop;
+    copy.popUpLeft = shared.popUpLeft;
+    copy.currentDrive = shared.currentDrive;
+    return copy;
+}
+
+void Discovant::applySettings(const DiscovantSettings& settings)
+{
+    appName_ = settings.appName;
+    appVersion_ = settings.appVersion;
+    server_ = settings.server;
+    email_ = settings.emailAddress;
+    filePath_ = settings.filePath;
+    http_.setCaFile(settings.caFile);
+    mode_ = settings.mode;
+    protocolLevel_ = isSupportedLevel(settings.protocolLevel) ? settings.protocolLevel : kDefaultProtocolLevel;
+    useFirstMatch_ = settings.useFirstMatch;
+    allowSubmission_ = settings.allowSubmission;
+    queryLocalDatabase_ = settings.queryLocalDatabase;
+    http_.setLimits(settings.httpLimits);
+    ThreadSettings& shared = threadSettings();
+    shared.readerInterface = settings.readerInterface;
+    shared.language = settings.language;
+    shared.popUpTop = settings.popUpTop;
+    shared.popUpLeft = settings.popUpLeft;
+    shared.currentDrive = settings.currentDrive;
+}
+
+void Discovant::cancel()
+{
+    cancelRequested_.store(true);
+}
+
+void Discovant::clearCancel()
+{
+    cancelRequested_.store(false);
+}
+
+bool Discovant::cancelRequested() const
+{
+    return cancelRequested_.load();
+}
+
+bool Discovant::stopForCancel() const
+{
+    if (!cancelRequested_.load())
+        return false;
+    raiseProtocolError(kErrorCancelled, protocolErrorText(kErrorCancelled, CDDBLanguage()));
+    return true;
+}
+
+void Discovant::reportProgress(uCDDBStep step, int64_t done, int64_t total) const
+{
+    if (onProgress_)
+        onProgress_({ step, done, total });
+}
+
+void Discovant::watchTransfers(uCDDBStep step)
+{
+    TransferWatch watch;
+    watch.cancelled = &cancelRequested_;
+    if (onProgress_)
+        watch.progress = [this, step](int64_t done, int64_t total) { reportProgress(step, done, total); };
+    http_.setWatch(std::move(watch));
+}
+
 void Discovant::saveProperties(PropertyStore& store) const
 {
     store.write(kAppTitleKey, appName_, componentTitle());

@@ -11,6 +11,8 @@
 #include "discovant/cddb/submission.h"
 #include "discovant/cddb/textcodec.h"
 
+#include <curl/curl.h>
+
 #include <algorithm>
 #include <exception>
 #include <limits>
@@ -35,7 +37,7 @@ uCDDBMatchCode Discovant::LookupMediaByToc(const std::string& mediaToc)
     const LookupValues values = deriveLookupValues(mediaToc);
     entry_.reset(values);
     matchCode_ = uCDDBMatchCode::MATCH_NONE;
-    if (!values.valid)
+    if (!values.valid || stopForCancel())
         return matchCode_;
     try {
         matchCode_ = queryLocalDatabase_ ? lookupInLocalDatabase(values) : lookupOnServer(values);
@@ -53,6 +55,7 @@ uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
     const std::optional<std::string> greeting = hello();
     if (!greeting)
         return uCDDBMatchCode::MATCH_NONE;
+    watchTransfers(uCDDBStep::QUERY);
     const std::optional<std::string> answer
         = fetch(queryUrl(*server, values.queryArguments, *greeting), CddbCommand::Query);
     if (!answer)
@@ -66,6 +69,7 @@ uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
     const std::string discId = outcome.discId.empty() ? values.discId : outcome.discId;
     entry_.setAlbumCategory(outcome.category);
     entry_.setMediaID(discId);
+    watchTransfers(uCDDBStep::READ_ENTRY);
     const std::optional<std::string> entry
         = fetch(readUrl(*server, outcome.category, discId, *greeting), CddbCommand::Read);
     if (!entry || !entry_.parseReadAnswer(*entry))
@@ -75,15 +79,20 @@ uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
 
 uCDDBMatchCode Discovant::lookupInLocalDatabase(const LookupValues& values)
 {
-    const LocalDatabase database(filePath_);
+    const LocalDatabase database(filePath_, [this](std::size_t done, std::size_t total) {
+        reportProgress(uCDDBStep::LOCAL_DATABASE, static_cast<int64_t>(done), static_cast<int64_t>(total));
+        return !cancelRequested_.load();
+    });
     if (!database.folderExists()) {
         raiseProtocolError(kErrorNoLocalDatabase, protocolErrorText(kErrorNoLocalDatabase, CDDBLanguage()));
         return uCDDBMatchCode::MATCH_NONE;
     }
     // The same answers a server would give, through the same interpreter and parser; there is
     // no server to submit to.
-    const QueryOutcome outcome
-        = interpretQueryAnswer(database.localQueryAnswer(values.discId), matchChooser(false));
+    const std::string answer = database.localQueryAnswer(values.discId);
+    if (stopForCancel())
+        return uCDDBMatchCode::MATCH_NONE;
+    const QueryOutcome outcome = interpretQueryAnswer(answer, matchChooser(false));
     if (outcome.matchCode == uCDDBMatchCode::MATCH_NONE)
         return uCDDBMatchCode::MATCH_NONE;
 
@@ -115,7 +124,7 @@ uCDDBMatchCode Discovant::offerSubmission(const LookupValues& values)
     request.discId = values.discId;
     request.submittedVia = submittedVia();
     request.revision = 0;
-    request.readCdText = [this] { return readCurrentDriveCdText(); };
+    request.readCdText = cdTextReader();
     const std::optional<SubmittedEntry> submitted = submit(request);
     if (!submitted)
         return uCDDBMatchCode::MATCH_NONE;
@@ -149,7 +158,7 @@ uCDDBMatchCode Discovant::ReviseMediaEntry(const std::string& mediaToc)
         request.revision = static_cast<int16_t>(
             std::min<int32_t>(entry_.revision() + 1, std::numeric_limits<int16_t>::max()));
         request.existing = std::move(draft);
-        request.readCdText = [this] { return readCurrentDriveCdText(); };
+        request.readCdText = cdTextReader();
 
         const std::optional<SubmittedEntry> submitted = submit(request);
         if (!submitted)
@@ -194,6 +203,7 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
     post.mode = mode_;
     post.note = componentTitle() + " " + componentVersion();
     post.entryText = submitted.entryText;
+    watchTransfers(uCDDBStep::SUBMIT);
     const HttpResult result = postSubmission(http_, post);
     if (!result.ok) {
         raiseTransportError(result);
@@ -217,6 +227,8 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
 int16_t Discovant::GetServerSites()
 {
     serverSites_.clear();
+    if (stopForCancel())
+        return 0;
     try {
         const std::optional<ServerAddress> server = serverAddress();
         if (!server)
@@ -224,6 +236,7 @@ int16_t Discovant::GetServerSites()
         const std::optional<std::string> greeting = hello();
         if (!greeting)
             return 0;
+        watchTransfers(uCDDBStep::SITES);
         const std::optional<std::string> answer = fetch(sitesUrl(*server, *greeting), CddbCommand::Sites);
         if (!answer)
             return 0;
@@ -307,6 +320,8 @@ void Discovant::raiseHttpStatus(long status) const
 
 void Discovant::raiseTransportError(const HttpResult& result) const
 {
+    if (result.errorCode == CURLE_ABORTED_BY_CALLBACK && stopForCancel())
+        return;
     const int32_t number = result.errorCode != 0 ? result.errorCode : kErrorUnknown;
     // What libcurl said about this very failure (the name a certificate was issued for, the
     // address that refused) follows the general text.

@@ -63,6 +63,29 @@ size_t countHeader(char*, size_t size, size_t count, void* userdata)
     return bytes;
 }
 
+struct WatchedTransfer {
+    const TransferWatch* watch = nullptr;
+    bool upload = false;
+};
+
+// libcurl calls this about once a second while it waits and more often while data moves;
+// a non-zero result aborts the transfer.
+int onTransferInfo(void* userdata, curl_off_t downloadTotal, curl_off_t downloadNow, curl_off_t uploadTotal,
+    curl_off_t uploadNow)
+{
+    const auto* transfer = static_cast<const WatchedTransfer*>(userdata);
+    const TransferWatch& watch = *transfer->watch;
+    if (watch.cancelled && watch.cancelled->load())
+        return 1;
+    if (watch.progress) {
+        if (transfer->upload)
+            watch.progress(uploadNow, uploadTotal);
+        else
+            watch.progress(downloadNow, downloadTotal);
+    }
+    return 0;
+}
+
 } // namespace
 
 struct HttpClient::Handle {
@@ -103,6 +126,11 @@ HttpResult HttpClient::perform(
     const std::string& url, const std::vector<std::string>& headers, const std::string* postBody)
 {
     HttpResult result;
+    if (watch_.cancelled && watch_.cancelled->load()) {
+        result.errorCode = CURLE_ABORTED_BY_CALLBACK;
+        result.errorText = curl_easy_strerror(CURLE_ABORTED_BY_CALLBACK);
+        return result;
+    }
     initCurlOnce();
     if (!handle_) {
         auto handle = std::make_unique<Handle>();
@@ -160,6 +188,10 @@ HttpResult HttpClient::perform(
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!caFile_.empty())
         curl_easy_setopt(curl, CURLOPT_CAINFO, caFile_.c_str());
+    WatchedTransfer watched { &watch_, postBody != nullptr };
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onTransferInfo);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watched);
     char detail[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
     if (postBody) {

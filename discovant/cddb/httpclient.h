@@ -1,7 +1,10 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,6 +42,16 @@ struct HttpLimits {
     std::size_t maxHeaderBytes = 64 * 1024;
 };
 
+// Lets another thread stop a running request and the caller follow its progress.
+struct TransferWatch {
+    // Set (from any thread) to stop the request: it ends within about a second with
+    // CURLE_ABORTED_BY_CALLBACK, and a request started while it is set does not start.
+    const std::atomic<bool>* cancelled = nullptr;
+    // Bytes moved so far and expected in all (0 when not known yet), for the body received
+    // or, for a POST, the body sent. Called on the requesting thread, many times a second.
+    std::function<void(int64_t done, int64_t total)> progress;
+};
+
 // Blocking HTTP client over one libcurl easy handle.
 //
 // The handle is created on first use and kept for the client's lifetime, so consecutive
@@ -63,6 +76,9 @@ public:
     const std::string& caFile() const { return caFile_; }
     void setCaFile(const std::string& file) { caFile_ = file; }
 
+    // Watches every following request.
+    void setWatch(TransferWatch watch) { watch_ = std::move(watch); }
+
     HttpResult get(const std::string& url);
 
     // Sends `body` as the request body in HTTP/1.0 with the extra header lines `headers`
@@ -76,6 +92,7 @@ private:
 
     HttpLimits limits_;
     std::string caFile_;
+    TransferWatch watch_;
     std::unique_ptr<Handle> handle_;
 };
 

@@ -235,8 +235,9 @@ std::optional<std::vector<std::string>> readEntry(
 
 } // namespace
 
-LocalDatabase::LocalDatabase(std::string folder)
+LocalDatabase::LocalDatabase(std::string folder, SearchWatch watch)
     : folder_(std::move(folder))
+    , watch_(std::move(watch))
 {
 }
 
@@ -318,7 +319,10 @@ std::string LocalDatabase::localQueryAnswer(const std::string& discId) const
 {
     std::string list;
     int count = 0;
+    std::size_t done = 0;
     for (const std::string& category : categories()) {
+        if (watch_ && !watch_(done++, categories().size()))
+            return {};
         const std::string line = matchLine(category, discId);
         if (line.empty())
             continue;

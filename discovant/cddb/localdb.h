@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <optional>
 #include <string>
@@ -20,8 +21,12 @@ namespace discovant {
 // only the lines of the entry that was found are kept.
 class LocalDatabase {
 public:
+    // Told before each category of a search how many of how many are done; returns false
+    // to stop the search there.
+    using SearchWatch = std::function<bool(std::size_t done, std::size_t total)>;
+
     // `folder` holds the category folders; a trailing "/" is optional.
-    explicit LocalDatabase(std::string folder);
+    explicit LocalDatabase(std::string folder, SearchWatch watch = {});
 
     bool folderExists() const;
 
@@ -42,7 +47,8 @@ public:
 
     // The query answer a server would send for `discId`, built from every category:
     // "202 No match for disc ID <id>.", "200 <line>\r\n", or "210 Found exact matches, list
-    // follows (until terminating `.')\r\n<lines, each with CR LF>.".
+    // follows (until terminating `.')\r\n<lines, each with CR LF>.". "" when the watch
+    // stopped the search.
     std::string localQueryAnswer(const std::string& discId) const;
 
     // The read answer a server would send: "210 <category> <id> CD database entry follows
@@ -56,6 +62,7 @@ public:
 
 private:
     std::filesystem::path folder_;
+    SearchWatch watch_;
 };
 
 // The scan behind matchLine and entryText, on any stream of a database file's bytes.

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace discovant;
@@ -268,6 +269,17 @@ TEST_F(Component, GetMediaTocUsesTheReadersTheInterfaceAllows)
         EXPECT_EQ(component.GetMediaTOC(cue), "");
         EXPECT_EQ(component.GetCdText(), cdText);
     }
+
+    // What is neither a drive nor an image is never opened: a FIFO would block the reader
+    // until someone writes to it, a character device might never end.
+    component.setCDDBInterface(uCDDBIfc::AUTO);
+    const std::string fifo = folder.file("disc.fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& refused : { fifo, std::string("/dev/zero"), folder.path().string() }) {
+        EXPECT_EQ(component.GetMediaTOC(refused), "") << refused;
+        EXPECT_EQ(component.GetMediaInfo(refused), "") << refused;
+    }
+    EXPECT_EQ(component.GetCdText(), cdText);
 
     // The TOC read from the image identifies it like a typed one.
     EXPECT_EQ(component.CalTracklength(toc), "2 4");

@@ -9,7 +9,10 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <future>
 #include <map>
+#include <mutex>
 #include <sys/socket.h>
 
 using namespace discovant;
@@ -89,7 +92,9 @@ protected:
 
     void setUp(Discovant& client)
     {
-        client.setCDDBLanguage(uCDDBLang::ENGLISH); // shared by the thread's instances
+        // Shared by the thread's instances: every test starts from the defaults.
+        client.setCDDBLanguage(uCDDBLang::ENGLISH);
+        client.setCDDBInterface(uCDDBIfc::AUTO);
         client.setCDDBServer(server.address());
         client.setEmailAddress("jan@example.org");
         client.setAppName(" Melo theek ");
@@ -471,6 +476,59 @@ TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
     EXPECT_EQ(server.targets().size(), 1u);
 }
 
+TEST_F(HttpLookup, OnAWorkerThreadTheCallersSettingsHoldAndCancelStopsPromptly)
+{
+    // The caller's thread holds the shared settings; the worker gets them through a snapshot.
+    component.setCDDBLanguage(uCDDBLang::GERMAN);
+    component.setCDDBInterface(uCDDBIfc::MCI);
+    const DiscovantSettings settings = component.settings();
+    std::mutex mutex;
+    std::vector<uCDDBStep> steps;
+    component.setProgressHandler([&](const LookupProgress& progress) {
+        std::lock_guard lock(mutex);
+        steps.push_back(progress.step);
+    });
+    // The server takes the query and then says nothing; without Cancel the lookup would wait
+    // for the 30-second time-out.
+    std::promise<void> queried;
+    std::once_flag once;
+    server.http().route("GET", "/~cddb/cddb.cgi", [&](const testkit::SeenRequest&) {
+        std::call_once(once, [&] { queried.set_value(); });
+        return Reply { .hang = true };
+    });
+    testkit::TempFolder folder;
+    const std::string cue = discovant::test::writeSampleDisc(folder.path());
+
+    auto work = std::async(std::launch::async, [&] {
+        component.applySettings(settings);
+        // The interface the caller chose: the kernel-ioctl reader, which reads no image.
+        const std::string toc = component.GetMediaTOC(cue);
+        return std::pair(toc, component.LookupMediaByToc(kToc));
+    });
+    ASSERT_EQ(queried.get_future().wait_for(10s), std::future_status::ready);
+    component.cancel();
+    ASSERT_EQ(work.wait_for(10s), std::future_status::ready);
+    const auto [toc, match] = work.get();
+    EXPECT_EQ(toc, "");
+    EXPECT_EQ(match, uCDDBMatchCode::MATCH_NONE);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].number, 8884);
+    EXPECT_EQ(events[0].message, "Die Anfrage wurde abgebrochen");
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_NE(std::find(steps.begin(), steps.end(), uCDDBStep::QUERY), steps.end());
+    }
+
+    // The request holds until it is cleared: drive reads and lookups stop before they start.
+    component.setCDDBInterface(uCDDBIfc::AUTO);
+    EXPECT_EQ(component.GetMediaTOC(cue), "");
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(events.size(), 3u);
+    EXPECT_EQ(server.http().requests().size(), 1u);
+    component.clearCancel();
+    EXPECT_EQ(component.GetMediaTOC(cue), discovant::test::kSampleDiscToc);
+}
+
 TEST_F(HttpLookup, AnAddressTheServerCannotUseSendsNothing)
 {
     // None set, and addresses the property takes that make no hello: each is refused before
@@ -606,9 +664,12 @@ TEST_F(HttpLookup, SubmissionEditorReadsTheCdTextOfTheCurrentDrive)
     ASSERT_EQ(ui.submitCalls, 1);
     ASSERT_TRUE(ui.lastRequest.readCdText);
     EXPECT_EQ(ui.lastRequest.readCdText(), discovant::test::kSampleDiscCdText);
+    // Called from another thread (the editor's), it reads the same drive the same way.
+    EXPECT_EQ(std::async(std::launch::async, ui.lastRequest.readCdText).get(), discovant::test::kSampleDiscCdText);
 
     // The kernel-ioctl interface has no CD-Text to offer.
     component.setCDDBInterface(uCDDBIfc::MCI);
+    EXPECT_EQ(component.LookupMediaByToc(toc), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(ui.lastRequest.readCdText(), std::nullopt);
 }
 
