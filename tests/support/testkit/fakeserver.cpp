@@ -228,6 +228,12 @@ void writeLocalDatabaseEntry(const std::string& folder, const std::string& categ
     writeFile(std::filesystem::path(folder) / category / "00toff", "#FILENAME=" + discId + "\r\n" + xmcdText(discId, entry));
 }
 
+void writeUnixDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
+                            const DiscEntry& entry)
+{
+    writeFile(std::filesystem::path(folder) / category / discId, xmcdText(discId, entry));
+}
+
 FakeCddbServer::FakeCddbServer()
 {
     addRoutes();

@@ -112,6 +112,10 @@ std::string readAnswer(const std::string& category, const std::string& discId, c
 // category folder `category`, range file "00toff" holding "#FILENAME=<discid>" and the entry.
 void writeLocalDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
                              const DiscEntry& entry);
+// The same the way the freedb and gnudb archives unpack: the entry alone in the file
+// `category`/`discId`.
+void writeUnixDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
+                            const DiscEntry& entry);
 
 // A CDDB server: the cddb.cgi commands ("query", "read", "sites", or any other command word)
 // and submit.cgi ("submit") answer what was set for them, else "500 Command syntax error.".
