@@ -126,8 +126,8 @@ FreedbDump makeUnixDump(const std::filesystem::path& folder, size_t entriesPerCa
         fs::create_directories(folder / category);
         for (size_t i = 0; i < entriesPerCategory; ++i) {
             // Unique per category: the entry's position in the middle bytes.
-            const uint32_t id = (static_cast<uint32_t>(random() % 256) << 24) | (static_cast<uint32_t>(i) << 8)
-                | (random() % 256);
+            const uint32_t id = (static_cast<uint32_t>(random() % 256) << 24)
+                | (static_cast<uint32_t>(i) << 8) | (random() % 256);
             const std::string name = hex8(id);
             std::mt19937 entryRandom(id);
             std::string text = entryText(entryRandom, name);

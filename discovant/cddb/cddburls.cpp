@@ -60,7 +60,8 @@ std::optional<std::string> helloArguments(const CddbGreeting& greeting)
     if (!parts)
         return std::nullopt;
     return "&hello=" + urlEscape(parts->user) + "+" + urlEscape(parts->host) + "+"
-        + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=" + std::to_string(greeting.protocolLevel);
+        + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion))
+        + "&proto=" + std::to_string(greeting.protocolLevel);
 }
 
 std::string queryUrl(const ServerAddress& server, std::string_view queryArguments, std::string_view hello)
@@ -68,8 +69,8 @@ std::string queryUrl(const ServerAddress& server, std::string_view queryArgument
     return commandBase(server) + "cddb+query+" + escapeWords(queryArguments) + std::string(hello);
 }
 
-std::string readUrl(const ServerAddress& server, std::string_view category, std::string_view discId,
-    std::string_view hello)
+std::string readUrl(
+    const ServerAddress& server, std::string_view category, std::string_view discId, std::string_view hello)
 {
     return commandBase(server) + "cddb+read+" + urlEscape(category) + "+" + urlEscape(discId)
         + std::string(hello);

@@ -32,16 +32,16 @@ struct AddressParts {
 // user or host part, or a blank anywhere (a blank would end a word of the command).
 std::optional<AddressParts> addressParts(std::string_view email);
 
-// "&hello=user+host+app+version&proto=6" (the greeting's level), or nullopt when addressParts refuses the address.
-// Each of the four words is percent-encoded, so odd characters cannot break the URL or add
+// "&hello=user+host+app+version&proto=6" (the greeting's level), or nullopt when addressParts refuses the
+// address. Each of the four words is percent-encoded, so odd characters cannot break the URL or add
 // arguments; ordinary words pass unchanged and an empty word is sent empty.
 std::optional<std::string> helloArguments(const CddbGreeting& greeting);
 
 // URLs of the CDDB commands on the server's CGI program; `hello` comes from helloArguments.
 // Arguments are percent-encoded word by word ("+" separates the words of a command).
 std::string queryUrl(const ServerAddress& server, std::string_view queryArguments, std::string_view hello);
-std::string readUrl(const ServerAddress& server, std::string_view category, std::string_view discId,
-    std::string_view hello);
+std::string readUrl(
+    const ServerAddress& server, std::string_view category, std::string_view discId, std::string_view hello);
 std::string sitesUrl(const ServerAddress& server, std::string_view hello);
 
 } // namespace discovant

@@ -147,7 +147,8 @@ void Discovant::applySettings(const DiscovantSettings& settings)
     filePath_ = settings.filePath;
     http_.setCaFile(settings.caFile);
     mode_ = settings.mode;
-    protocolLevel_ = isSupportedLevel(settings.protocolLevel) ? settings.protocolLevel : kDefaultProtocolLevel;
+    protocolLevel_
+        = isSupportedLevel(settings.protocolLevel) ? settings.protocolLevel : kDefaultProtocolLevel;
     useFirstMatch_ = settings.useFirstMatch;
     allowSubmission_ = settings.allowSubmission;
     queryLocalDatabase_ = settings.queryLocalDatabase;

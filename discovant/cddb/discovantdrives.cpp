@@ -128,15 +128,16 @@ std::function<std::optional<std::string>()> Discovant::cdTextReader() const
 {
     // The drive and the interface as they are now, on the thread of the operation: the
     // submission editor may call this from another thread, whose settings are its own.
-    return [drive = threadSettings().currentDrive, setting = CDDBInterface()]() -> std::optional<std::string> {
-        try {
-            uCDDBIfc kind = uCDDBIfc::AUTO;
-            if (const auto reader = readDisc(drive, setting, false, kind))
-                return reader->GetTEXT();
-        } catch (const std::exception&) {
-        }
-        return std::nullopt;
-    };
+    return
+        [drive = threadSettings().currentDrive, setting = CDDBInterface()]() -> std::optional<std::string> {
+            try {
+                uCDDBIfc kind = uCDDBIfc::AUTO;
+                if (const auto reader = readDisc(drive, setting, false, kind))
+                    return reader->GetTEXT();
+            } catch (const std::exception&) {
+            }
+            return std::nullopt;
+        };
 }
 
 } // namespace discovant

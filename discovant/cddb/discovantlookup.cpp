@@ -11,9 +11,8 @@
 #include "discovant/cddb/submission.h"
 #include "discovant/cddb/textcodec.h"
 
-#include <curl/curl.h>
-
 #include <algorithm>
+#include <curl/curl.h>
 #include <exception>
 #include <limits>
 
@@ -28,7 +27,6 @@ std::string asReadAnswer(const std::string& entryText)
 {
     return "210\r\n" + entryText;
 }
-
 
 } // namespace
 
@@ -290,7 +288,8 @@ std::optional<ServerAddress> Discovant::serverAddress()
 {
     std::optional<ServerAddress> address = parseServerAddress(server_);
     if (!address)
-        raiseProtocolError(kErrorBadServerAddress, protocolErrorText(kErrorBadServerAddress, CDDBLanguage(), server_));
+        raiseProtocolError(
+            kErrorBadServerAddress, protocolErrorText(kErrorBadServerAddress, CDDBLanguage(), server_));
     return address;
 }
 
@@ -315,7 +314,8 @@ std::optional<std::string> Discovant::fetch(const std::string& url, CddbCommand 
 
 void Discovant::raiseHttpStatus(long status) const
 {
-    raiseProtocolError(kErrorHttpStatus, protocolErrorText(kErrorHttpStatus, CDDBLanguage(), std::to_string(status)));
+    raiseProtocolError(
+        kErrorHttpStatus, protocolErrorText(kErrorHttpStatus, CDDBLanguage(), std::to_string(status)));
 }
 
 void Discovant::raiseTransportError(const HttpResult& result) const

@@ -95,6 +95,7 @@ std::optional<std::vector<std::string>> scanEntryLines(
 // "PLAYORDER=" line (or the end), each without its line end and trailing spaces; nothing
 // when the stream holds more than `maxBytes` (no entry is that large; the file is not one).
 inline constexpr size_t kMaxEntryFileBytes = 1024 * 1024;
-std::optional<std::vector<std::string>> entryFileLines(std::istream& in, size_t maxBytes = kMaxEntryFileBytes);
+std::optional<std::vector<std::string>> entryFileLines(
+    std::istream& in, size_t maxBytes = kMaxEntryFileBytes);
 
 } // namespace discovant

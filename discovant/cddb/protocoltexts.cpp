@@ -1,7 +1,6 @@
 #include "discovant/cddb/protocoltexts.h"
 
 #include <curl/curl.h>
-
 #include <optional>
 
 namespace discovant {
@@ -35,7 +34,8 @@ const Texts& ownTexts(int32_t number)
     static constexpr Texts httpStatus { "The server answered with HTTP status %1",
         "Der Server hat mit dem HTTP-Status %1 geantwortet", "Le serveur a répondu avec le statut HTTP %1" };
     static constexpr Texts notCddb { "The server's answer is not a CDDB answer",
-        "Die Antwort des Servers ist keine CDDB-Antwort", "La réponse du serveur n'est pas une réponse CDDB" };
+        "Die Antwort des Servers ist keine CDDB-Antwort",
+        "La réponse du serveur n'est pas une réponse CDDB" };
     static constexpr Texts cancelled { "The request was cancelled", "Die Anfrage wurde abgebrochen",
         "La demande a été annulée" };
     static constexpr Texts noLocalDatabase { "The folder for local database does not exist!",
@@ -84,12 +84,14 @@ std::optional<Texts> transportTexts(int32_t number)
             "Le nom du serveur proxy n'a pas pu être résolu" };
     case CURLE_COULDNT_RESOLVE_HOST:
         return Texts { "The server's name could not be resolved",
-            "Der Name des Servers konnte nicht aufgelöst werden", "Le nom du serveur n'a pas pu être résolu" };
+            "Der Name des Servers konnte nicht aufgelöst werden",
+            "Le nom du serveur n'a pas pu être résolu" };
     case CURLE_COULDNT_CONNECT:
         return Texts { "Could not connect to the server", "Keine Verbindung zum Server möglich",
             "Impossible de se connecter au serveur" };
     case CURLE_WEIRD_SERVER_REPLY:
-        return Texts { "The server's answer is not valid HTTP", "Die Antwort des Servers ist kein gültiges HTTP",
+        return Texts { "The server's answer is not valid HTTP",
+            "Die Antwort des Servers ist kein gültiges HTTP",
             "La réponse du serveur n'est pas du HTTP valide" };
     case CURLE_PARTIAL_FILE:
     case CURLE_SEND_ERROR:

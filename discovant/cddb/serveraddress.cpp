@@ -45,8 +45,9 @@ bool isHostName(std::string_view host)
             return isAlphaNumeric(c) || c == ':' || c == '.' || c == '%';
         });
     }
-    return !host.empty()
-        && std::all_of(host.begin(), host.end(), [](char c) { return isAlphaNumeric(c) || c == '-' || c == '.' || c == '_'; });
+    return !host.empty() && std::all_of(host.begin(), host.end(), [](char c) {
+        return isAlphaNumeric(c) || c == '-' || c == '.' || c == '_';
+    });
 }
 
 // Printable, no blank, nothing that starts a query or a fragment.

@@ -154,7 +154,8 @@ uCDDBLang messageLanguage()
 }
 
 // An option's value, else the environment variable standing in for it.
-std::optional<std::string> optionOrEnvironment(const Arguments& args, const char* option, const char* variable)
+std::optional<std::string> optionOrEnvironment(
+    const Arguments& args, const char* option, const char* variable)
 {
     if (auto value = args.value(option))
         return value;

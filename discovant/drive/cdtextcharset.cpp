@@ -3,7 +3,6 @@
 #include "discovant/cddb/textcodec.h"
 
 #include <iconv.h>
-
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -46,7 +45,8 @@ std::string doubleByteToUtf8(std::string_view bytes, unsigned char characterCode
     size_t inLeft = in.size();
     char* outPointer = out.data();
     size_t outLeft = out.size();
-    if (iconv(converter.get(), &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+    if (iconv(converter.get(), &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<size_t>(-1)
+        || inLeft != 0)
         return toUtf8(bytes);
     std::string text(out.data(), out.size() - outLeft);
     return isValidUtf8(text) ? text : toUtf8(bytes);

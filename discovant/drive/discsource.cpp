@@ -6,7 +6,7 @@ namespace discovant {
 
 DiscSourceKind discSourceKind(const std::string& path)
 {
-    struct stat status {};
+    struct stat status { };
     if (path.empty() || ::stat(path.c_str(), &status) != 0)
         return DiscSourceKind::None;
     if (S_ISREG(status.st_mode))

@@ -36,8 +36,10 @@ TEST(CddbRequests, ServerAddressForms)
         const char* submit;
     };
     const Case cases[] = {
-        { "gnudb.gnudb.org", "http://gnudb.gnudb.org/~cddb/cddb.cgi", "http://gnudb.gnudb.org/~cddb/submit.cgi" },
-        { " 127.0.0.1:8080 ", "http://127.0.0.1:8080/~cddb/cddb.cgi", "http://127.0.0.1:8080/~cddb/submit.cgi" },
+        { "gnudb.gnudb.org", "http://gnudb.gnudb.org/~cddb/cddb.cgi",
+            "http://gnudb.gnudb.org/~cddb/submit.cgi" },
+        { " 127.0.0.1:8080 ", "http://127.0.0.1:8080/~cddb/cddb.cgi",
+            "http://127.0.0.1:8080/~cddb/submit.cgi" },
         { "https://gnudb.gnudb.org", "https://gnudb.gnudb.org/~cddb/cddb.cgi",
             "https://gnudb.gnudb.org/~cddb/submit.cgi" },
         { "HTTPS://m.example.org:8443/cgi-bin/cddb.cgi", "https://m.example.org:8443/cgi-bin/cddb.cgi",
@@ -53,9 +55,9 @@ TEST(CddbRequests, ServerAddressForms)
         EXPECT_EQ(address->cgiUrl(), c.cgi);
         EXPECT_EQ(address->submitUrl(), c.submit);
     }
-    for (const char* refused : { "", " ", "http://", "https://:443", "ftp://h", "http://https://h", "h:0",
-             "h:65536", "h:80x", "h:", "user@h", "http://user:pw@h/", "h /x", "http://h/x?cmd=y", "http://h/#f",
-             "[::1", "h\\x" })
+    for (const char* refused :
+        { "", " ", "http://", "https://:443", "ftp://h", "http://https://h", "h:0", "h:65536", "h:80x",
+            "h:", "user@h", "http://user:pw@h/", "h /x", "http://h/x?cmd=y", "http://h/#f", "[::1", "h\\x" })
         EXPECT_EQ(parseServerAddress(refused), std::nullopt) << refused;
 }
 
@@ -71,7 +73,8 @@ TEST(CddbRequests, CommandUrlsOnTheCgiProgram)
     // A server's category or a TOC field cannot smuggle arguments into the request.
     EXPECT_EQ(readUrl(at("h"), "rock&cmd=x", "0901 0802", ""),
         "http://h/~cddb/cddb.cgi/?cmd=cddb+read+rock%26cmd%3Dx+0901%200802");
-    EXPECT_EQ(queryUrl(at("h"), "01+1+150&x+2", ""), "http://h/~cddb/cddb.cgi/?cmd=cddb+query+01+1+150%26x+2");
+    EXPECT_EQ(
+        queryUrl(at("h"), "01+1+150&x+2", ""), "http://h/~cddb/cddb.cgi/?cmd=cddb+query+01+1+150%26x+2");
 }
 
 TEST(CddbRequests, SiteListKeepsHttpSitesOfA210Answer)

@@ -76,8 +76,8 @@ protected:
 
 TEST_F(Cli, HelpAndVersionOnStdout)
 {
-    for (const std::vector<std::string>& asked : { std::vector<std::string> { "--help" }, { "-h" }, { "help" },
-             { "lookup", "--help" } }) {
+    for (const std::vector<std::string>& asked :
+        { std::vector<std::string> { "--help" }, { "-h" }, { "help" }, { "lookup", "--help" } }) {
         const ProgramResult help = discovant(asked);
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_EQ(help.out.rfind("usage: discovant drives\n", 0), 0u) << help.out;
@@ -160,8 +160,9 @@ TEST_F(Cli, LookupInALocalDatabase)
         = discovant({ "lookup", kToc, "--local", work.file("nothing"), "--server", server.address() });
     EXPECT_EQ(missing.exitCode, kUsage);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err.rfind(
-                  "ProtocolError 8885: " + protocolErrorText(kErrorNoLocalDatabase, uCDDBLang::ENGLISH) + "\n", 0),
+    EXPECT_EQ(
+        missing.err.rfind(
+            "ProtocolError 8885: " + protocolErrorText(kErrorNoLocalDatabase, uCDDBLang::ENGLISH) + "\n", 0),
         0u);
     EXPECT_TRUE(server.http().requests().empty());
 }
@@ -184,7 +185,8 @@ TEST_F(Cli, LookupReadsTheTocOfADiscImageFirst)
         for (const std::string command : { "lookup", "toc" }) {
             const ProgramResult run = discovant({ command, refused });
             EXPECT_EQ(run.exitCode, kUsage) << command << " " << refused;
-            EXPECT_EQ(run.err.rfind("discovant: " + refused + " is neither a drive nor a disc image\n", 0), 0u)
+            EXPECT_EQ(
+                run.err.rfind("discovant: " + refused + " is neither a drive nor a disc image\n", 0), 0u)
                 << run.err;
         }
     }
@@ -198,7 +200,8 @@ TEST_F(Cli, EnvironmentStandsInForTheOptionsAndFailuresSetTheExitStatus)
     expectOutput(discovant({ "lookup", kToc }, {}, environment), kTagoMagoLines);
     EXPECT_NE(server.targets().back().find("&hello=env+example.org+Discovant+"), std::string::npos);
     // An option wins over its variable.
-    expectOutput(discovant({ "lookup", kToc, "--email", "opt@example.org" }, {}, environment), kTagoMagoLines);
+    expectOutput(
+        discovant({ "lookup", kToc, "--email", "opt@example.org" }, {}, environment), kTagoMagoLines);
     EXPECT_NE(server.targets().back().find("&hello=opt+example.org+"), std::string::npos);
 
     // The server refuses, or cannot be reached: exit 3, the reason on stderr in the user's
@@ -210,7 +213,8 @@ TEST_F(Cli, EnvironmentStandsInForTheOptionsAndFailuresSetTheExitStatus)
         std::string err;
     };
     const Case cases[] = {
-        { environment, "ProtocolError 8881: The CDDB server refused the request: 500 Unknown developer email\n" },
+        { environment,
+            "ProtocolError 8881: The CDDB server refused the request: 500 Unknown developer email\n" },
         { { { "DISCOVANT_EMAIL", "env@example.org" }, { "DISCOVANT_SERVER", closing.address() },
               { "LC_ALL", "de_DE.UTF-8" } },
             "ProtocolError 52: Der Server hat die Verbindung ohne Antwort geschlossen" },
@@ -246,8 +250,9 @@ TEST_F(Cli, SitesAndLookupOnTheServer)
     const ProgramResult noAddress = discovant({ "lookup", kToc, "--server", server.address() });
     EXPECT_EQ(noAddress.exitCode, kUsage);
     EXPECT_EQ(noAddress.out, "");
-    EXPECT_EQ(noAddress.err.rfind(
-                  "ProtocolError 8880: " + protocolErrorText(kErrorMissingEmail, uCDDBLang::ENGLISH) + "\n", 0),
+    EXPECT_EQ(
+        noAddress.err.rfind(
+            "ProtocolError 8880: " + protocolErrorText(kErrorMissingEmail, uCDDBLang::ENGLISH) + "\n", 0),
         0u);
     EXPECT_TRUE(server.http().requests().empty());
 }
@@ -266,19 +271,12 @@ TEST_F(Cli, FailuresPrintNothingOnStdoutAndSayWhyOnStderr)
         int exitCode;
     };
     const Case cases[] = {
-        { {}, kUsage },
-        { { "frobnicate" }, kUsage },
-        { { "id" }, kUsage },
-        { { "id", "150" }, kUsage },
+        { {}, kUsage }, { { "frobnicate" }, kUsage }, { { "id" }, kUsage }, { { "id", "150" }, kUsage },
         { { "id", "150 2457750" }, kUsage }, // beyond 32767 s
-        { { "lookup", kToc, "--colour" }, kUsage },
-        { { "lookup", kToc, "--server" }, kUsage },
-        { { "lookup", kToc, "--email", "nobody" }, kUsage },
-        { { "parse", missing + ".txt" }, kFailed },
-        { { "parse", work.file("401.txt") }, kFailed },
-        { { "cdtext", work.file("badtrack.bin") }, kFailed },
-        { { "toc", missing + ".cue" }, kUsage },
-        { { "toc", "/dev/null", "--interface", "floppy" }, kUsage },
+        { { "lookup", kToc, "--colour" }, kUsage }, { { "lookup", kToc, "--server" }, kUsage },
+        { { "lookup", kToc, "--email", "nobody" }, kUsage }, { { "parse", missing + ".txt" }, kFailed },
+        { { "parse", work.file("401.txt") }, kFailed }, { { "cdtext", work.file("badtrack.bin") }, kFailed },
+        { { "toc", missing + ".cue" }, kUsage }, { { "toc", "/dev/null", "--interface", "floppy" }, kUsage },
         { { "sites", "--server", closing.address(), "--email", "jan@example.org" }, kServerFailed },
         { { "lookup", kToc, "--server", "ftp://x", "--email", "jan@example.org" }, kUsage },
         { { "lookup", kToc, "--proto", "4" }, kUsage },

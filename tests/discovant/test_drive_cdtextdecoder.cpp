@@ -150,8 +150,8 @@ TEST(CdTextDecoder, OneLanguageBlockDoubleByteTextAndSameAsPrevious)
             buildCdTextAnswer({ { kTitle, { "Live", "Intro", "Song", "\t", "\t" } } }), true,
             "|Live||||Intro|Song|Song|Song|" },
         { "two TABs in double-byte text",
-            buildCdTextBlocks({ { 0, true, 0x80, { { kTitle, { "\x93\xFA", "\x8E\x9F", "\t\t" } } } } }), true,
-            "|\xE6\x97\xA5||||\xE6\xAC\xA1|\xE6\xAC\xA1|" },
+            buildCdTextBlocks({ { 0, true, 0x80, { { kTitle, { "\x93\xFA", "\x8E\x9F", "\t\t" } } } } }),
+            true, "|\xE6\x97\xA5||||\xE6\xAC\xA1|\xE6\xAC\xA1|" },
     };
     for (const CdTextCase& c : cases) {
         std::string text;

@@ -7,10 +7,10 @@
 #include "testkit/fakeserver.h"
 #include "testkit/files.h"
 
-#include <chrono>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <chrono>
 #include <future>
+#include <gtest/gtest.h>
 #include <map>
 #include <mutex>
 #include <sys/socket.h>
@@ -238,7 +238,8 @@ TEST_F(HttpLookup, NoMatchOffersSubmissionAndTakesOverAnAcceptedEntry)
 
     // The submission program refuses the entry, in CDDB or in HTTP: nothing is taken over,
     // and the user reads why.
-    for (const Reply& refusal : { Reply { 200, "501 Entry rejected: invalid DTITLE.\r\n" }, Reply { 403, "" } }) {
+    for (const Reply& refusal :
+        { Reply { 200, "501 Entry rejected: invalid DTITLE.\r\n" }, Reply { 403, "" } }) {
         events.clear();
         server.reply("submit", refusal);
         EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
@@ -309,7 +310,8 @@ TEST_F(HttpLookup, EveryRefusalIsReportedInWordsAndNoMatchStaysQuiet)
         { "no match", { 200, "202 No match for disc ID 09010802.\r\n" }, entry, 0, "" },
         { "an HTTP error page, whatever it says", { 500, "200 rock 09010802 not to be believed\r\n" }, entry,
             8882, "The server answered with HTTP status 500" },
-        { "a page that is gone", { 404, "Not Found" }, entry, 8882, "The server answered with HTTP status 404" },
+        { "a page that is gone", { 404, "Not Found" }, entry, 8882,
+            "The server answered with HTTP status 404" },
         { "a ban page", { 200, "<!DOCTYPE html><html><body>Banned</body></html>", "text/html" }, entry, 8883,
             "The server's answer is not a CDDB answer" },
         { "nothing at all", { 200, "" }, entry, 8883, "The server's answer is not a CDDB answer" },
@@ -367,8 +369,7 @@ TEST_F(HttpLookup, TransportFailuresRaiseProtocolErrorAndNeverHang)
     testkit::RawServer halfBody("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n210 rock 09010802 x\r\n");
     testkit::RawServer endlessInterim([](int socket) {
         const std::string interim = "HTTP/1.1 100 Continue\r\n\r\n";
-        while (::send(socket, interim.data(), interim.size(), MSG_NOSIGNAL) > 0) {
-        }
+        while (::send(socket, interim.data(), interim.size(), MSG_NOSIGNAL) > 0) { }
     });
     testkit::RawServer silent("", true); // takes the request, never answers
     testkit::FakeServer looping;
@@ -390,12 +391,14 @@ TEST_F(HttpLookup, TransportFailuresRaiseProtocolErrorAndNeverHang)
     };
     const Case cases[] = {
         { "connection refused", closedPort, {}, 7, "Could not connect to the server" },
-        { "closed without a word", closing.address(), {}, 52, "The server closed the connection without an answer" },
+        { "closed without a word", closing.address(), {}, 52,
+            "The server closed the connection without an answer" },
         { "body stopping half-way", halfBody.address(), {}, 18, "The connection to the server broke off" },
         { "endless interim answers", endlessInterim.address(), {}, 63, "The server's answer is too large" },
         { "no answer in time", silent.address(), {}, 28, "The server did not answer in time" },
         { "redirect loop", looping.address(), {}, 47, "The server redirected the request too often" },
-        { "announced body above the cap", server.address(), { .body = huge }, 63, "The server's answer is too large" },
+        { "announced body above the cap", server.address(), { .body = huge }, 63,
+            "The server's answer is too large" },
         { "streamed body above the cap", server.address(), { .body = huge, .chunked = true }, 63,
             "The server's answer is too large" },
     };
@@ -665,7 +668,8 @@ TEST_F(HttpLookup, SubmissionEditorReadsTheCdTextOfTheCurrentDrive)
     ASSERT_TRUE(ui.lastRequest.readCdText);
     EXPECT_EQ(ui.lastRequest.readCdText(), discovant::test::kSampleDiscCdText);
     // Called from another thread (the editor's), it reads the same drive the same way.
-    EXPECT_EQ(std::async(std::launch::async, ui.lastRequest.readCdText).get(), discovant::test::kSampleDiscCdText);
+    EXPECT_EQ(
+        std::async(std::launch::async, ui.lastRequest.readCdText).get(), discovant::test::kSampleDiscCdText);
 
     // The kernel-ioctl interface has no CD-Text to offer.
     component.setCDDBInterface(uCDDBIfc::MCI);

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
-#include <sys/stat.h>
 #include <random>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 
 using namespace discovant;
 namespace fs = std::filesystem;
@@ -208,8 +208,8 @@ TEST(LocalDatabase, EmptyBinaryAndUnterminatedFiles)
 
 // The entry as the Unix layout keeps it: the file named by the identifier, without the
 // windows format's "#FILENAME=" line.
-void writeEntryFile(const fs::path& folder, const std::string& category, const std::string& discId,
-    const std::string& title)
+void writeEntryFile(
+    const fs::path& folder, const std::string& category, const std::string& discId, const std::string& title)
 {
     const std::string text = entry(discId, title);
     testkit::writeFile(folder / category / discId, text.substr(text.find('\n') + 1));
@@ -253,10 +253,12 @@ TEST(LocalDatabase, BothLayoutsGiveTheSameAnswers)
         for (const char* id : { "7a0b2c09", "11111111", "7a0b2c10", "7a0b2c11" }) {
             EXPECT_EQ(database.localQueryAnswer(id), reference.localQueryAnswer(id)) << id;
             for (const std::string category : { "rock", "jazz", "misc" })
-                EXPECT_EQ(database.localReadAnswer(category, id), reference.localReadAnswer(category, id)) << id;
+                EXPECT_EQ(database.localReadAnswer(category, id), reference.localReadAnswer(category, id))
+                    << id;
         }
     }
-    EXPECT_EQ(LocalDatabase(unix.path().string()).localQueryAnswer("7a0b2c10"), "200 misc 7a0b2c10 Misc / Disc\r\n");
+    EXPECT_EQ(LocalDatabase(unix.path().string()).localQueryAnswer("7a0b2c10"),
+        "200 misc 7a0b2c10 Misc / Disc\r\n");
 }
 
 TEST(LocalDatabase, UnixLayoutFolderOfManyFilesAndOddEntries)
@@ -267,7 +269,8 @@ TEST(LocalDatabase, UnixLayoutFolderOfManyFilesAndOddEntries)
     for (unsigned i = 0; i < 2000; ++i) {
         char id[9];
         std::snprintf(id, sizeof id, "%08x", 0x10000000u + i * 7919u);
-        testkit::writeFile(db.file(std::string("rock/") + id), "DTITLE=A / " + std::to_string(i) + "\nPLAYORDER=\n");
+        testkit::writeFile(
+            db.file(std::string("rock/") + id), "DTITLE=A / " + std::to_string(i) + "\nPLAYORDER=\n");
     }
     const LocalDatabase database(db.path().string());
     EXPECT_EQ(database.matchLine("rock", "10017334"), "rock 10017334 A / 12"); // 0x10000000 + 12 * 7919

@@ -1,12 +1,11 @@
 #include "testkit/certificates.h"
 
+#include <cstdio>
+#include <memory>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
-
-#include <cstdio>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -55,8 +54,8 @@ void addExtension(X509* certificate, X509* issuer, int nid, const char* value)
 
 // A certificate for `key` named `commonName` with `extensions`, signed by `issuerKey`
 // (itself when `issuer` is null).
-Certificate makeCertificate(EVP_PKEY* key, const char* commonName, long serial, X509* issuer, EVP_PKEY* issuerKey,
-                            const std::vector<std::pair<int, const char*>>& extensions)
+Certificate makeCertificate(EVP_PKEY* key, const char* commonName, long serial, X509* issuer,
+    EVP_PKEY* issuerKey, const std::vector<std::pair<int, const char*>>& extensions)
 {
     Certificate certificate(X509_new());
     check(certificate != nullptr, "X509_new");
@@ -67,10 +66,10 @@ Certificate makeCertificate(EVP_PKEY* key, const char* commonName, long serial, 
     X509_gmtime_adj(X509_getm_notAfter(cert), 24 * 3600);
     check(X509_set_pubkey(cert, key) == 1, "X509_set_pubkey");
     X509_NAME* name = X509_get_subject_name(cert);
-    check(X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>(commonName),
-                                     -1, -1, 0)
-              == 1,
-          "X509_NAME_add_entry_by_txt");
+    check(X509_NAME_add_entry_by_txt(
+              name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>(commonName), -1, -1, 0)
+            == 1,
+        "X509_NAME_add_entry_by_txt");
     X509* signer = issuer ? issuer : cert;
     check(X509_set_issuer_name(cert, X509_get_subject_name(signer)) == 1, "X509_set_issuer_name");
     for (const auto& [nid, value] : extensions)
@@ -95,19 +94,18 @@ void writeCertificate(const std::filesystem::path& file, X509* certificate)
 void writeKey(const std::filesystem::path& file, EVP_PKEY* key)
 {
     auto out = openForWriting(file);
-    check(PEM_write_PrivateKey(out.get(), key, nullptr, nullptr, 0, nullptr, nullptr) == 1, "PEM_write_PrivateKey");
+    check(PEM_write_PrivateKey(out.get(), key, nullptr, nullptr, 0, nullptr, nullptr) == 1,
+        "PEM_write_PrivateKey");
 }
 
 TlsFiles makeServer(const std::filesystem::path& folder, const std::string& stem, const char* commonName,
-                    const char* altNames, long serial, X509* authority, EVP_PKEY* authorityKey)
+    const char* altNames, long serial, X509* authority, EVP_PKEY* authorityKey)
 {
     const Key key = newKey();
     const Certificate certificate = makeCertificate(key.get(), commonName, serial, authority, authorityKey,
-                                                    { { NID_basic_constraints, "critical,CA:FALSE" },
-                                                      { NID_key_usage, "critical,digitalSignature" },
-                                                      { NID_ext_key_usage, "serverAuth" },
-                                                      { NID_subject_alt_name, altNames },
-                                                      { NID_authority_key_identifier, "keyid:always" } });
+        { { NID_basic_constraints, "critical,CA:FALSE" }, { NID_key_usage, "critical,digitalSignature" },
+            { NID_ext_key_usage, "serverAuth" }, { NID_subject_alt_name, altNames },
+            { NID_authority_key_identifier, "keyid:always" } });
     TlsFiles files { folder / (stem + ".pem"), folder / (stem + ".key") };
     writeCertificate(files.certificate, certificate.get());
     writeKey(files.key, key.get());
@@ -120,18 +118,17 @@ TestCertificates makeTestCertificates(const std::filesystem::path& folder)
 {
     std::filesystem::create_directories(folder);
     const Key authorityKey = newKey();
-    const Certificate authority = makeCertificate(authorityKey.get(), "Melotheek test authority", 1, nullptr,
-                                                  authorityKey.get(),
-                                                  { { NID_basic_constraints, "critical,CA:TRUE" },
-                                                    { NID_key_usage, "critical,keyCertSign,cRLSign" },
-                                                    { NID_subject_key_identifier, "hash" } });
+    const Certificate authority
+        = makeCertificate(authorityKey.get(), "Melotheek test authority", 1, nullptr, authorityKey.get(),
+            { { NID_basic_constraints, "critical,CA:TRUE" },
+                { NID_key_usage, "critical,keyCertSign,cRLSign" }, { NID_subject_key_identifier, "hash" } });
     TestCertificates made;
     made.authority = folder / "authority.pem";
     writeCertificate(made.authority, authority.get());
-    made.localhost = makeServer(folder, "localhost", "127.0.0.1", "IP:127.0.0.1,DNS:localhost", 2, authority.get(),
-                                authorityKey.get());
-    made.otherName = makeServer(folder, "other", "other.example", "DNS:other.example", 3, authority.get(),
-                                authorityKey.get());
+    made.localhost = makeServer(folder, "localhost", "127.0.0.1", "IP:127.0.0.1,DNS:localhost", 2,
+        authority.get(), authorityKey.get());
+    made.otherName = makeServer(
+        folder, "other", "other.example", "DNS:other.example", 3, authority.get(), authorityKey.get());
     return made;
 }
 
