@@ -107,8 +107,9 @@ public:
     // store). The entry and the handlers stay as they are.
     void applySettings(const DiscovantSettings& settings);
     // Thread-safe. Stops the running operation: a transfer ends within about a second, a
-    // local database search after the category it is in, a drive read after the command the
-    // drive is executing (at most its 5-second command time-out). The operation returns its
+    // local database search after the category it is in, a drive read once the reader at
+    // work is done (a drive command times out after 5 seconds); a read that ends after the
+    // cancel is not taken. The operation returns its
     // empty result (MATCH_NONE, "", 0) and raises ProtocolError 8884 ("The request was
     // cancelled"). The request stays in force, so every later operation stops at once too,
     // until clearCancel(): clear it before starting the next operation.
@@ -192,7 +193,9 @@ public:
     // path ("http://mirror.example.org:8080/~cddb/cddb.cgi"), which also becomes CDDBServer
     // (the host is notified), so the next request goes there. "" when none is chosen.
     std::string GetServer(int16_t idx);
-    // Text of a libcurl error number; the text of 8888 for any other number.
+    // Text of a ProtocolError number in CDDBLanguage: the component's own numbers, and the
+    // libcurl numbers (the common failures in the component's words, others in libcurl's);
+    // the text of 8888 for any other number.
     std::string ErrDesc(int32_t errNo) const;
     // Lets the user revise the current entry and submits it as the next revision. Acts only
     // for the TOC of the last lookup, after a match, with AllowSubmission; returns the match
