@@ -1,8 +1,11 @@
 // Local database lookups on a freedb-shaped dump (11 categories × 16 files, 330,000
 // entries), beside `grep -F -c` on the same files in the same run, and the peak memory of a
-// process that performs one lookup.
+// process that performs one lookup; and on the same kind of dump in the Unix layout (one file
+// per entry, 300,000 files), beside `grep -rlF` over the same tree.
 //
-// The dump is generated once into /tmp/discovant-bench-localdb (about 200 MB) and reused.
+// The dumps are generated once into /tmp/discovant-bench-localdb (about 200 MB) and
+// /tmp/discovant-bench-unixdb (300,000 files, about 1.2 GB on disk), and reused; delete them
+// when done.
 #include "discovant/cddb/localdb.h"
 #include "support/freedb_dump.h"
 #include "support/benchtools.h"
@@ -26,10 +29,18 @@ namespace {
 
 constexpr size_t kEntriesPerCategory = 30000;
 const char* const kFolder = "/tmp/discovant-bench-localdb";
+constexpr size_t kUnixEntriesPerCategory = 27273; // 300,003 files in 11 categories
+const char* const kUnixFolder = "/tmp/discovant-bench-unixdb";
 
 const bench::FreedbDump& dump()
 {
     static const bench::FreedbDump made = bench::makeFreedbDump(kFolder, kEntriesPerCategory);
+    return made;
+}
+
+const bench::FreedbDump& unixDump()
+{
+    static const bench::FreedbDump made = bench::makeUnixDump(kUnixFolder, kUnixEntriesPerCategory);
     return made;
 }
 
@@ -159,6 +170,52 @@ void BM_GrepAllCategories(benchmark::State& state, bool hit)
 }
 BENCHMARK_CAPTURE(BM_GrepAllCategories, hit, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_GrepAllCategories, miss, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// A whole local lookup in the Unix layout: the query over all 11 category folders of
+// about 27,000 files each, then the read of the entry.
+void BM_UnixLookup(benchmark::State& state, bool hit)
+{
+    const auto& made = unixDump();
+    const std::string id = hit ? made.hitId : made.missId;
+    const discovant::LocalDatabase database(kUnixFolder);
+    for (auto _ : state) {
+        const std::string query = database.localQueryAnswer(id);
+        if ((query.rfind("200 ", 0) == 0 || query.rfind("210 ", 0) == 0) != hit)
+            state.SkipWithError("unexpected query answer");
+        if (hit)
+            benchmark::DoNotOptimize(database.localReadAnswer("rock", id));
+        benchmark::DoNotOptimize(query);
+    }
+    state.counters["files"] = static_cast<double>(made.entries);
+}
+BENCHMARK_CAPTURE(BM_UnixLookup, hit, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_UnixLookup, miss, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// grep looking for the identifier through every file of the same tree, as a user without
+// the component would (`grep -rlF <id> <folder>`); it reads all 300,000 files.
+void BM_UnixGrep(benchmark::State& state, bool hit)
+{
+    const auto& made = unixDump();
+    timeGrep(state, { "grep", "-rlF", hit ? made.hitId : made.missId, kUnixFolder });
+    setBytes(state, made.bytes);
+    state.counters["files"] = static_cast<double>(made.entries);
+}
+BENCHMARK_CAPTURE(BM_UnixGrep, hit, true)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK_CAPTURE(BM_UnixGrep, miss, false)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// Peak resident memory of a process doing one whole lookup in the Unix-layout tree.
+void BM_UnixPeakMemory(benchmark::State& state)
+{
+    const auto& made = unixDump();
+    long lookupKb = 0, idleKb = 0;
+    for (auto _ : state) {
+        lookupKb = childPeakKb({ "bench_localdb", "--lookup-once", kUnixFolder, made.hitId });
+        idleKb = childPeakKb({ "bench_localdb", "--idle" });
+    }
+    state.counters["lookup_peak_kB"] = static_cast<double>(lookupKb);
+    state.counters["idle_peak_kB"] = static_cast<double>(idleKb);
+}
+BENCHMARK(BM_UnixPeakMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // All of rock's files in one: a category file far larger than the read block.
 std::filesystem::path bigRockFile()

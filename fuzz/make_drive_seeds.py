@@ -53,6 +53,29 @@ def cdtext_answer(kinds, sequence_start=0):
     return bytes([length >> 8, length & 0xFF, 0, 0]) + body
 
 
+def cdtext_blocks(blocks):
+    """Several language blocks, each (block, double_byte, character_code, kinds) with its own
+    sequence numbers, byte 3 carrying the double-byte flag and the block number."""
+    packs = []
+    for block, double_byte, code, kinds in blocks:
+        flags = (0x80 if double_byte else 0) | (block << 4)
+        end = b"\0\0" if double_byte else b"\0"
+        sequence = 0
+        for kind, texts in kinds:
+            stream = b"".join(text + end for text in texts)
+            for start in range(0, len(stream), 12):
+                data = pack(kind, 0, sequence, stream[start:start + 12])
+                packs.append(data[:3] + bytes([flags]) + data[4:])
+                sequence += 1
+        for n in range(3):
+            data = pack(0x8F, n, sequence, bytes([code]) + b"\x01" * 11)
+            packs.append(data[:3] + bytes([flags]) + data[4:])
+            sequence += 1
+    body = b"".join(packs)
+    length = len(body) + 2
+    return bytes([length >> 8, length & 0xFF, 0, 0]) + body
+
+
 def write(folder, name, data):
     path = HERE / "corpus" / folder
     path.mkdir(parents=True, exist_ok=True)
@@ -89,3 +112,19 @@ write("cdtext_decoder", "track_100", b"\0\0\0\0" + pack(0x80, 99, 0, b"Last\0Ext
 write("cdtext_decoder", "runaway",
       b"\0\0\0\0" + b"".join(pack(0x80, 0, i, b"z" * 12) for i in range(256)))
 write("cdtext_decoder", "empty", bytes(4612))
+
+english = (0, False, 0x01, [(0x80, [b"Winter", b"Snow", b"Ice"]), (0x81, [b"Band"])])
+german = (1, False, 0x00, [(0x80, [b"Winter DE", b"Schnee", b"Eis"]), (0x81, [b"Kapelle"])])
+write("cdtext_blocks", "two_languages", cdtext_blocks([english, german]))
+write("cdtext_blocks", "second_first", cdtext_blocks([german, english]))
+write("cdtext_blocks", "ms_jis", cdtext_blocks([(0, True, 0x80, [(0x80, [b"\x93\xfa\x96\x7b", b"\x8e\x9f"])])]))
+write("cdtext_blocks", "mandarin", cdtext_blocks([(0, True, 0x82, [(0x80, [b"\xd6\xd0\xce\xc4"])])]))
+write("cdtext_blocks", "tab_repeat", cdtext_blocks([(0, False, 0x01, [(0x80, [b"Live", b"Intro", b"\t", b"\t"])])]))
+
+ENTRY = (b"# xmcd\n#\n# Track frame offsets:\n#\t150\n#\t15150\n#\n# Disc length: 402 seconds\n#\n"
+         b"# Revision: 3\n# Submitted via: test 1.0\n#\nDISCID=7a0b2c09\nDTITLE=Band / Album\nDYEAR=2001\n"
+         b"DGENRE=Rock\nTTITLE0=One\nTTITLE1=Two\nEXTD=\nEXTT0=\nEXTT1=\nPLAYORDER=\n")
+write("localdb_unix", "entry", ENTRY)
+write("localdb_unix", "entry_crlf", ENTRY.replace(b"\n", b"\r\n"))
+write("localdb_unix", "unterminated", b"DTITLE=Cut / Off\nTTITLE0=La")
+write("localdb_unix", "latin1", ENTRY.replace(b"Band", b"Bj\xf6rk"))

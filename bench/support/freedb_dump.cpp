@@ -114,4 +114,44 @@ FreedbDump makeFreedbDump(const std::filesystem::path& folder, size_t entriesPer
     return dump;
 }
 
+FreedbDump makeUnixDump(const std::filesystem::path& folder, size_t entriesPerCategory)
+{
+    namespace fs = std::filesystem;
+    FreedbDump dump;
+    dump.folder = folder;
+    const fs::path marker = folder / ("complete-unix-v1-" + std::to_string(entriesPerCategory));
+    const bool exists = fs::exists(marker);
+    std::mt19937 random(kSeed);
+    for (const std::string& category : discovant::LocalDatabase::categories()) {
+        fs::create_directories(folder / category);
+        for (size_t i = 0; i < entriesPerCategory; ++i) {
+            // Unique per category: the entry's position in the middle bytes.
+            const uint32_t id = (static_cast<uint32_t>(random() % 256) << 24)
+                | (static_cast<uint32_t>(i) << 8) | (random() % 256);
+            const std::string name = hex8(id);
+            std::mt19937 entryRandom(id);
+            std::string text = entryText(entryRandom, name);
+            text.erase(0, text.find('\n') + 1); // no "#FILENAME=" line in this layout
+            const fs::path path = folder / category / name;
+            if (!exists) {
+                std::ofstream out(path, std::ios::binary | std::ios::trunc);
+                out << text;
+                if (!out)
+                    throw std::runtime_error("cannot write " + path.string());
+            }
+            dump.bytes += text.size();
+            ++dump.entries;
+            if (category == "rock" && i == entriesPerCategory / 2) {
+                dump.hitId = name;
+                dump.hitFile = path;
+            }
+        }
+    }
+    // The position field of the identifier runs below entriesPerCategory; this one is beyond.
+    dump.missId = dump.hitId.substr(0, 2) + "ffff" + dump.hitId.substr(6);
+    if (!exists)
+        std::ofstream(marker) << dump.entries << " entries\n";
+    return dump;
+}
+
 } // namespace bench

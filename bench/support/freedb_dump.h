@@ -22,4 +22,10 @@ struct FreedbDump {
 // (a marker file records it), and describes it.
 FreedbDump makeFreedbDump(const std::filesystem::path& folder, size_t entriesPerCategory);
 
+// The same kind of entries the way the freedb and gnudb archives unpack (Unix layout): one
+// file per entry, named by its disc identifier, in its category folder. hitId is an entry of
+// rock, missId an identifier no category has; hitFile is the hit's own file. Reused like
+// makeFreedbDump's dump.
+FreedbDump makeUnixDump(const std::filesystem::path& folder, size_t entriesPerCategory);
+
 } // namespace bench

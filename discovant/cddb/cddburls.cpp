@@ -8,9 +8,9 @@ namespace discovant {
 
 namespace {
 
-std::string commandBase(std::string_view server)
+std::string commandBase(const ServerAddress& server)
 {
-    return "http://" + std::string(server) + "/~cddb/cddb.cgi/?cmd=";
+    return server.cgiUrl() + "/?cmd=";
 }
 
 // Escapes each "+"-separated word of a CDDB command argument and keeps the separators.
@@ -40,38 +40,45 @@ std::string cddbWord(std::string_view text)
     return word;
 }
 
-std::optional<std::string> helloArguments(const CddbGreeting& greeting)
+std::optional<AddressParts> addressParts(std::string_view email)
 {
-    const std::size_t at = greeting.email.find('@');
-    if (at == std::string::npos)
+    const std::size_t at = email.find('@');
+    if (at == std::string_view::npos)
         return std::nullopt;
-    const std::string_view email = greeting.email;
-    const std::string_view user = email.substr(0, at);
-    const std::string_view host = email.substr(at + 1, email.find('@', at + 1) - (at + 1));
-    return "&hello=" + urlEscape(user) + "+" + urlEscape(host) + "+" + urlEscape(cddbWord(greeting.appName))
-        + "+" + urlEscape(cddbWord(greeting.appVersion)) + "&proto=5";
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    if (std::any_of(email.begin(), email.end(), isBlank))
+        return std::nullopt;
+    AddressParts parts { email.substr(0, at), email.substr(at + 1, email.find('@', at + 1) - (at + 1)) };
+    if (parts.user.empty() || parts.host.empty())
+        return std::nullopt;
+    return parts;
 }
 
-std::string queryUrl(std::string_view server, std::string_view queryArguments, std::string_view hello)
+std::optional<std::string> helloArguments(const CddbGreeting& greeting)
+{
+    const std::optional<AddressParts> parts = addressParts(greeting.email);
+    if (!parts)
+        return std::nullopt;
+    return "&hello=" + urlEscape(parts->user) + "+" + urlEscape(parts->host) + "+"
+        + urlEscape(cddbWord(greeting.appName)) + "+" + urlEscape(cddbWord(greeting.appVersion))
+        + "&proto=" + std::to_string(greeting.protocolLevel);
+}
+
+std::string queryUrl(const ServerAddress& server, std::string_view queryArguments, std::string_view hello)
 {
     return commandBase(server) + "cddb+query+" + escapeWords(queryArguments) + std::string(hello);
 }
 
 std::string readUrl(
-    std::string_view server, std::string_view category, std::string_view discId, std::string_view hello)
+    const ServerAddress& server, std::string_view category, std::string_view discId, std::string_view hello)
 {
     return commandBase(server) + "cddb+read+" + urlEscape(category) + "+" + urlEscape(discId)
         + std::string(hello);
 }
 
-std::string sitesUrl(std::string_view server, std::string_view hello)
+std::string sitesUrl(const ServerAddress& server, std::string_view hello)
 {
     return commandBase(server) + "sites+" + std::string(hello);
-}
-
-std::string submitUrl(std::string_view server)
-{
-    return "http://" + std::string(server) + "/~cddb/submit.cgi";
 }
 
 } // namespace discovant

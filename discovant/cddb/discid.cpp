@@ -17,39 +17,55 @@ constexpr size_t kMaxFields = 100;
 
 // A TOC cut into its fields: the track starts and the lead-out.
 struct TocFields {
-    std::string_view trimmed;
-    std::vector<std::string_view> text; // the fields as they stood
+    std::string normalised; // see normalisedToc
+    std::vector<std::string> text; // the fields as they stood
     std::vector<int32_t> address; // their values
     size_t trackCount() const { return address.size() - 1; }
     int32_t leadOut() const { return address.back(); }
 };
 
-std::string_view trimBlanks(std::string_view text)
+bool isBlank(char c)
 {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+// The TOC with its blanks tidied: none around it, runs of blanks (typed or pasted, tabs and
+// line breaks included) as one space, so no empty field can arise between two separators.
+std::string normalisedToc(std::string_view toc)
+{
+    std::string tidy;
+    tidy.reserve(toc.size());
+    bool pendingSpace = false;
+    for (const char c : toc) {
+        if (isBlank(c)) {
+            pendingSpace = !tidy.empty();
+            continue;
+        }
+        if (pendingSpace)
+            tidy += ' ';
+        pendingSpace = false;
+        tidy += c;
+    }
+    return tidy;
 }
 
 // Nothing for an invalid TOC (empty after trimming, or without a space).
 std::optional<TocFields> parseToc(const std::string& toc)
 {
     TocFields fields;
-    fields.trimmed = trimBlanks(toc);
-    if (fields.trimmed.find(' ') == std::string_view::npos)
+    fields.normalised = normalisedToc(toc);
+    if (fields.normalised.find(' ') == std::string_view::npos)
         return std::nullopt;
-    std::string_view rest = fields.trimmed;
+    std::string_view rest = fields.normalised;
     while (fields.text.size() + 1 < kMaxFields) {
         const size_t space = rest.find(' ');
         if (space == std::string_view::npos)
             break;
-        fields.text.push_back(rest.substr(0, space));
+        fields.text.emplace_back(rest.substr(0, space));
         rest.remove_prefix(space + 1);
     }
-    fields.text.push_back(rest);
-    for (const std::string_view field : fields.text)
+    fields.text.emplace_back(rest);
+    for (const std::string& field : fields.text)
         fields.address.push_back(leadingInt32(field));
     return fields;
 }
@@ -163,7 +179,7 @@ LookupValues deriveLookupValues(const std::string& toc)
     } catch (const std::overflow_error&) {
         return values;
     }
-    values.toc = std::string(fields->trimmed);
+    values.toc = fields->normalised;
     values.trackCount = static_cast<int16_t>(fields->trackCount());
     values.discLength = static_cast<int16_t>(discLength);
     values.queryArguments = values.discId + '+' + std::to_string(values.trackCount);

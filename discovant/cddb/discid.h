@@ -9,11 +9,13 @@ namespace discovant {
 
 // Disc identification from the media TOC string: decimal absolute frame addresses (75
 // frames a second, the 150-frame lead-in included) of tracks 1..N and of the lead-out,
-// separated by single spaces. A TOC is valid when, trimmed of blanks, it is not empty and
-// holds at least one space; every operation treats an invalid TOC as "no disc" and gives
-// its empty result.
+// separated by single spaces. Every operation first normalises the TOC: blanks (spaces,
+// tabs, line breaks) around it go and every run of blanks inside it becomes one space, so
+// "150  10000 20000 " is the TOC "150 10000 20000". A TOC is valid when, normalised, it is
+// not empty and holds at least one space; every operation treats an invalid TOC as "no
+// disc" and gives its empty result.
 //
-// Fields: the trimmed TOC is split at single spaces into at most 100 fields (whatever
+// Fields: the normalised TOC is split at its spaces into at most 100 fields (whatever
 // follows the 99th separator stays in the 100th field); each field is read leniently
 // (leading number, anything else reads as 0) and rounded to a 32-bit integer.
 
@@ -40,7 +42,7 @@ std::string padLeft(std::string text, size_t width);
 
 // The values a lookup derives from the TOC before it contacts a server.
 struct LookupValues {
-    std::string toc; // the trimmed TOC
+    std::string toc; // the normalised TOC
     int16_t trackCount = 0; // N
     std::vector<int32_t> trackTimes; // tracks 1..N: (address[i] - address[i-1]) / 75
     int16_t discLength = 0; // lead-out / 75, the lead-in included

@@ -20,6 +20,15 @@ constexpr const char* kEmailKey = "UserEmail";
 constexpr const char* kInterfaceKey = "CDDBIfc";
 constexpr const char* kModeKey = "CDDBMode";
 constexpr const char* kFilePathKey = "CDDBFilePath";
+constexpr const char* kProtocolKey = "CDDBProto";
+constexpr const char* kCaFileKey = "CDDBCAFile";
+
+// The levels whose answers the interpreter and the parser read: 5 and 6 differ only in the
+// character set the server converts entries to.
+bool isSupportedLevel(int32_t level)
+{
+    return level == 5 || level == 6;
+}
 
 std::string trimmed(std::string_view text)
 {
@@ -100,6 +109,96 @@ void Discovant::setHttpLimits(const HttpLimits& limits)
     http_.setLimits(limits);
 }
 
+void Discovant::setProgressHandler(ProgressHandler handler)
+{
+    onProgress_ = std::move(handler);
+}
+
+DiscovantSettings Discovant::settings() const
+{
+    const ThreadSettings& shared = threadSettings();
+    DiscovantSettings copy;
+    copy.appName = appName_;
+    copy.appVersion = appVersion_;
+    copy.server = server_;
+    copy.emailAddress = email_;
+    copy.filePath = filePath_;
+    copy.caFile = http_.caFile();
+    copy.mode = mode_;
+    copy.protocolLevel = protocolLevel_;
+    copy.useFirstMatch = useFirstMatch_;
+    copy.allowSubmission = allowSubmission_;
+    copy.queryLocalDatabase = queryLocalDatabase_;
+    copy.httpLimits = http_.limits();
+    copy.readerInterface = shared.readerInterface;
+    copy.language = shared.language;
+    copy.popUpTop = shared.popUpTop;
+    copy.popUpLeft = shared.popUpLeft;
+    copy.currentDrive = shared.currentDrive;
+    return copy;
+}
+
+void Discovant::applySettings(const DiscovantSettings& settings)
+{
+    appName_ = settings.appName;
+    appVersion_ = settings.appVersion;
+    server_ = settings.server;
+    email_ = settings.emailAddress;
+    filePath_ = settings.filePath;
+    http_.setCaFile(settings.caFile);
+    mode_ = settings.mode;
+    protocolLevel_
+        = isSupportedLevel(settings.protocolLevel) ? settings.protocolLevel : kDefaultProtocolLevel;
+    useFirstMatch_ = settings.useFirstMatch;
+    allowSubmission_ = settings.allowSubmission;
+    queryLocalDatabase_ = settings.queryLocalDatabase;
+    http_.setLimits(settings.httpLimits);
+    ThreadSettings& shared = threadSettings();
+    shared.readerInterface = settings.readerInterface;
+    shared.language = settings.language;
+    shared.popUpTop = settings.popUpTop;
+    shared.popUpLeft = settings.popUpLeft;
+    shared.currentDrive = settings.currentDrive;
+}
+
+void Discovant::cancel()
+{
+    cancelRequested_.store(true);
+}
+
+void Discovant::clearCancel()
+{
+    cancelRequested_.store(false);
+}
+
+bool Discovant::cancelRequested() const
+{
+    return cancelRequested_.load();
+}
+
+bool Discovant::stopForCancel() const
+{
+    if (!cancelRequested_.load())
+        return false;
+    raiseProtocolError(kErrorCancelled, protocolErrorText(kErrorCancelled, CDDBLanguage()));
+    return true;
+}
+
+void Discovant::reportProgress(uCDDBStep step, int64_t done, int64_t total) const
+{
+    if (onProgress_)
+        onProgress_({ step, done, total });
+}
+
+void Discovant::watchTransfers(uCDDBStep step)
+{
+    TransferWatch watch;
+    watch.cancelled = &cancelRequested_;
+    if (onProgress_)
+        watch.progress = [this, step](int64_t done, int64_t total) { reportProgress(step, done, total); };
+    http_.setWatch(std::move(watch));
+}
+
 void Discovant::saveProperties(PropertyStore& store) const
 {
     store.write(kAppTitleKey, appName_, componentTitle());
@@ -109,6 +208,8 @@ void Discovant::saveProperties(PropertyStore& store) const
     store.write(kInterfaceKey, std::to_string(static_cast<int32_t>(CDDBInterface())));
     store.write(kModeKey, std::to_string(static_cast<int32_t>(mode_)));
     store.write(kFilePathKey, filePath_, std::string());
+    store.write(kProtocolKey, std::to_string(protocolLevel_), std::to_string(kDefaultProtocolLevel));
+    store.write(kCaFileKey, http_.caFile(), std::string());
 }
 
 void Discovant::restoreProperties(const PropertyStore& store)
@@ -120,6 +221,9 @@ void Discovant::restoreProperties(const PropertyStore& store)
     threadSettings().readerInterface = static_cast<uCDDBIfc>(leadingInt32(store.read(kInterfaceKey, "0")));
     mode_ = static_cast<uCDDBMode>(leadingInt32(store.read(kModeKey, "0")));
     filePath_ = store.read(kFilePathKey, "");
+    const int32_t level = leadingInt32(store.read(kProtocolKey, std::to_string(kDefaultProtocolLevel)));
+    protocolLevel_ = isSupportedLevel(level) ? level : kDefaultProtocolLevel;
+    http_.setCaFile(store.read(kCaFileKey, ""));
 }
 
 std::string Discovant::AppName() const
@@ -155,6 +259,17 @@ void Discovant::setCDDBServer(const std::string& server)
     notifyChanged(kServerKey);
 }
 
+std::string Discovant::CDDBCAFile() const
+{
+    return http_.caFile();
+}
+
+void Discovant::setCDDBCAFile(const std::string& file)
+{
+    http_.setCaFile(file);
+    notifyChanged(kCaFileKey);
+}
+
 uCDDBIfc Discovant::CDDBInterface() const
 {
     return threadSettings().readerInterface;
@@ -175,6 +290,19 @@ void Discovant::setCDDBMode(uCDDBMode mode)
 {
     mode_ = mode;
     notifyChanged(kModeKey);
+}
+
+int32_t Discovant::CDDBProtocol() const
+{
+    return protocolLevel_;
+}
+
+void Discovant::setCDDBProtocol(int32_t level)
+{
+    if (!isSupportedLevel(level))
+        return;
+    protocolLevel_ = level;
+    notifyChanged(kProtocolKey);
 }
 
 uCDDBLang Discovant::CDDBLanguage() const

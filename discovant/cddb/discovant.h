@@ -1,12 +1,15 @@
 #pragma once
 
+#include "discovant/cddb/answercheck.h"
 #include "discovant/cddb/entry.h"
 #include "discovant/cddb/enums.h"
 #include "discovant/cddb/httpclient.h"
 #include "discovant/cddb/lookupui.h"
 #include "discovant/cddb/propertystore.h"
 #include "discovant/cddb/queryanswer.h"
+#include "discovant/cddb/serveraddress.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +17,39 @@
 #include <vector>
 
 namespace discovant {
+
+// How far a running operation is: `done` of `total` (0: not known yet) in bytes for the
+// network steps, in categories for LOCAL_DATABASE, readers tried for READ_DISC.
+struct LookupProgress {
+    uCDDBStep step = uCDDBStep::QUERY;
+    int64_t done = 0;
+    int64_t total = 0;
+};
+
+// Every setting of an instance, the per-thread ones included, copied at one moment. A host
+// that runs an operation on a worker thread takes settings() on its own thread and has the
+// worker call applySettings() first: the per-thread settings (reader interface, language,
+// window positions, current drive) would otherwise be the worker thread's own.
+struct DiscovantSettings {
+    std::string appName;
+    std::string appVersion;
+    std::string server;
+    std::string emailAddress;
+    std::string filePath;
+    std::string caFile;
+    uCDDBMode mode = uCDDBMode::TEST;
+    int32_t protocolLevel = 6;
+    bool useFirstMatch = true;
+    bool allowSubmission = true;
+    bool queryLocalDatabase = false;
+    HttpLimits httpLimits;
+    // Held per thread.
+    uCDDBIfc readerInterface = uCDDBIfc::AUTO;
+    uCDDBLang language = uCDDBLang::ENGLISH;
+    int32_t popUpTop = 0;
+    int32_t popUpLeft = 0;
+    std::string currentDrive;
+};
 
 // The CD lookup component as a host sees it: properties, synchronous operations on drives,
 // TOCs and CDDB servers, the album entry of the last lookup, and one event, ProtocolError.
@@ -23,11 +59,17 @@ namespace discovant {
 //
 // CDDBInterface, CDDBLanguage, PopUpLocTop, PopUpLocLeft and the current drive are held once
 // per thread: setting them on one instance changes them for every instance on that thread.
-// Everything else belongs to the instance. An instance is used on one thread only.
+// Everything else belongs to the instance.
+//
+// Threads: an instance runs one operation at a time, on any one thread; a host that keeps
+// its window responsive runs LookupMediaByToc, GetMediaTOC, GetServerSites and the like on a
+// worker thread after applySettings() there (see DiscovantSettings). The handlers and the
+// LookupUi are then called on that worker thread. cancel() may be called from any thread.
 class Discovant {
 public:
-    // Raised synchronously from inside an operation: the component's own numbers 8880, 8885
-    // and 8888 (see protocoltexts.h) or a libcurl error number, with its text.
+    // Raised synchronously from inside an operation, on the thread that runs it: the
+    // component's own numbers 8880 to 8888 (see protocoltexts.h) or a libcurl error number,
+    // with its text in CDDBLanguage.
     using ProtocolErrorHandler = std::function<void(int32_t number, const std::string& message)>;
     // Called with the persisted name ("CDDBServer", ...) after a persisted property was set,
     // so the host can store the properties again.
@@ -52,6 +94,28 @@ public:
     void setLookupUi(LookupUi* ui);
     // Bounds of every HTTP request (time-outs, body size).
     void setHttpLimits(const HttpLimits& limits);
+    // Progress of the running operation, reported on its thread (network steps many times a
+    // second); nullptr for none.
+    using ProgressHandler = std::function<void(const LookupProgress& progress)>;
+    void setProgressHandler(ProgressHandler handler);
+
+    // --- Worker threads and cancellation ----------------------------------------------
+    // Every setting, the per-thread ones included.
+    DiscovantSettings settings() const;
+    // Takes every setting of `settings`: the instance's own and, for the calling thread, the
+    // per-thread ones. Notifies no host (it may run on a worker thread, away from the host's
+    // store). The entry and the handlers stay as they are.
+    void applySettings(const DiscovantSettings& settings);
+    // Thread-safe. Stops the running operation: a transfer ends within about a second, a
+    // local database search after the category it is in, a drive read once the reader at
+    // work is done (a drive command times out after 5 seconds); a read that ends after the
+    // cancel is not taken. The operation returns its
+    // empty result (MATCH_NONE, "", 0) and raises ProtocolError 8884 ("The request was
+    // cancelled"). The request stays in force, so every later operation stops at once too,
+    // until clearCancel(): clear it before starting the next operation.
+    void cancel();
+    void clearCancel();
+    bool cancelRequested() const;
 
     // --- Persisted properties ----------------------------------------------------------
     // Writes the persisted properties; values equal to their defaults are omitted, except
@@ -65,12 +129,26 @@ public:
     void setAppName(const std::string& name);
     std::string AppVersion() const;
     void setAppVersion(const std::string& version);
-    std::string CDDBServer() const; // "host" or "host:port"
+    // "host[:port]", "http://host[:port][/path]" or "https://host[:port][/path]" (see
+    // serveraddress.h); stored unchanged, a value that names no server is reported as
+    // ProtocolError 8886 by the next request.
+    std::string CDDBServer() const;
     void setCDDBServer(const std::string& server);
+    // A PEM file of the certificate authorities that HTTPS servers are checked against
+    // instead of the system's store (a private CA); "" for the system's store. Persisted as
+    // "CDDBCAFile".
+    std::string CDDBCAFile() const;
+    void setCDDBCAFile(const std::string& file);
     uCDDBIfc CDDBInterface() const; // per thread
     void setCDDBInterface(uCDDBIfc readerInterface);
     uCDDBMode CDDBMode() const;
     void setCDDBMode(uCDDBMode mode);
+    // CDDB protocol level of queries, reads and site lists: 6 (answers in UTF-8, the
+    // default) or 5 (answers in ISO-8859-1, for old servers). Other values are ignored and
+    // the previous level stays. Persisted as "CDDBProto".
+    int32_t CDDBProtocol() const;
+    void setCDDBProtocol(int32_t level);
+    static constexpr int32_t kDefaultProtocolLevel = 6;
     uCDDBLang CDDBLanguage() const; // per thread
     void setCDDBLanguage(uCDDBLang language);
     std::string EmailAddress() const;
@@ -111,9 +189,13 @@ public:
     // Fetches the server's mirror list; the number of HTTP sites in it, 0 on failure.
     int16_t GetServerSites();
     // Site line `idx` (1-based) of the last GetServerSites; any other index lets the user
-    // choose a site and gives its host name ("" when none is chosen).
+    // choose a site (LookupUi::chooseServer) and gives its address with protocol, port and
+    // path ("http://mirror.example.org:8080/~cddb/cddb.cgi"), which also becomes CDDBServer
+    // (the host is notified), so the next request goes there. "" when none is chosen.
     std::string GetServer(int16_t idx);
-    // Text of a libcurl error number; the text of 8888 for any other number.
+    // Text of a ProtocolError number in CDDBLanguage: the component's own numbers, and the
+    // libcurl numbers (the common failures in the component's words, others in libcurl's);
+    // the text of 8888 for any other number.
     std::string ErrDesc(int32_t errNo) const;
     // Lets the user revise the current entry and submits it as the next revision. Acts only
     // for the TOC of the last lookup, after a match, with AllowSubmission; returns the match
@@ -140,14 +222,19 @@ public:
     std::vector<std::string> trackNotes() const;
 
 private:
+    bool stopForCancel() const;
+    void reportProgress(uCDDBStep step, int64_t done, int64_t total) const;
+    void watchTransfers(uCDDBStep step);
     uCDDBMatchCode lookupOnServer(const LookupValues& values);
     uCDDBMatchCode lookupInLocalDatabase(const LookupValues& values);
     uCDDBMatchCode offerSubmission(const LookupValues& values);
     std::optional<SubmittedEntry> submit(const SubmissionRequest& request);
-    std::string fetch(const std::string& url);
+    std::optional<std::string> fetch(const std::string& url, CddbCommand command);
+    void raiseHttpStatus(long status) const;
     std::optional<std::string> hello();
+    std::optional<ServerAddress> serverAddress();
     MatchChooser matchChooser(bool offerSubmit);
-    std::optional<std::string> readCurrentDriveCdText() const;
+    std::function<std::optional<std::string>()> cdTextReader() const;
     std::string submittedVia() const;
     PopUpSettings popUpSettings() const;
     void raiseProtocolError(int32_t number, const std::string& message) const;
@@ -158,6 +245,7 @@ private:
     std::string appVersion_;
     std::string server_;
     uCDDBMode mode_ = uCDDBMode::TEST;
+    int32_t protocolLevel_ = kDefaultProtocolLevel;
     std::string email_;
     std::string filePath_;
     bool useFirstMatch_ = true;
@@ -172,6 +260,8 @@ private:
     LookupUi* ui_ = nullptr;
     ProtocolErrorHandler onProtocolError_;
     PropertyChangedHandler onPropertyChanged_;
+    ProgressHandler onProgress_;
+    std::atomic<bool> cancelRequested_ { false };
 };
 
 } // namespace discovant

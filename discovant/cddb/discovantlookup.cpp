@@ -1,5 +1,6 @@
 // The CDDB operations of the component: the lookup of a disc on a server or in the local
 // database, the mirror-site list, and the submission of new and revised entries.
+#include "discovant/cddb/answercheck.h"
 #include "discovant/cddb/cddburls.h"
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/localdb.h"
@@ -11,6 +12,7 @@
 #include "discovant/cddb/textcodec.h"
 
 #include <algorithm>
+#include <curl/curl.h>
 #include <exception>
 #include <limits>
 
@@ -26,17 +28,6 @@ std::string asReadAnswer(const std::string& entryText)
     return "210\r\n" + entryText;
 }
 
-// The submission program answers HTTP 200 and a CDDB status line ("200 OK, submission has
-// been sent."); a CDDB error status there (4xx, 5xx) means the entry was refused even though
-// HTTP said 200.
-bool submissionAccepted(const HttpResult& result)
-{
-    if (!result.ok || result.httpStatus != kHttpOk)
-        return false;
-    const int32_t status = answerStatus(result.body);
-    return status < 400 || status >= 600;
-}
-
 } // namespace
 
 uCDDBMatchCode Discovant::LookupMediaByToc(const std::string& mediaToc)
@@ -44,7 +35,7 @@ uCDDBMatchCode Discovant::LookupMediaByToc(const std::string& mediaToc)
     const LookupValues values = deriveLookupValues(mediaToc);
     entry_.reset(values);
     matchCode_ = uCDDBMatchCode::MATCH_NONE;
-    if (!values.valid)
+    if (!values.valid || stopForCancel())
         return matchCode_;
     try {
         matchCode_ = queryLocalDatabase_ ? lookupInLocalDatabase(values) : lookupOnServer(values);
@@ -56,38 +47,50 @@ uCDDBMatchCode Discovant::LookupMediaByToc(const std::string& mediaToc)
 
 uCDDBMatchCode Discovant::lookupOnServer(const LookupValues& values)
 {
+    const std::optional<ServerAddress> server = serverAddress();
+    if (!server)
+        return uCDDBMatchCode::MATCH_NONE;
     const std::optional<std::string> greeting = hello();
     if (!greeting)
         return uCDDBMatchCode::MATCH_NONE;
-    const std::string answer = fetch(queryUrl(server_, values.queryArguments, *greeting));
-    if (answer.empty())
+    watchTransfers(uCDDBStep::QUERY);
+    const std::optional<std::string> answer
+        = fetch(queryUrl(*server, values.queryArguments, *greeting), CddbCommand::Query);
+    if (!answer)
         return uCDDBMatchCode::MATCH_NONE;
 
     const QueryOutcome outcome
-        = interpretQueryAnswer(answer, matchChooser(allowSubmission_ && !queryLocalDatabase_));
+        = interpretQueryAnswer(*answer, matchChooser(allowSubmission_ && !queryLocalDatabase_));
     if (outcome.matchCode == uCDDBMatchCode::MATCH_NONE)
         return allowSubmission_ ? offerSubmission(values) : uCDDBMatchCode::MATCH_NONE;
 
     const std::string discId = outcome.discId.empty() ? values.discId : outcome.discId;
     entry_.setAlbumCategory(outcome.category);
     entry_.setMediaID(discId);
-    const std::string entry = fetch(readUrl(server_, outcome.category, discId, *greeting));
-    if (entry.empty() || !entry_.parseReadAnswer(entry))
+    watchTransfers(uCDDBStep::READ_ENTRY);
+    const std::optional<std::string> entry
+        = fetch(readUrl(*server, outcome.category, discId, *greeting), CddbCommand::Read);
+    if (!entry || !entry_.parseReadAnswer(*entry))
         return uCDDBMatchCode::MATCH_NONE;
     return outcome.matchCode;
 }
 
 uCDDBMatchCode Discovant::lookupInLocalDatabase(const LookupValues& values)
 {
-    const LocalDatabase database(filePath_);
+    const LocalDatabase database(filePath_, [this](std::size_t done, std::size_t total) {
+        reportProgress(uCDDBStep::LOCAL_DATABASE, static_cast<int64_t>(done), static_cast<int64_t>(total));
+        return !cancelRequested_.load();
+    });
     if (!database.folderExists()) {
         raiseProtocolError(kErrorNoLocalDatabase, protocolErrorText(kErrorNoLocalDatabase, CDDBLanguage()));
         return uCDDBMatchCode::MATCH_NONE;
     }
     // The same answers a server would give, through the same interpreter and parser; there is
     // no server to submit to.
-    const QueryOutcome outcome
-        = interpretQueryAnswer(database.localQueryAnswer(values.discId), matchChooser(false));
+    const std::string answer = database.localQueryAnswer(values.discId);
+    if (stopForCancel())
+        return uCDDBMatchCode::MATCH_NONE;
+    const QueryOutcome outcome = interpretQueryAnswer(answer, matchChooser(false));
     if (outcome.matchCode == uCDDBMatchCode::MATCH_NONE)
         return uCDDBMatchCode::MATCH_NONE;
 
@@ -119,7 +122,7 @@ uCDDBMatchCode Discovant::offerSubmission(const LookupValues& values)
     request.discId = values.discId;
     request.submittedVia = submittedVia();
     request.revision = 0;
-    request.readCdText = [this] { return readCurrentDriveCdText(); };
+    request.readCdText = cdTextReader();
     const std::optional<SubmittedEntry> submitted = submit(request);
     if (!submitted)
         return uCDDBMatchCode::MATCH_NONE;
@@ -153,7 +156,7 @@ uCDDBMatchCode Discovant::ReviseMediaEntry(const std::string& mediaToc)
         request.revision = static_cast<int16_t>(
             std::min<int32_t>(entry_.revision() + 1, std::numeric_limits<int16_t>::max()));
         request.existing = std::move(draft);
-        request.readCdText = [this] { return readCurrentDriveCdText(); };
+        request.readCdText = cdTextReader();
 
         const std::optional<SubmittedEntry> submitted = submit(request);
         if (!submitted)
@@ -180,7 +183,10 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
     if (!ui_)
         return std::nullopt;
     // The server needs the submitter's address; ask before the user writes the entry.
-    if (email_.empty()) {
+    const std::optional<ServerAddress> server = serverAddress();
+    if (!server)
+        return std::nullopt;
+    if (!addressParts(email_)) {
         raiseProtocolError(kErrorMissingEmail, protocolErrorText(kErrorMissingEmail, CDDBLanguage()));
         return std::nullopt;
     }
@@ -188,31 +194,51 @@ std::optional<SubmittedEntry> Discovant::submit(const SubmissionRequest& request
     if (!ui_->submitNewEntry(request, popUpSettings(), submitted))
         return std::nullopt;
     SubmissionPost post;
-    post.server = server_;
+    post.server = *server;
     post.category = submitted.category;
     post.discId = request.discId;
     post.email = email_;
     post.mode = mode_;
     post.note = componentTitle() + " " + componentVersion();
     post.entryText = submitted.entryText;
+    watchTransfers(uCDDBStep::SUBMIT);
     const HttpResult result = postSubmission(http_, post);
     if (!result.ok) {
         raiseTransportError(result);
         return std::nullopt;
     }
-    if (!submissionAccepted(result))
+    if (result.httpStatus != kHttpOk) {
+        raiseHttpStatus(result.httpStatus);
         return std::nullopt;
+    }
+    // The submission program answers a CDDB status line ("200 OK, submission has been
+    // sent."); a 4xx or 5xx there is a refusal even though HTTP said 200.
+    const std::optional<int> status = cddbStatus(result.body);
+    if (status && *status >= 400 && *status <= 599) {
+        raiseProtocolError(kErrorServerRefused,
+            protocolErrorText(kErrorServerRefused, CDDBLanguage(), statusLineText(result.body)));
+        return std::nullopt;
+    }
     return submitted;
 }
 
 int16_t Discovant::GetServerSites()
 {
     serverSites_.clear();
+    if (stopForCancel())
+        return 0;
     try {
+        const std::optional<ServerAddress> server = serverAddress();
+        if (!server)
+            return 0;
         const std::optional<std::string> greeting = hello();
         if (!greeting)
             return 0;
-        for (const std::string& line : httpSiteLines(fetch(sitesUrl(server_, *greeting))))
+        watchTransfers(uCDDBStep::SITES);
+        const std::optional<std::string> answer = fetch(sitesUrl(*server, *greeting), CddbCommand::Sites);
+        if (!answer)
+            return 0;
+        for (const std::string& line : httpSiteLines(*answer))
             serverSites_.push_back(toUtf8(line));
     } catch (const std::exception&) {
         serverSites_.clear();
@@ -235,7 +261,14 @@ std::string Discovant::GetServer(int16_t idx)
         const int chosen = ui_->chooseServer(shown, popUpSettings());
         if (chosen < 1 || static_cast<std::size_t>(chosen) > serverSites_.size())
             return {};
-        return siteHostName(serverSites_[static_cast<std::size_t>(chosen) - 1]);
+        const std::string& site = serverSites_[static_cast<std::size_t>(chosen) - 1];
+        // The whole address (protocol, port and path) is what the next lookup needs; a mirror
+        // on port 8080 is no use asked on port 80.
+        const std::optional<std::string> address = siteServerAddress(site);
+        if (!address)
+            return siteHostName(site);
+        setCDDBServer(*address);
+        return *address;
     } catch (const std::exception&) {
         return {};
     }
@@ -243,32 +276,59 @@ std::string Discovant::GetServer(int16_t idx)
 
 std::optional<std::string> Discovant::hello()
 {
-    if (email_.empty()) {
+    // Checked before anything is sent: a server bans clients whose address it cannot use,
+    // and the user must learn why nothing was looked up.
+    std::optional<std::string> greeting = helloArguments({ email_, appName_, appVersion_, protocolLevel_ });
+    if (!greeting)
         raiseProtocolError(kErrorMissingEmail, protocolErrorText(kErrorMissingEmail, CDDBLanguage()));
-        return std::nullopt;
-    }
-    // An address without "@" has no host part: nothing is sent, and nothing reported.
-    return helloArguments({ email_, appName_, appVersion_ });
+    return greeting;
 }
 
-std::string Discovant::fetch(const std::string& url)
+std::optional<ServerAddress> Discovant::serverAddress()
+{
+    std::optional<ServerAddress> address = parseServerAddress(server_);
+    if (!address)
+        raiseProtocolError(
+            kErrorBadServerAddress, protocolErrorText(kErrorBadServerAddress, CDDBLanguage(), server_));
+    return address;
+}
+
+std::optional<std::string> Discovant::fetch(const std::string& url, CddbCommand command)
 {
     HttpResult result = http_.get(url);
     if (!result.ok) {
         raiseTransportError(result);
-        return {};
+        return std::nullopt;
     }
-    // An HTTP error page is not a CDDB answer; like any unexpected page it ends the lookup
-    // quietly.
-    if (result.httpStatus != kHttpOk)
-        return {};
+    // An HTTP error page is no answer, whatever its text says.
+    if (result.httpStatus != kHttpOk) {
+        raiseHttpStatus(result.httpStatus);
+        return std::nullopt;
+    }
+    if (const std::optional<AnswerFault> fault = answerFault(command, result.body)) {
+        raiseProtocolError(fault->number, protocolErrorText(fault->number, CDDBLanguage(), fault->detail));
+        return std::nullopt;
+    }
     return std::move(result.body);
+}
+
+void Discovant::raiseHttpStatus(long status) const
+{
+    raiseProtocolError(
+        kErrorHttpStatus, protocolErrorText(kErrorHttpStatus, CDDBLanguage(), std::to_string(status)));
 }
 
 void Discovant::raiseTransportError(const HttpResult& result) const
 {
+    if (result.errorCode == CURLE_ABORTED_BY_CALLBACK && stopForCancel())
+        return;
     const int32_t number = result.errorCode != 0 ? result.errorCode : kErrorUnknown;
-    raiseProtocolError(number, ErrDesc(number));
+    // What libcurl said about this very failure (the name a certificate was issued for, the
+    // address that refused) follows the general text.
+    std::string message = ErrDesc(number);
+    if (!result.errorDetail.empty())
+        message += " (" + result.errorDetail + ")";
+    raiseProtocolError(number, message);
 }
 
 std::string Discovant::submittedVia() const

@@ -20,4 +20,14 @@ enum class uCDDBLang : int32_t { ENGLISH = 0, GERMAN = 1, FRENCH = 2 };
 // Result of a lookup.
 enum class uCDDBMatchCode : int32_t { MATCH_NONE = 0, MATCH_MULTIPLE = 1, MATCH_EXACT = 2 };
 
+// What a running operation is doing, for its progress reports.
+enum class uCDDBStep : int32_t {
+    READ_DISC = 0, // reading a drive's or a disc image's TOC and CD-Text
+    QUERY = 1, // asking the server for matches
+    READ_ENTRY = 2, // fetching the chosen entry
+    SITES = 3, // fetching the mirror list
+    SUBMIT = 4, // posting an entry
+    LOCAL_DATABASE = 5, // searching the local database's categories
+};
+
 } // namespace discovant

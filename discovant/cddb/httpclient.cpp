@@ -44,6 +44,48 @@ size_t appendBody(char* data, size_t size, size_t count, void* userdata)
     return bytes;
 }
 
+// Counts the header bytes of every answer of one request and stops the transfer beyond the cap.
+struct HeaderCount {
+    std::size_t bytes = 0;
+    std::size_t maxBytes = 0;
+    bool overflowed = false;
+};
+
+size_t countHeader(char*, size_t size, size_t count, void* userdata)
+{
+    auto* headers = static_cast<HeaderCount*>(userdata);
+    const size_t bytes = size * count;
+    headers->bytes += bytes;
+    if (headers->bytes > headers->maxBytes) {
+        headers->overflowed = true;
+        return 0;
+    }
+    return bytes;
+}
+
+struct WatchedTransfer {
+    const TransferWatch* watch = nullptr;
+    bool upload = false;
+};
+
+// libcurl calls this about once a second while it waits and more often while data moves;
+// a non-zero result aborts the transfer.
+int onTransferInfo(void* userdata, curl_off_t downloadTotal, curl_off_t downloadNow, curl_off_t uploadTotal,
+    curl_off_t uploadNow)
+{
+    const auto* transfer = static_cast<const WatchedTransfer*>(userdata);
+    const TransferWatch& watch = *transfer->watch;
+    if (watch.cancelled && watch.cancelled->load())
+        return 1;
+    if (watch.progress) {
+        if (transfer->upload)
+            watch.progress(uploadNow, uploadTotal);
+        else
+            watch.progress(downloadNow, downloadTotal);
+    }
+    return 0;
+}
+
 } // namespace
 
 struct HttpClient::Handle {
@@ -70,6 +112,10 @@ HttpResult HttpClient::post(
 
 std::string urlEscape(std::string_view text)
 {
+    // curl_easy_escape takes a length of 0 to mean "up to the terminating zero", which a
+    // piece cut from a longer text does not have: an empty piece would run on into the rest.
+    if (text.empty())
+        return {};
     initCurlOnce();
     std::unique_ptr<char, CurlStringDeleter> escaped(
         curl_easy_escape(nullptr, text.data(), static_cast<int>(text.size())));
@@ -80,6 +126,11 @@ HttpResult HttpClient::perform(
     const std::string& url, const std::vector<std::string>& headers, const std::string* postBody)
 {
     HttpResult result;
+    if (watch_.cancelled && watch_.cancelled->load()) {
+        result.errorCode = CURLE_ABORTED_BY_CALLBACK;
+        result.errorText = curl_easy_strerror(CURLE_ABORTED_BY_CALLBACK);
+        return result;
+    }
     initCurlOnce();
     if (!handle_) {
         auto handle = std::make_unique<Handle>();
@@ -97,6 +148,8 @@ HttpResult HttpClient::perform(
 
     BodySink sink;
     sink.maxBytes = limits_.maxBodyBytes;
+    HeaderCount headerCount;
+    headerCount.maxBytes = limits_.maxHeaderBytes;
 
     std::unique_ptr<curl_slist, SlistDeleter> headerList;
     auto addHeader = [&headerList](const std::string& line) {
@@ -128,6 +181,19 @@ HttpResult HttpClient::perform(
     curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits_.maxBodyBytes));
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, appendBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, countHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &headerCount);
+    // Certificates are always verified, for the name that was asked for.
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!caFile_.empty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO, caFile_.c_str());
+    WatchedTransfer watched { &watch_, postBody != nullptr };
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onTransferInfo);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watched);
+    char detail[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
     if (postBody) {
         curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_0);
         curl_easy_setopt(curl, CURLOPT_POST, 1L);
@@ -136,12 +202,17 @@ HttpResult HttpClient::perform(
     }
 
     CURLcode code = curl_easy_perform(curl);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr); // the list dies with this scope
-    if (sink.overflowed)
+    // The list and the buffer die with this scope.
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    if (sink.overflowed || headerCount.overflowed) {
         code = CURLE_FILESIZE_EXCEEDED;
+        detail[0] = '\0'; // libcurl only saw the write refused
+    }
     if (code != CURLE_OK) {
         result.errorCode = code;
         result.errorText = curl_easy_strerror(code);
+        result.errorDetail = detail;
         return result;
     }
     result.ok = true;

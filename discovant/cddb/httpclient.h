@@ -1,7 +1,10 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,23 +16,40 @@ namespace discovant {
 //
 // `ok` means the transfer completed and a response was received, whatever its HTTP status;
 // the caller decides what a 404 or 500 means. When `ok` is false, `errorCode` is the libcurl
-// error number (CURLcode) and `errorText` its libcurl description; `body` is then empty.
+// error number (CURLcode), `errorText` its libcurl description and `errorDetail` what
+// libcurl said about this failure ("SSL: no alternative certificate subject name matches
+// target host name ...", or ""); `body` is then empty.
 struct HttpResult {
     bool ok = false;
     long httpStatus = 0;
     std::string body;
     int errorCode = 0;
     std::string errorText;
+    std::string errorDetail;
 };
 
 // Bounds of one request. A lookup runs on the caller's thread and blocks it, so a dead or
 // endless server must not hang the host: the connection phase and the whole transfer are
-// bounded, and a body above `maxBodyBytes` is refused rather than buffered (CDDB answers are
-// a few kilobytes; a larger body is not a CDDB answer).
+// bounded, and a body above `maxBodyBytes` (or headers above `maxHeaderBytes`) is refused
+// rather than buffered (CDDB answers are a few kilobytes; a larger body is not a CDDB
+// answer). Both refusals are reported as CURLE_FILESIZE_EXCEEDED.
 struct HttpLimits {
     std::chrono::milliseconds connectTimeout { 10'000 };
     std::chrono::milliseconds totalTimeout { 30'000 };
     std::size_t maxBodyBytes = 4 * 1024 * 1024;
+    // All header lines of one request together, interim (1xx) and redirect answers
+    // included: a server that sends header lines without end is stopped here.
+    std::size_t maxHeaderBytes = 64 * 1024;
+};
+
+// Lets another thread stop a running request and the caller follow its progress.
+struct TransferWatch {
+    // Set (from any thread) to stop the request: it ends within about a second with
+    // CURLE_ABORTED_BY_CALLBACK, and a request started while it is set does not start.
+    const std::atomic<bool>* cancelled = nullptr;
+    // Bytes moved so far and expected in all (0 when not known yet), for the body received
+    // or, for a POST, the body sent. Called on the requesting thread, many times a second.
+    std::function<void(int64_t done, int64_t total)> progress;
 };
 
 // Blocking HTTP client over one libcurl easy handle.
@@ -37,7 +57,9 @@ struct HttpLimits {
 // The handle is created on first use and kept for the client's lifetime, so consecutive
 // requests to one server (query, then read) reuse the connection. Requests follow redirects
 // (HTTP and HTTPS only), send the user agent "Discovant", take proxies from the environment
-// (libcurl's own rule: http_proxy, no_proxy, ...) and never read from a cache.
+// (libcurl's own rule: http_proxy, no_proxy, ...) and never read from a cache. HTTPS
+// servers must show a certificate for their name that the system's certificate store (or
+// the CA file, when one is set) trusts; nothing else is accepted.
 // Not thread-safe: one client per thread.
 class HttpClient {
 public:
@@ -48,6 +70,14 @@ public:
 
     const HttpLimits& limits() const { return limits_; }
     void setLimits(const HttpLimits& limits) { limits_ = limits; }
+
+    // A PEM file of the certificate authorities to trust instead of the system's store;
+    // "" for the system's store.
+    const std::string& caFile() const { return caFile_; }
+    void setCaFile(const std::string& file) { caFile_ = file; }
+
+    // Watches every following request.
+    void setWatch(TransferWatch watch) { watch_ = std::move(watch); }
 
     HttpResult get(const std::string& url);
 
@@ -61,6 +91,8 @@ private:
         const std::string& url, const std::vector<std::string>& headers, const std::string* postBody);
 
     HttpLimits limits_;
+    std::string caFile_;
+    TransferWatch watch_;
     std::unique_ptr<Handle> handle_;
 };
 

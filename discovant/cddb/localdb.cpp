@@ -219,7 +219,38 @@ std::optional<std::vector<std::string>> scanEntryLines(
     return collectEntry(window);
 }
 
+std::optional<std::vector<std::string>> entryFileLines(std::istream& in, size_t maxBytes)
+{
+    // An entry is a few kilobytes: read whole, within the bound.
+    std::string bytes;
+    char block[16 * 1024];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        const auto got = static_cast<size_t>(in.gcount());
+        if (got > maxBytes - bytes.size())
+            return std::nullopt;
+        bytes.append(block, got);
+    }
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t newline = bytes.find('\n', start);
+        const size_t end = newline == std::string::npos ? bytes.size() : newline;
+        const std::string_view line = stripLine(std::string_view(bytes).substr(start, end - start));
+        lines.emplace_back(line);
+        if (line.find(kPlayOrderKey) != std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    return lines;
+}
+
 namespace {
+
+bool isRegularFile(const std::filesystem::path& file)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
 
 std::optional<std::vector<std::string>> readEntry(
     const LocalDatabase& database, const std::string& category, const std::string& discId)
@@ -230,13 +261,17 @@ std::optional<std::vector<std::string>> readEntry(
     std::ifstream in(*file, std::ios::binary);
     if (!in)
         return std::nullopt;
+    // An entry's own file holds nothing but the entry; a range file holds many.
+    if (isDiscId(file->filename().string()))
+        return entryFileLines(in);
     return scanEntryLines(in, discId);
 }
 
 } // namespace
 
-LocalDatabase::LocalDatabase(std::string folder)
+LocalDatabase::LocalDatabase(std::string folder, SearchWatch watch)
     : folder_(std::move(folder))
+    , watch_(std::move(watch))
 {
 }
 
@@ -253,14 +288,34 @@ const std::vector<std::string>& LocalDatabase::categories()
     return names;
 }
 
+LocalDatabase::Layout LocalDatabase::layoutOf(const std::string& category) const
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder_ / category, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (isRangeFileName(name))
+            return Layout::Windows;
+        if (isDiscId(name))
+            return Layout::Unix;
+    }
+    return Layout::None;
+}
+
 std::optional<std::filesystem::path> LocalDatabase::fileFor(
     const std::string& category, const std::string& discId) const
 {
     const auto& known = categories();
     if (std::find(known.begin(), known.end(), category) == known.end() || !isDiscId(discId))
         return std::nullopt;
-    const int key = hexByte(discId);
 
+    const std::filesystem::path own = folder_ / category / discId;
+    if (isRegularFile(own))
+        return own;
+    if (layoutOf(category) != Layout::Windows)
+        return std::nullopt;
+
+    const int key = hexByte(discId);
     std::error_code error;
     std::vector<std::string> names;
     for (std::filesystem::directory_iterator it(folder_ / category, error), end; !error && it != end;
@@ -318,7 +373,10 @@ std::string LocalDatabase::localQueryAnswer(const std::string& discId) const
 {
     std::string list;
     int count = 0;
+    std::size_t done = 0;
     for (const std::string& category : categories()) {
+        if (watch_ && !watch_(done++, categories().size()))
+            return {};
         const std::string line = matchLine(category, discId);
         if (line.empty())
             continue;

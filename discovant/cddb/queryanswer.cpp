@@ -40,31 +40,48 @@ QueryOutcome chosenMatch(std::string_view line)
 
 } // namespace
 
-std::vector<std::string_view> answerLines(std::string_view text)
+bool AnswerLines::next(std::string_view& line)
 {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = next;
+    if (done_)
+        return false;
+    const std::size_t end = rest_.find('\n');
+    if (end == std::string_view::npos) {
+        done_ = true;
+        if (rest_.empty())
+            return false;
+        line = rest_;
+    } else {
+        line = rest_.substr(0, end);
+        rest_.remove_prefix(end + 1);
     }
-    return lines;
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return true;
 }
 
 std::vector<std::string> matchLines(std::string_view answer)
 {
     std::vector<std::string> matches;
-    const std::vector<std::string_view> lines = answerLines(answer);
-    for (std::size_t i = 1; i < lines.size() && lines[i] != "."; ++i)
-        matches.emplace_back(lines[i]);
+    AnswerLines lines(answer);
+    std::string_view line;
+    lines.next(line); // the status line
+    while (matches.size() < kMaxMatchLines && lines.next(line) && line != ".") {
+        if (!line.empty())
+            matches.emplace_back(line);
+    }
     return matches;
+}
+
+bool hasTerminatingLine(std::string_view answer)
+{
+    AnswerLines lines(answer);
+    std::string_view line;
+    lines.next(line);
+    while (lines.next(line)) {
+        if (line == ".")
+            return true;
+    }
+    return false;
 }
 
 std::string shownMatchLine(std::string_view matchLine)

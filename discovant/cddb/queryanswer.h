@@ -2,6 +2,7 @@
 
 #include "discovant/cddb/enums.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -34,12 +35,31 @@ struct QueryOutcome {
     std::string discId;
 };
 
-// The lines of `text` split at LF, each without a trailing CR.
-std::vector<std::string_view> answerLines(std::string_view text);
+// Walks the lines of an answer (split at LF, each without a trailing CR) without copying
+// them: an answer of millions of short lines costs nothing but the walk.
+class AnswerLines {
+public:
+    explicit AnswerLines(std::string_view text)
+        : rest_(text)
+    {
+    }
+    // The next line; false after the last.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view rest_;
+    bool done_ = false;
+};
+
+// At most this many match lines are taken from an answer; servers list a handful.
+inline constexpr std::size_t kMaxMatchLines = 1000;
 
 // The match lines of a 210/211 answer: the lines after the status line up to the line "."
-// or the end.
+// or the end, blank lines left out, at most kMaxMatchLines.
 std::vector<std::string> matchLines(std::string_view answer);
+
+// Whether a multi-line answer is complete: some line after the status line is ".".
+bool hasTerminatingLine(std::string_view answer);
 
 // A match line as shown in the chooser: the text after its first two space-separated fields.
 std::string shownMatchLine(std::string_view matchLine);

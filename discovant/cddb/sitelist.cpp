@@ -2,6 +2,7 @@
 
 #include "discovant/cddb/numeric.h"
 #include "discovant/cddb/queryanswer.h"
+#include "discovant/cddb/serveraddress.h"
 
 namespace discovant {
 
@@ -55,6 +56,30 @@ std::string siteChooserLine(std::string_view siteLine)
 std::string siteHostName(std::string_view siteLine)
 {
     return std::string(siteLine.substr(0, siteLine.find(' ')));
+}
+
+std::optional<std::string> siteServerAddress(std::string_view siteLine)
+{
+    const std::vector<std::string_view> fields = splitFields(siteLine, 5);
+    if (fields.size() < 4)
+        return std::nullopt;
+    const std::string_view site = fields[0];
+    const std::string_view protocol = fields[1];
+    const std::string_view port = fields[2];
+    const std::string_view path = fields[3];
+    if (protocol != "http" && protocol != "https")
+        return std::nullopt;
+    std::string text = std::string(protocol) + "://" + std::string(site);
+    const bool ownPort = (protocol == "http" && port == "80") || (protocol == "https" && port == "443");
+    if (!ownPort)
+        text += ":" + std::string(port);
+    if (path != "-")
+        text += path;
+    // Whatever the fields hold, the result is an address CDDBServer takes, or none.
+    const std::optional<ServerAddress> address = parseServerAddress(text);
+    if (!address)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace discovant

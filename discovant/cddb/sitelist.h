@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,5 +22,11 @@ std::string siteChooserLine(std::string_view siteLine);
 
 // The site's host name: the first blank-separated field of its line.
 std::string siteHostName(std::string_view siteLine);
+
+// The site's address as CDDBServer takes it, from its site, protocol, port and address
+// fields: "http://mirror.example.org:8080/~cddb/cddb.cgi", the port left out when it is the
+// protocol's own (80, 443), the default CGI path for an address "-". nullopt for a line that
+// names no HTTP or HTTPS site.
+std::optional<std::string> siteServerAddress(std::string_view siteLine);
 
 } // namespace discovant

@@ -1,7 +1,5 @@
 #include "discovant/cddb/submission.h"
 
-#include "discovant/cddb/cddburls.h"
-
 namespace discovant {
 
 namespace {
@@ -32,7 +30,7 @@ HttpResult postSubmission(HttpClient& http, const SubmissionPost& post)
     // The body is the bare entry, not a form: no Content-Type is sent (libcurl would claim
     // a urlencoded form otherwise).
     headers.push_back("Content-Type:");
-    return http.post(submitUrl(post.server), headers, post.entryText);
+    return http.post(post.server.submitUrl(), headers, post.entryText);
 }
 
 } // namespace discovant

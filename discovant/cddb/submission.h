@@ -2,6 +2,7 @@
 
 #include "discovant/cddb/enums.h"
 #include "discovant/cddb/httpclient.h"
+#include "discovant/cddb/serveraddress.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@ namespace discovant {
 
 // One entry to post to a CDDB server's submission program.
 struct SubmissionPost {
-    std::string server; // "host" or "host:port"
+    ServerAddress server;
     std::string category;
     std::string discId;
     std::string email; // the submitter's address

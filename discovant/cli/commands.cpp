@@ -5,10 +5,15 @@
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/entry.h"
 #include "discovant/cddb/numeric.h"
+#include "discovant/cddb/protocoltexts.h"
+#include "discovant/drive/discsource.h"
 #include "discovant/drive/tocdecoder.h"
 #include "keyvalueoutput.h"
 #include "terminalchooser.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -21,6 +26,9 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+constexpr int kServerFailed = 3;
+// libcurl's CURLE_SSL_CACERT_BADFILE: the file given with --cafile cannot be read.
+constexpr int32_t kCurlBadCaFile = 77;
 constexpr int kReadAnswer = 210;
 // Files the tool reads are answers and buffers of a few kilobytes; this bounds a mistake.
 constexpr std::streamsize kMaxInputFileBytes = 64 * 1024 * 1024;
@@ -39,11 +47,32 @@ const char* const kUsageText
     = "usage: discovant drives\n"
       "       discovant toc DRIVE-OR-IMAGE [--interface auto|spti|aspi|mci]\n"
       "       discovant id TOC\n"
-      "       discovant lookup TOC [--server HOST[:PORT]] [--email ADDR] [--local DIR]"
-      " [--no-first-match]\n"
+      "       discovant lookup TOC|DRIVE|IMAGE [--server ADDRESS] [--email ADDR] [--local DIR]\n"
+      "                        [--cafile FILE] [--proto 5|6] [--interface auto|spti|aspi|mci]\n"
+      "                        [--no-first-match]\n"
       "       discovant parse FILE\n"
       "       discovant cdtext FILE\n"
-      "       discovant sites [--server HOST[:PORT]] [--email ADDR]\n";
+      "       discovant sites [--server ADDRESS] [--email ADDR] [--cafile FILE] [--proto 5|6]\n"
+      "       discovant --help | --version\n";
+
+const char* const kHelpText
+    = "\n"
+      "Reads an audio CD's table of contents and CD-Text, computes its CDDB disc identifier and\n"
+      "looks it up on a CDDB server or in a local CDDB database folder. Results are printed as\n"
+      "KEY=value lines; messages go to stderr.\n"
+      "\n"
+      "  ADDRESS  host[:port], http://host[:port][/path] or https://host[:port][/path]\n"
+      "           (default gnudb.gnudb.org); https certificates are checked against the\n"
+      "           system's store, or against --cafile FILE\n"
+      "  TOC      frame addresses of the tracks and the lead-out: \"150 10000 20000\"\n"
+      "  DRIVE    an optical drive such as /dev/sr0; IMAGE a disc image (.cue, .toc, .nrg)\n"
+      "\n"
+      "Environment: DISCOVANT_EMAIL and DISCOVANT_SERVER stand in for --email and --server.\n"
+      "Messages follow the language of LC_ALL, LC_MESSAGES or LANG (English, German, French).\n"
+      "\n"
+      "Exit status: 0 when the command completed (a lookup with or without a match), 1 when a\n"
+      "disc or file could not be read, 2 for bad arguments, 3 when the server or the network\n"
+      "failed.\n";
 
 std::string onlyPositional(const Arguments& args, const char* what)
 {
@@ -107,20 +136,85 @@ template <typename Entry> void writeEntry(std::ostream& out, const Entry& entry)
     writeValue(out, "NOTES", entry.GetAlbumNotes());
 }
 
-// Wires the component's event to the error stream and applies --server and --email.
-void configureNetwork(Discovant& component, const Arguments& args, std::ostream& err, bool& protocolErrorSeen)
+// The language of the component's messages, from the locale the user runs in.
+uCDDBLang messageLanguage()
 {
-    component.setProtocolErrorHandler([&err, &protocolErrorSeen](int32_t number, const std::string& message) {
-        protocolErrorSeen = true;
+    for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0')
+            continue;
+        const std::string locale = value;
+        if (locale.rfind("de", 0) == 0)
+            return uCDDBLang::GERMAN;
+        if (locale.rfind("fr", 0) == 0)
+            return uCDDBLang::FRENCH;
+        return uCDDBLang::ENGLISH;
+    }
+    return uCDDBLang::ENGLISH;
+}
+
+// An option's value, else the environment variable standing in for it.
+std::optional<std::string> optionOrEnvironment(
+    const Arguments& args, const char* option, const char* variable)
+{
+    if (auto value = args.value(option))
+        return value;
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0')
+        return std::string(value);
+    return std::nullopt;
+}
+
+// What the component's events say about how the command ended: the worst exit status among
+// them (2 for what the user gave wrongly, 3 for the server or the network).
+struct EventLog {
+    int exitStatus = 0;
+};
+
+int exitStatusOf(int32_t number)
+{
+    switch (number) {
+    case kErrorMissingEmail:
+    case kErrorNoLocalDatabase:
+    case kErrorBadServerAddress:
+    case kCurlBadCaFile:
+        return kUsage;
+    default:
+        return kServerFailed;
+    }
+}
+
+// Wires the component's event to the error stream and applies the network options.
+void configureNetwork(Discovant& component, const Arguments& args, std::ostream& err, EventLog& log)
+{
+    component.setCDDBLanguage(messageLanguage());
+    component.setProtocolErrorHandler([&err, &log](int32_t number, const std::string& message) {
         err << "ProtocolError " << number << ": " << message << '\n';
+        if (number == kErrorMissingEmail)
+            err << "discovant: give your e-mail address with --email or DISCOVANT_EMAIL\n";
+        log.exitStatus = std::max(log.exitStatus, exitStatusOf(number));
     });
-    if (auto server = args.value("server"))
+    if (auto server = optionOrEnvironment(args, "server", "DISCOVANT_SERVER"))
         component.setCDDBServer(*server);
-    if (auto email = args.value("email")) {
+    if (auto email = optionOrEnvironment(args, "email", "DISCOVANT_EMAIL")) {
         component.setEmailAddress(*email);
         if (component.EmailAddress().empty())
             throw CommandError(kUsage, "not an e-mail address: '" + *email + "'");
     }
+    if (auto caFile = args.value("cafile"))
+        component.setCDDBCAFile(*caFile);
+    if (auto level = args.value("proto")) {
+        if (*level != "5" && *level != "6")
+            throw CommandError(kUsage, "unknown protocol level '" + *level + "' (5 or 6)");
+        component.setCDDBProtocol(leadingInt32(*level));
+    }
+}
+
+// Ends the command when an event said it failed: nothing is printed on stdout then.
+void throwOnFailure(const EventLog& log, const std::string& what)
+{
+    if (log.exitStatus != 0)
+        throw CommandError(log.exitStatus, what);
 }
 
 int drives(const Arguments& args, std::ostream& out)
@@ -145,11 +239,23 @@ uCDDBIfc readerInterface(const std::string& name)
     throw CommandError(kUsage, "unknown interface '" + name + "' (auto, spti, aspi or mci)");
 }
 
+// A path given as a drive or disc image must be one; a FIFO or a folder is refused before
+// anything opens it.
+void requireDiscSource(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        throw CommandError(kUsage, "no such drive or disc image: " + path);
+    if (discSourceKind(path) == DiscSourceKind::None)
+        throw CommandError(kUsage, path + " is neither a drive nor a disc image");
+}
+
 int toc(const Arguments& args, std::ostream& out)
 {
     const std::string drive = onlyPositional(args, "drive or disc image");
     Discovant component;
     component.setCDDBInterface(readerInterface(args.value("interface").value_or("auto")));
+    requireDiscSource(drive);
     const std::string mediaToc = component.GetMediaTOC(drive);
     if (mediaToc.empty())
         throw CommandError(kFailed, "no TOC could be read from " + drive);
@@ -171,10 +277,23 @@ int id(const Arguments& args, std::ostream& out)
 
 int lookup(const Arguments& args, Console console, std::ostream& out)
 {
-    const std::string mediaToc = validToc(onlyPositional(args, "TOC")).toc;
+    const std::string disc = onlyPositional(args, "TOC, drive or disc image");
     Discovant component;
-    bool protocolErrorSeen = false;
-    configureNetwork(component, args, console.err, protocolErrorSeen);
+    EventLog log;
+    configureNetwork(component, args, console.err, log);
+    component.setCDDBInterface(readerInterface(args.value("interface").value_or("auto")));
+    // A path that exists is a drive or an image whose TOC is read first; anything else must
+    // be a TOC.
+    std::string mediaToc;
+    std::error_code error;
+    if (std::filesystem::exists(disc, error)) {
+        requireDiscSource(disc);
+        mediaToc = component.GetMediaTOC(disc);
+        if (mediaToc.empty())
+            throw CommandError(kFailed, "no TOC could be read from " + disc);
+    } else {
+        mediaToc = validToc(disc).toc;
+    }
     TerminalChooser chooser(console.in, console.err);
     component.setLookupUi(&chooser);
     component.setAllowSubmission(false);
@@ -184,7 +303,8 @@ int lookup(const Arguments& args, Console console, std::ostream& out)
         component.setQueryLocalDatabase(true);
     }
     const uCDDBMatchCode match = component.LookupMediaByToc(mediaToc);
-    // The match code is the result, whatever it is; failures were reported as events.
+    throwOnFailure(log, "the lookup did not complete");
+    // A completed lookup prints its match code, whatever it is.
     writeValue(out, "MATCH", std::to_string(static_cast<int32_t>(match)));
     writeEntry(out, component);
     return 0;
@@ -225,20 +345,38 @@ int sites(const Arguments& args, Console console, std::ostream& out)
     if (!args.positional.empty())
         throw CommandError(kUsage, "'sites' takes no argument");
     Discovant component;
-    bool protocolErrorSeen = false;
-    configureNetwork(component, args, console.err, protocolErrorSeen);
+    EventLog log;
+    configureNetwork(component, args, console.err, log);
     const int16_t count = component.GetServerSites();
-    if (protocolErrorSeen)
-        throw CommandError(kFailed, "the site list could not be fetched from " + component.CDDBServer());
+    throwOnFailure(log, "the site list could not be fetched from " + component.CDDBServer());
     writeValue(out, "SITES", std::to_string(count));
     for (int16_t site = 1; site <= count; ++site)
         writeValue(out, "SITE" + std::to_string(site), component.GetServer(site));
     return 0;
 }
 
+bool asksForHelp(const std::vector<std::string>& argv)
+{
+    if (!argv.empty() && argv.front() == "help")
+        return true;
+    return std::any_of(
+        argv.begin(), argv.end(), [](const std::string& word) { return word == "--help" || word == "-h"; });
+}
+
 int dispatch(const std::vector<std::string>& argv, Console console, std::ostream& out)
 {
     const std::string command = argv.empty() ? std::string() : argv.front();
+    if (asksForHelp(argv)) {
+        out << kUsageText << kHelpText;
+        return 0;
+    }
+    if (command == "--version") {
+        out << "discovant " << Discovant::componentVersion() << '\n';
+        return 0;
+    }
+    const std::set<std::string> network = { "server", "email", "cafile", "proto" };
+    std::set<std::string> lookupOptions = network;
+    lookupOptions.insert({ "local", "interface" });
     if (command == "drives")
         return drives(parseArguments(argv, {}, {}), out);
     if (command == "toc")
@@ -246,14 +384,13 @@ int dispatch(const std::vector<std::string>& argv, Console console, std::ostream
     if (command == "id")
         return id(parseArguments(argv, {}, {}), out);
     if (command == "lookup")
-        return lookup(
-            parseArguments(argv, { "server", "email", "local" }, { "no-first-match" }), console, out);
+        return lookup(parseArguments(argv, lookupOptions, { "no-first-match" }), console, out);
     if (command == "parse")
         return parse(parseArguments(argv, {}, {}), out);
     if (command == "cdtext")
         return cdtext(parseArguments(argv, {}, {}), out);
     if (command == "sites")
-        return sites(parseArguments(argv, { "server", "email" }, {}), console, out);
+        return sites(parseArguments(argv, network, {}), console, out);
     throw CommandError(kUsage, command.empty() ? "no command given" : "unknown command '" + command + "'");
 }
 

@@ -15,7 +15,8 @@ struct Console {
 };
 
 // Runs the command line `args` (without the program name); returns the exit status.
-// 0 on success; 1 when the command failed; 2 for a usage error.
+// 0 on success (a lookup that completed, with or without a match); 1 when a disc or file
+// could not be read; 2 for a usage error; 3 when the server or the network failed.
 int runCommand(const std::vector<std::string>& args, Console console);
 
 } // namespace discovant::cli

@@ -1,5 +1,7 @@
 #include "discovant/drive/cdiosource.h"
 
+#include "discovant/drive/discsource.h"
+
 #include <cdio/logging.h>
 
 #include <mutex>
@@ -25,7 +27,10 @@ void silenceCdioLog()
 CdioSource openCdioSource(const std::string& driveOrImage)
 {
     silenceCdioLog();
-    if (driveOrImage.empty())
+    // libcdio's image drivers read whatever they are given: a FIFO would block them, a
+    // character device might never end.
+    const DiscSourceKind kind = discSourceKind(driveOrImage);
+    if (kind != DiscSourceKind::ImageFile && kind != DiscSourceKind::BlockDevice)
         return nullptr;
     // DRIVER_UNKNOWN tries the operating system's drive driver and every image driver in turn.
     return CdioSource(cdio_open(driveOrImage.c_str(), DRIVER_UNKNOWN));

@@ -15,7 +15,8 @@ struct CdioDestroyer {
 using CdioSource = std::unique_ptr<CdIo_t, CdioDestroyer>;
 
 // Opens an optical drive or a disc image (.cue/.bin, cdrdao .toc, Nero .nrg), letting libcdio
-// recognise which. Null when nothing can read it. libcdio's own log messages are silenced
+// recognise which. Null when nothing can read it, and at once for anything but a regular
+// file or a block device (see discsource.h). libcdio's own log messages are silenced
 // first (once per process), so callers print nothing they did not mean to print.
 CdioSource openCdioSource(const std::string& driveOrImage);
 

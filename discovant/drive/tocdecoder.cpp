@@ -1,9 +1,11 @@
 #include "discovant/drive/tocdecoder.h"
 
 #include "discovant/cddb/textcodec.h"
+#include "discovant/drive/cdtextcharset.h"
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace discovant {
 
@@ -53,7 +55,23 @@ std::string decodeTocBuffer(const unsigned char* data, std::size_t size)
 
 namespace {
 
-// The texts collected from the packs, still in the disc's single-byte code page.
+constexpr unsigned char kPackSizeInformation = 0x8F;
+constexpr unsigned char kDoubleByteFlag = 0x80;
+constexpr int kBlockCount = 8;
+
+// Byte 3 of a pack: the double-byte flag, the block (language) number and the character
+// position.
+int blockOf(const unsigned char* pack)
+{
+    return (pack[3] >> 4) & 0x07;
+}
+
+bool isDoubleByte(const unsigned char* pack)
+{
+    return (pack[3] & kDoubleByteFlag) != 0;
+}
+
+// The texts collected from the packs of one block, in UTF-8.
 struct CdTextFields {
     std::string albumPerformer;
     std::string albumTitle;
@@ -62,23 +80,43 @@ struct CdTextFields {
     int highestTrack = 0;
 };
 
-// Stores one zero-terminated string of a pack of type `type` for `track`. The current track
+// A string as the disc stores it, and how to read it.
+struct RawString {
+    std::string bytes;
+    bool doubleByte = false;
+};
+
+std::string asUtf8(const RawString& text, unsigned char characterCode)
+{
+    return text.doubleByte ? doubleByteToUtf8(text.bytes, characterCode) : toUtf8(text.bytes);
+}
+
+// A string of a lone TAB (two in double-byte text) stands for the text of the previous track.
+bool isSameAsPrevious(const RawString& text)
+{
+    return text.bytes == (text.doubleByte ? "\t\t" : "\t");
+}
+
+// Stores one completed string of a pack of type `type` for `track`. The current track
 // advances after each title and performer string, so one pack can hold the end of one track's
 // string and the whole of the next. The zero bytes that pad the last pack of a kind end empty
 // strings for the tracks after the last one; those are harmless and never an error. False
 // when a real title belongs to a track beyond 99.
-bool storeString(unsigned char type, int& track, std::string& text, CdTextFields& fields)
+bool storeString(unsigned char type, int& track, RawString& raw, unsigned char characterCode, CdTextFields& fields)
 {
+    const std::string text = asUtf8(raw, characterCode);
     if (type == kPackTitle) {
         if (track == 0) {
             fields.albumTitle = text;
         } else if (track <= kMaxTracks) {
-            fields.trackTitles[track] = text;
+            fields.trackTitles[track] = !isSameAsPrevious(raw) ? text
+                : track == 1                                  ? fields.albumTitle
+                                                              : fields.trackTitles[track - 1];
             // A title completed inside a pack numbered for an earlier track still names a
             // track of the disc, so the string needs a field for it.
-            if (!text.empty() && track > fields.highestTrack)
+            if (!raw.bytes.empty() && track > fields.highestTrack)
                 fields.highestTrack = track;
-        } else if (!text.empty()) {
+        } else if (!raw.bytes.empty()) {
             return false;
         }
         ++track;
@@ -89,7 +127,7 @@ bool storeString(unsigned char type, int& track, std::string& text, CdTextFields
     } else if (type == kPackMessage) {
         fields.message += text;
     }
-    text.clear();
+    raw.bytes.clear();
     return true;
 }
 
@@ -97,7 +135,7 @@ std::string joinFields(const CdTextFields& fields)
 {
     std::string result;
     auto add = [&result](std::string_view field) {
-        result += toUtf8(field);
+        result += field;
         result += '|';
     };
     add(fields.albumPerformer);
@@ -110,6 +148,31 @@ std::string joinFields(const CdTextFields& fields)
     return result;
 }
 
+// The packs of the answer that are read: whole packs only, at most 256, each block's packs
+// as long as their sequence numbers run 0, 1, 2, ... (every block counts its own).
+std::vector<const unsigned char*> packsInSequence(const unsigned char* data, std::size_t size)
+{
+    std::vector<const unsigned char*> packs;
+    std::array<int, kBlockCount> expected {};
+    std::array<bool, kBlockCount> broken {};
+    for (std::size_t i = 0; i < kPackCount; ++i) {
+        const std::size_t offset = kHeaderSize + i * kPackSize;
+        if (offset + kPackSize > size)
+            break;
+        const unsigned char* pack = data + offset;
+        const int block = blockOf(pack);
+        if (broken[block])
+            continue;
+        if (pack[2] != expected[block]) {
+            broken[block] = true;
+            continue;
+        }
+        ++expected[block];
+        packs.push_back(pack);
+    }
+    return packs;
+}
+
 } // namespace
 
 bool decodeCdTextBuffer(const unsigned char* data, std::size_t size, std::string& cdText)
@@ -118,36 +181,48 @@ bool decodeCdTextBuffer(const unsigned char* data, std::size_t size, std::string
     if (data == nullptr)
         return true;
 
-    CdTextFields fields;
-    std::string text; // carries over from pack to pack until a zero byte ends it
-    bool found = false;
-    for (std::size_t i = 0; i < kPackCount; ++i) {
-        const std::size_t offset = kHeaderSize + i * kPackSize;
-        if (offset + kPackSize > size)
-            break;
-        const unsigned char* pack = data + offset;
-        if (pack[2] != i)
-            break;
-        const unsigned char type = pack[0];
-        if (type < kPackTitle || type > kPackMessage)
-            continue;
+    const std::vector<const unsigned char*> packs = packsInSequence(data, size);
+    // One block, one language: the first the disc has (block 0 on a disc that follows the
+    // format), never texts of several languages mixed.
+    int block = kBlockCount;
+    for (const unsigned char* pack : packs) {
+        if (pack[0] >= kPackTitle && pack[0] <= kPackMessage && blockOf(pack) < block)
+            block = blockOf(pack);
+    }
+    if (block == kBlockCount)
+        return true; // no text packs
+    unsigned char characterCode = kCharacterCodeLatin1;
+    for (const unsigned char* pack : packs) {
+        if (pack[0] == kPackSizeInformation && pack[1] == 0 && blockOf(pack) == block)
+            characterCode = pack[4];
+    }
 
-        found = true;
+    CdTextFields fields;
+    RawString text; // carries over from pack to pack until a zero byte (pair) ends it
+    for (const unsigned char* pack : packs) {
+        const unsigned char type = pack[0];
+        if (type < kPackTitle || type > kPackMessage || blockOf(pack) != block)
+            continue;
         int track = pack[1];
         if (track > kMaxTracks)
             return false;
         if (track > fields.highestTrack)
             fields.highestTrack = track;
-        for (std::size_t c = 0; c < kPackTextSize; ++c) {
-            const unsigned char byte = pack[4 + c];
-            if (byte != 0)
-                text += static_cast<char>(byte);
-            else if (!storeString(type, track, text, fields))
+        // Double-byte text ends at a zero character, two zero bytes; single-byte at a zero byte.
+        const bool doubleByte = isDoubleByte(pack);
+        const std::size_t step = doubleByte ? 2 : 1;
+        for (std::size_t c = 0; c < kPackTextSize; c += step) {
+            const unsigned char* character = pack + 4 + c;
+            const bool end = doubleByte ? character[0] == 0 && character[1] == 0 : character[0] == 0;
+            if (!end) {
+                text.bytes.append(reinterpret_cast<const char*>(character), step);
+                text.doubleByte = doubleByte;
+            } else if (!storeString(type, track, text, characterCode, fields)) {
                 return false;
+            }
         }
     }
-    if (found)
-        cdText = joinFields(fields);
+    cdText = joinFields(fields);
     return true;
 }
 

@@ -25,7 +25,7 @@ class SubmitInfoWindow;
 // core's LookupUi.
 //
 // The persisted properties (CDDBServer, UserEmail, CDDBIfc, CDDBMode, CDDBFilePath, AppTitle,
-// AppVer) are read from the host's store on construction and written back to it whenever one
+// AppVer, CDDBProto, CDDBCAFile) are read from the host's store on construction and written back to it whenever one
 // of them changes; the host keeps the store (its settings file section "Discovant", say) and
 // must keep it alive as long as the control.
 //

@@ -1,5 +1,7 @@
 // The discovant command-line tool as a black box: KEY=value lines on stdout, messages on
 // stderr, the exit status; lookups against the fake CDDB server and local database folders.
+#include "discovant/cddb/discid.h"
+#include "discovant/cddb/discovant.h"
 #include "discovant/cddb/protocoltexts.h"
 #include "support/drivebuffers.h"
 #include "support/sampledisc.h"
@@ -8,7 +10,9 @@
 #include "testkit/program.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace discovant {
@@ -18,6 +22,7 @@ using testkit::ProgramResult;
 
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+constexpr int kServerFailed = 3;
 
 const std::string kToc = "150 10000 20000"; // disc identifier 09010802
 const testkit::DiscEntry kTagoMago { "Can", "Tago Mago", "1972", { "Mushroom", "Oh Yeah" }, "Krautrock" };
@@ -28,10 +33,14 @@ const std::string kTagoMagoLines
       "YEAR=1972\nGENRE=Krautrock\nREVISION=1\nLENGTH=266\nTRACKS=2\n"
       "TRACK1=Mushroom\nTRACK2=Oh Yeah\nTIME1=131\nTIME2=133\nTNOTES1=\nTNOTES2=\nNOTES=\n";
 
-ProgramResult discovant(std::vector<std::string> args, const std::string& input = {})
+// Runs the tool in the C locale (English messages) without the caller's DISCOVANT_*
+// variables, changed by `environment`.
+ProgramResult discovant(std::vector<std::string> args, const std::string& input = {},
+    std::map<std::string, std::string> environment = {})
 {
     args.insert(args.begin(), DISCOVANT_CLI_PATH);
-    return testkit::runProgram(args, {}, input);
+    environment.insert({ { "LC_ALL", "C" }, { "DISCOVANT_EMAIL", "" }, { "DISCOVANT_SERVER", "" } });
+    return testkit::runProgram(args, environment, input);
 }
 
 // A successful run printing exactly `out`.
@@ -64,6 +73,19 @@ protected:
     testkit::TempFolder work;
     testkit::FakeCddbServer server;
 };
+
+TEST_F(Cli, HelpAndVersionOnStdout)
+{
+    for (const std::vector<std::string>& asked :
+        { std::vector<std::string> { "--help" }, { "-h" }, { "help" }, { "lookup", "--help" } }) {
+        const ProgramResult help = discovant(asked);
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.out.rfind("usage: discovant drives\n", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("DISCOVANT_EMAIL"), std::string::npos);
+        EXPECT_EQ(help.err, "");
+    }
+    expectOutput(discovant({ "--version" }), "discovant " + Discovant::componentVersion() + "\n");
+}
 
 TEST_F(Cli, IdOfTheWorkedExample)
 {
@@ -129,18 +151,80 @@ TEST_F(Cli, LookupInALocalDatabase)
     EXPECT_EQ(valuesOf(chosen, { "CATEGORY", "ALBUM" }), "CATEGORY=rock\nALBUM=Tago Mago\n");
     EXPECT_NE(chosen.err.find("Can / Misc Mago"), std::string::npos) << chosen.err;
 
-    // No match, and a missing folder: exit 0 and MATCH=0, the event on stderr.
+    // No match completes the lookup: exit 0 and MATCH=0. A missing folder is a bad argument.
     const ProgramResult none
         = discovant({ "lookup", "150 20000 30000", "--local", db, "--server", server.address() });
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(firstLine(none), "MATCH=0");
     const ProgramResult missing
         = discovant({ "lookup", kToc, "--local", work.file("nothing"), "--server", server.address() });
-    EXPECT_EQ(missing.exitCode, 0);
-    EXPECT_EQ(firstLine(missing), "MATCH=0");
-    EXPECT_EQ(missing.err,
-        "ProtocolError 8885: " + protocolErrorText(kErrorNoLocalDatabase, uCDDBLang::ENGLISH) + "\n");
+    EXPECT_EQ(missing.exitCode, kUsage);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(
+        missing.err.rfind(
+            "ProtocolError 8885: " + protocolErrorText(kErrorNoLocalDatabase, uCDDBLang::ENGLISH) + "\n", 0),
+        0u);
     EXPECT_TRUE(server.http().requests().empty());
+}
+
+TEST_F(Cli, LookupReadsTheTocOfADiscImageFirst)
+{
+    // The sample image's disc in a Unix-layout database, as a gnudb archive unpacks.
+    const std::string cue = test::writeSampleDisc(work.path());
+    const std::string discId = deriveLookupValues(test::kSampleDiscToc).discId;
+    testkit::writeUnixDatabaseEntry(work.file("db").string(), "folk", discId, kTagoMago);
+    const ProgramResult found = discovant({ "lookup", cue, "--local", work.file("db") });
+    EXPECT_EQ(found.exitCode, 0) << found.err;
+    EXPECT_EQ(valuesOf(found, { "DISCID", "CATEGORY", "ALBUM", "TRACKS" }),
+        "DISCID=" + discId + "\nCATEGORY=folk\nALBUM=Tago Mago\nTRACKS=2\n");
+
+    // Neither a drive nor an image: refused at once, never opened (a FIFO would block).
+    const std::string fifo = work.file("disc.fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& refused : { fifo, work.path().string() }) {
+        for (const std::string command : { "lookup", "toc" }) {
+            const ProgramResult run = discovant({ command, refused });
+            EXPECT_EQ(run.exitCode, kUsage) << command << " " << refused;
+            EXPECT_EQ(
+                run.err.rfind("discovant: " + refused + " is neither a drive nor a disc image\n", 0), 0u)
+                << run.err;
+        }
+    }
+}
+
+TEST_F(Cli, EnvironmentStandsInForTheOptionsAndFailuresSetTheExitStatus)
+{
+    server.serve("09010802", kTagoMago, "rock");
+    const std::map<std::string, std::string> environment
+        = { { "DISCOVANT_EMAIL", "env@example.org" }, { "DISCOVANT_SERVER", server.address() } };
+    expectOutput(discovant({ "lookup", kToc }, {}, environment), kTagoMagoLines);
+    EXPECT_NE(server.targets().back().find("&hello=env+example.org+Discovant+"), std::string::npos);
+    // An option wins over its variable.
+    expectOutput(
+        discovant({ "lookup", kToc, "--email", "opt@example.org" }, {}, environment), kTagoMagoLines);
+    EXPECT_NE(server.targets().back().find("&hello=opt+example.org+"), std::string::npos);
+
+    // The server refuses, or cannot be reached: exit 3, the reason on stderr in the user's
+    // language, nothing on stdout.
+    testkit::RawServer closing("");
+    server.reply("query", { 200, "500 Unknown developer email\r\n" });
+    struct Case {
+        std::map<std::string, std::string> environment;
+        std::string err;
+    };
+    const Case cases[] = {
+        { environment,
+            "ProtocolError 8881: The CDDB server refused the request: 500 Unknown developer email\n" },
+        { { { "DISCOVANT_EMAIL", "env@example.org" }, { "DISCOVANT_SERVER", closing.address() },
+              { "LC_ALL", "de_DE.UTF-8" } },
+            "ProtocolError 52: Der Server hat die Verbindung ohne Antwort geschlossen" },
+    };
+    for (const Case& c : cases) {
+        const ProgramResult run = discovant({ "lookup", kToc }, {}, c.environment);
+        EXPECT_EQ(run.exitCode, kServerFailed);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << run.err;
+    }
 }
 
 TEST_F(Cli, SitesAndLookupOnTheServer)
@@ -164,10 +248,12 @@ TEST_F(Cli, SitesAndLookupOnTheServer)
     // Without an address nothing is sent, and the event says why.
     server.http().clearRequests();
     const ProgramResult noAddress = discovant({ "lookup", kToc, "--server", server.address() });
-    EXPECT_EQ(noAddress.exitCode, 0);
-    EXPECT_EQ(firstLine(noAddress), "MATCH=0");
-    EXPECT_EQ(noAddress.err,
-        "ProtocolError 8880: " + protocolErrorText(kErrorMissingEmail, uCDDBLang::ENGLISH) + "\n");
+    EXPECT_EQ(noAddress.exitCode, kUsage);
+    EXPECT_EQ(noAddress.out, "");
+    EXPECT_EQ(
+        noAddress.err.rfind(
+            "ProtocolError 8880: " + protocolErrorText(kErrorMissingEmail, uCDDBLang::ENGLISH) + "\n", 0),
+        0u);
     EXPECT_TRUE(server.http().requests().empty());
 }
 
@@ -185,20 +271,16 @@ TEST_F(Cli, FailuresPrintNothingOnStdoutAndSayWhyOnStderr)
         int exitCode;
     };
     const Case cases[] = {
-        { {}, kUsage },
-        { { "frobnicate" }, kUsage },
-        { { "id" }, kUsage },
-        { { "id", "150" }, kUsage },
+        { {}, kUsage }, { { "frobnicate" }, kUsage }, { { "id" }, kUsage }, { { "id", "150" }, kUsage },
         { { "id", "150 2457750" }, kUsage }, // beyond 32767 s
-        { { "lookup", kToc, "--colour" }, kUsage },
-        { { "lookup", kToc, "--server" }, kUsage },
-        { { "lookup", kToc, "--email", "nobody" }, kUsage },
-        { { "parse", missing + ".txt" }, kFailed },
-        { { "parse", work.file("401.txt") }, kFailed },
-        { { "cdtext", work.file("badtrack.bin") }, kFailed },
-        { { "toc", missing + ".cue" }, kFailed },
-        { { "toc", "/dev/null", "--interface", "floppy" }, kUsage },
-        { { "sites", "--server", closing.address(), "--email", "jan@example.org" }, kFailed },
+        { { "lookup", kToc, "--colour" }, kUsage }, { { "lookup", kToc, "--server" }, kUsage },
+        { { "lookup", kToc, "--email", "nobody" }, kUsage }, { { "parse", missing + ".txt" }, kFailed },
+        { { "parse", work.file("401.txt") }, kFailed }, { { "cdtext", work.file("badtrack.bin") }, kFailed },
+        { { "toc", missing + ".cue" }, kUsage }, { { "toc", "/dev/null", "--interface", "floppy" }, kUsage },
+        { { "sites", "--server", closing.address(), "--email", "jan@example.org" }, kServerFailed },
+        { { "lookup", kToc, "--server", "ftp://x", "--email", "jan@example.org" }, kUsage },
+        { { "lookup", kToc, "--proto", "4" }, kUsage },
+        { { "lookup", missing + ".cue" }, kUsage }, // neither a TOC nor a file
     };
     for (const Case& c : cases) {
         std::string command;

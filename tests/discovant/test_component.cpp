@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace discovant;
@@ -35,11 +36,13 @@ TEST_F(Component, FreshOrRestoredFromNothingItHasTheDefaults)
 {
     MemoryPropertyStore store;
     store.values["CDDBIfc"] = "not a number";
+    store.values["CDDBProto"] = "3"; // a level the component cannot read
     Discovant fresh;
     Discovant restored;
     restored.setCDDBServer("elsewhere.example.org");
     restored.setCDDBInterface(uCDDBIfc::MCI);
     restored.setEmailAddress("jan@example.org");
+    restored.setCDDBProtocol(5);
     restored.restoreProperties(store);
     for (const Discovant* component : { &fresh, &restored }) {
         EXPECT_EQ(component->AppName(), "Discovant");
@@ -49,6 +52,7 @@ TEST_F(Component, FreshOrRestoredFromNothingItHasTheDefaults)
         EXPECT_EQ(component->CDDBMode(), uCDDBMode::TEST);
         EXPECT_EQ(component->EmailAddress(), "");
         EXPECT_EQ(component->CDDBFilePath(), "");
+        EXPECT_EQ(component->CDDBProtocol(), 6);
     }
     EXPECT_EQ(fresh.CDDBLanguage(), uCDDBLang::ENGLISH);
 }
@@ -89,6 +93,7 @@ TEST_F(Component, PersistedSettersNotifyTheHost)
     component.setCDDBInterface(uCDDBIfc::MCI);
     component.setCDDBMode(uCDDBMode::SUBMIT);
     component.setCDDBFilePath("/srv/cddb");
+    component.setCDDBProtocol(5);
     // Not persisted: no notice.
     component.setCDDBLanguage(uCDDBLang::FRENCH);
     component.setUseFirstMatch(false);
@@ -98,7 +103,7 @@ TEST_F(Component, PersistedSettersNotifyTheHost)
     component.setPopUpLocLeft(20);
     EXPECT_EQ(changed,
         (std::vector<std::string> {
-            "AppTitle", "AppVer", "CDDBServer", "CDDBIfc", "CDDBMode", "CDDBFilePath" }));
+            "AppTitle", "AppVer", "CDDBServer", "CDDBIfc", "CDDBMode", "CDDBFilePath", "CDDBProto" }));
 }
 
 TEST_F(Component, InterfaceLanguageAndDriveAreSharedPerThread)
@@ -146,12 +151,13 @@ TEST_F(Component, SavingOmitsDefaultsButAlwaysWritesInterfaceAndMode)
     component.setCDDBInterface(uCDDBIfc::ASPI);
     component.setCDDBMode(uCDDBMode::SUBMIT);
     component.setCDDBFilePath("/srv/cddb");
+    component.setCDDBProtocol(5);
     component.setCDDBLanguage(uCDDBLang::FRENCH); // not persisted
     component.saveProperties(store);
     EXPECT_EQ(store.values,
         (std::map<std::string, std::string> { { "AppTitle", "Melotheek" }, { "AppVer", "2.1.0" },
             { "CDDBServer", "cddb.example.org:8880" }, { "UserEmail", "jan@example.org" }, { "CDDBIfc", "2" },
-            { "CDDBMode", "1" }, { "CDDBFilePath", "/srv/cddb" } }));
+            { "CDDBMode", "1" }, { "CDDBFilePath", "/srv/cddb" }, { "CDDBProto", "5" } }));
 
     // Restored into a fresh instance, the same values are saved again.
     resetShared();
@@ -195,9 +201,12 @@ TEST_F(Component, ErrDescGivesTransportErrorTexts)
 {
     Discovant component;
     component.setCDDBLanguage(uCDDBLang::GERMAN);
-    // libcurl's numbers 7 (connect) and 28 (time-out) carry libcurl's texts in any language.
-    EXPECT_EQ(component.ErrDesc(7), "Couldn't connect to server");
-    EXPECT_EQ(component.ErrDesc(28), "Timeout was reached");
+    // The failures a user meets are told in the component's language, the component's own
+    // numbers too; other libcurl numbers keep libcurl's text.
+    EXPECT_EQ(component.ErrDesc(7), "Keine Verbindung zum Server möglich");
+    EXPECT_EQ(component.ErrDesc(60), "Das Zertifikat des Servers konnte nicht überprüft werden");
+    EXPECT_EQ(component.ErrDesc(8881), "Der CDDB-Server hat die Anfrage abgelehnt");
+    EXPECT_EQ(component.ErrDesc(3), "URL using bad/illegal format or missing URL");
     EXPECT_EQ(component.ErrDesc(100000), "Unbekannter Fehler");
     EXPECT_EQ(component.ErrDesc(20), "Unbekannter Fehler"); // a retired libcurl number
 }
@@ -260,6 +269,17 @@ TEST_F(Component, GetMediaTocUsesTheReadersTheInterfaceAllows)
         EXPECT_EQ(component.GetMediaTOC(cue), "");
         EXPECT_EQ(component.GetCdText(), cdText);
     }
+
+    // What is neither a drive nor an image is never opened: a FIFO would block the reader
+    // until someone writes to it, a character device might never end.
+    component.setCDDBInterface(uCDDBIfc::AUTO);
+    const std::string fifo = folder.file("disc.fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& refused : { fifo, std::string("/dev/zero"), folder.path().string() }) {
+        EXPECT_EQ(component.GetMediaTOC(refused), "") << refused;
+        EXPECT_EQ(component.GetMediaInfo(refused), "") << refused;
+    }
+    EXPECT_EQ(component.GetCdText(), cdText);
 
     // The TOC read from the image identifies it like a typed one.
     EXPECT_EQ(component.CalTracklength(toc), "2 4");

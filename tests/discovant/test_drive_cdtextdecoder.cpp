@@ -122,6 +122,44 @@ TEST(CdTextDecoder, DecodesEveryKindOfAnswer)
     }
 }
 
+TEST(CdTextDecoder, OneLanguageBlockDoubleByteTextAndSameAsPrevious)
+{
+    using test::buildCdTextBlocks;
+    using test::CdTextBlock;
+    const CdTextBlock english { 0, false, 0x01,
+        { { kTitle, { "Winter", "Snow", "Ice" } }, { kPerformer, { "Band" } } } };
+    const CdTextBlock german { 1, false, 0x00,
+        { { kTitle, { "Winter DE", "Schnee", "Eis", "Zugabe" } }, { kPerformer, { "Kapelle" } } } };
+    // Shift-JIS (MS-JIS): the album "日本" and the track "次", each ending in two zero bytes.
+    const CdTextBlock japanese { 0, true, 0x80, { { kTitle, { "\x93\xFA\x96\x7B", "\x8E\x9F" } } } };
+    // GBK (Mandarin): "中文", which the Japanese code page would read otherwise.
+    const CdTextBlock mandarin { 0, true, 0x82, { { kTitle, { "\xD6\xD0\xCE\xC4", "" } } } };
+
+    const CdTextCase cases[] = {
+        { "only the first language's block", buildCdTextBlocks({ english, german }), true,
+            "Band|Winter||||Snow|Ice|" },
+        { "whatever order the drive returns them in", buildCdTextBlocks({ german, english }), true,
+            "Band|Winter||||Snow|Ice|" },
+        { "another block alone is still read", buildCdTextBlocks({ german }), true,
+            "Kapelle|Winter DE||||Schnee|Eis|Zugabe|" },
+        { "double-byte characters", buildCdTextBlocks({ japanese }), true,
+            "|\xE6\x97\xA5\xE6\x9C\xAC||||\xE6\xAC\xA1|" },
+        { "the block's character code", buildCdTextBlocks({ mandarin }), true,
+            "|\xE4\xB8\xAD\xE6\x96\x87||||" },
+        { "a lone TAB repeats the previous track",
+            buildCdTextAnswer({ { kTitle, { "Live", "Intro", "Song", "\t", "\t" } } }), true,
+            "|Live||||Intro|Song|Song|Song|" },
+        { "two TABs in double-byte text",
+            buildCdTextBlocks({ { 0, true, 0x80, { { kTitle, { "\x93\xFA", "\x8E\x9F", "\t\t" } } } } }),
+            true, "|\xE6\x97\xA5||||\xE6\xAC\xA1|\xE6\xAC\xA1|" },
+    };
+    for (const CdTextCase& c : cases) {
+        std::string text;
+        EXPECT_EQ(decodeCdTextBuffer(c.answer.data(), c.answer.size(), text), c.ok) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+}
+
 TEST(CdTextDecoder, ShortBuffersReadOnlyWholePacks)
 {
     const auto answer = buildCdTextAnswer({ { kTitle, { "Album", "One" } } });

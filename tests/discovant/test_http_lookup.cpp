@@ -3,12 +3,17 @@
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/protocoltexts.h"
 #include "support/sampledisc.h"
+#include "testkit/certificates.h"
 #include "testkit/fakeserver.h"
 #include "testkit/files.h"
 
+#include <algorithm>
 #include <chrono>
+#include <future>
 #include <gtest/gtest.h>
 #include <map>
+#include <mutex>
+#include <sys/socket.h>
 
 using namespace discovant;
 using namespace std::chrono_literals;
@@ -19,7 +24,7 @@ using testkit::Reply;
 namespace {
 
 const std::string kToc = "150 10000 20000"; // disc identifier 09010802
-const std::string kHello = "&hello=jan+example.org+Melo_theek+2.0_beta&proto=5";
+const std::string kHello = "&hello=jan+example.org+Melo_theek+2.0_beta&proto=6";
 const std::string kQueryTarget = "/~cddb/cddb.cgi/?cmd=cddb+query+09010802+2+150+10000+266" + kHello;
 const std::string kExact = "200 rock 09010802 Miles Davis / Kind of Blue\r\n";
 
@@ -83,13 +88,18 @@ struct Event {
 
 class HttpLookup : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { setUp(component); }
+
+    void setUp(Discovant& client)
     {
-        component.setCDDBServer(server.address());
-        component.setEmailAddress("jan@example.org");
-        component.setAppName(" Melo theek ");
-        component.setAppVersion("2.0 beta");
-        recordEvents(component);
+        // Shared by the thread's instances: every test starts from the defaults.
+        client.setCDDBLanguage(uCDDBLang::ENGLISH);
+        client.setCDDBInterface(uCDDBIfc::AUTO);
+        client.setCDDBServer(server.address());
+        client.setEmailAddress("jan@example.org");
+        client.setAppName(" Melo theek ");
+        client.setAppVersion("2.0 beta");
+        recordEvents(client);
     }
 
     void recordEvents(Discovant& target)
@@ -124,6 +134,12 @@ TEST_F(HttpLookup, ExactMatchIsQueriedThenReadIntoTheEntry)
     EXPECT_EQ(component.GetAlbumLength(), 266);
     EXPECT_EQ(component.GetTrackTime(1), 131);
     EXPECT_EQ(component.GetTrackTime(2), 133);
+
+    // Level 5 stays available for old servers; levels the parser cannot read are ignored.
+    component.setCDDBProtocol(5);
+    component.setCDDBProtocol(4);
+    component.LookupMediaByToc(kToc);
+    EXPECT_EQ(server.targets().at(2), kQueryTarget.substr(0, kQueryTarget.size() - 1) + "5");
 }
 
 TEST_F(HttpLookup, SeveralMatchesTakeTheFirstOrTheOneTheUserChooses)
@@ -218,11 +234,21 @@ TEST_F(HttpLookup, NoMatchOffersSubmissionAndTakesOverAnAcceptedEntry)
     EXPECT_EQ(component.GetArtistName(), "Miles Davis");
     EXPECT_EQ(component.GetTrackTime(2), 133);
 
-    // The submission program refuses the entry: nothing is taken over.
-    server.reply("submit", { 200, "501 Entry rejected: invalid DTITLE.\r\n" });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(component.GetArtistName(), "");
     EXPECT_TRUE(events.empty());
+
+    // The submission program refuses the entry, in CDDB or in HTTP: nothing is taken over,
+    // and the user reads why.
+    for (const Reply& refusal :
+        { Reply { 200, "501 Entry rejected: invalid DTITLE.\r\n" }, Reply { 403, "" } }) {
+        events.clear();
+        server.reply("submit", refusal);
+        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        EXPECT_EQ(component.GetArtistName(), "");
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].message,
+            refusal.status == 200 ? "The CDDB server refused the request: 501 Entry rejected: invalid DTITLE."
+                                  : "The server answered with HTTP status 403");
+    }
 
     // No submission allowed: the editor is not opened.
     component.setAllowSubmission(false);
@@ -270,122 +296,314 @@ TEST_F(HttpLookup, ReviseMediaEntrySubmitsTheNextRevision)
     EXPECT_EQ(component.ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_NONE);
 }
 
-TEST_F(HttpLookup, ServerErrorsAndStrangePagesEndQuietlyWithNoMatch)
+TEST_F(HttpLookup, EveryRefusalIsReportedInWordsAndNoMatchStaysQuiet)
 {
-    // An HTTP error page is no answer, whatever its text says.
-    const Reply answers[] = {
-        { 500, "200 rock 09010802 not to be believed\r\n" },
-        { 200, "<!DOCTYPE html><html><body>Maintenance</body></html>", "text/html" },
-        { 200, "500 Command syntax error.\r\n" },
+    struct Case {
+        const char* what;
+        Reply query;
+        Reply read;
+        int32_t number; // 0: no event
+        std::string message;
     };
-    for (const Reply& answer : answers) {
-        server.reply("query", answer);
-        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE) << answer.body;
+    const Reply entry { 200, readAnswer("rock", "09010802", kEntry) };
+    const Case cases[] = {
+        { "no match", { 200, "202 No match for disc ID 09010802.\r\n" }, entry, 0, "" },
+        { "an HTTP error page, whatever it says", { 500, "200 rock 09010802 not to be believed\r\n" }, entry,
+            8882, "The server answered with HTTP status 500" },
+        { "a page that is gone", { 404, "Not Found" }, entry, 8882,
+            "The server answered with HTTP status 404" },
+        { "a ban page", { 200, "<!DOCTYPE html><html><body>Banned</body></html>", "text/html" }, entry, 8883,
+            "The server's answer is not a CDDB answer" },
+        { "nothing at all", { 200, "" }, entry, 8883, "The server's answer is not a CDDB answer" },
+        { "an unregistered program", { 200, "500 Unknown developer email\r\n" }, entry, 8881,
+            "The CDDB server refused the request: 500 Unknown developer email" },
+        { "a list cut off", { 200, "211 inexact\r\nrock 09010802 T\r\n" }, entry, 8887,
+            "The server's answer is incomplete" },
+        { "an entry that is not there", { 200, kExact },
+            { 200, "401 rock 09010802 No such CD entry in database.\r\n" }, 8881,
+            "The CDDB server refused the request: 401 rock 09010802 No such CD entry in database." },
+        { "an entry cut off", { 200, kExact }, { 200, "210 rock 09010802 entry\r\nDTITLE=A / B\r\n" }, 8887,
+            "The server's answer is incomplete" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        events.clear();
+        server.reply("query", c.query);
+        server.reply("read", c.read);
+        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        EXPECT_EQ(component.GetArtistName(), "");
+        if (c.number == 0) {
+            EXPECT_TRUE(events.empty());
+            continue;
+        }
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].number, c.number);
+        EXPECT_EQ(events[0].message, c.message);
     }
-    EXPECT_EQ(server.targets().size(), 3u); // never a read
-    EXPECT_TRUE(events.empty());
+    // A read that fails leaves the category and identifier of the match.
+    EXPECT_EQ(component.GetAlbumCategory(), "rock");
+    EXPECT_EQ(component.GetMediaID(), "09010802");
 
-    // The read fails: category and identifier stay, but there is no match.
-    server.reply("query", { 200, "210 list\r\nfolk 0a0b0c0d T\r\n.\r\n" });
-    server.reply("read", { 200, "401 folk 0a0b0c0d No such CD entry in database.\r\n" });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(component.GetAlbumCategory(), "folk");
-    EXPECT_EQ(component.GetMediaID(), "0a0b0c0d");
-    EXPECT_EQ(component.GetArtistName(), "");
+    // In the component's language.
+    component.setCDDBLanguage(uCDDBLang::FRENCH);
+    events.clear();
+    server.reply("query", { 200, "500 Unknown developer email\r\n" });
+    component.LookupMediaByToc(kToc);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].message, "Le serveur CDDB a refusé la demande : 500 Unknown developer email");
 }
 
-TEST_F(HttpLookup, TransportFailuresRaiseProtocolError)
+TEST_F(HttpLookup, TransportFailuresRaiseProtocolErrorAndNeverHang)
 {
-    // A connection closed without a word.
-    {
-        testkit::RawServer closing("");
-        component.setCDDBServer(closing.address());
-        EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    }
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].number, 52);
-    EXPECT_EQ(events[0].message, component.ErrDesc(52));
-
-    // A body above the cap, announced or not, is refused.
-    component.setCDDBServer(server.address());
     HttpLimits limits;
     limits.maxBodyBytes = 1000;
-    component.setHttpLimits(limits);
+    limits.totalTimeout = 500ms;
     const std::string huge = "210 list\r\n" + std::string(5000, 'x') + "\r\n.\r\n";
-    server.reply("query", { .body = huge });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    server.reply("query", { .body = huge, .chunked = true });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[1].number, 63);
-    EXPECT_EQ(events[2].number, 63);
-    EXPECT_EQ(events[2].message, "Maximum file size exceeded");
+    // A port nobody listens on any more.
+    std::string closedPort;
+    {
+        testkit::RawServer gone("");
+        closedPort = gone.address();
+    }
+    testkit::RawServer closing(""); // closes without a word
+    testkit::RawServer halfBody("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n210 rock 09010802 x\r\n");
+    testkit::RawServer endlessInterim([](int socket) {
+        const std::string interim = "HTTP/1.1 100 Continue\r\n\r\n";
+        while (::send(socket, interim.data(), interim.size(), MSG_NOSIGNAL) > 0) { }
+    });
+    testkit::RawServer silent("", true); // takes the request, never answers
+    testkit::FakeServer looping;
+    looping.route("GET", "/", [&looping](const testkit::SeenRequest& request) {
+        return Reply { 302, "", "text/plain", { { "Location", looping.url() + request.target } } };
+    });
+
+    // Declared after the servers: its open connections close before they stop.
+    Discovant client;
+    setUp(client);
+    client.setHttpLimits(limits);
+
+    struct Case {
+        const char* what;
+        std::string server;
+        Reply query;
+        int32_t number;
+        std::string text;
+    };
+    const Case cases[] = {
+        { "connection refused", closedPort, {}, 7, "Could not connect to the server" },
+        { "closed without a word", closing.address(), {}, 52,
+            "The server closed the connection without an answer" },
+        { "body stopping half-way", halfBody.address(), {}, 18, "The connection to the server broke off" },
+        { "endless interim answers", endlessInterim.address(), {}, 63, "The server's answer is too large" },
+        { "no answer in time", silent.address(), {}, 28, "The server did not answer in time" },
+        { "redirect loop", looping.address(), {}, 47, "The server redirected the request too often" },
+        { "announced body above the cap", server.address(), { .body = huge }, 63,
+            "The server's answer is too large" },
+        { "streamed body above the cap", server.address(), { .body = huge, .chunked = true }, 63,
+            "The server's answer is too large" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        events.clear();
+        client.setCDDBServer(c.server);
+        server.reply("query", c.query);
+        EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].number, c.number);
+        EXPECT_EQ(events[0].message.rfind(c.text, 0), 0u) << events[0].message;
+        EXPECT_EQ(client.ErrDesc(c.number), c.text);
+    }
 
     // A body just under the cap is taken.
+    client.setCDDBServer(server.address());
     server.reply("query", { 200, "200 rock 09010802 " + std::string(900, 'y') });
     server.reply("read", { 200, readAnswer("rock", "09010802", kEntry) });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
-
-    // A server that never answers runs into the total time-out.
-    limits.totalTimeout = 300ms;
-    component.setHttpLimits(limits);
-    server.reply("query", { .hang = true });
-    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[3].number, 28);
-    EXPECT_EQ(events[3].message, "Timeout was reached");
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
 }
 
-TEST_F(HttpLookup, MissingEmailSendsNothing)
+TEST_F(HttpLookup, HttpsServersAreVerifiedAgainstTheTrustedAuthorities)
 {
-    Discovant fresh;
-    fresh.setCDDBServer(server.address());
-    fresh.setCDDBLanguage(uCDDBLang::GERMAN);
-    recordEvents(fresh);
-    fresh.setEmailAddress("not an address");
-    EXPECT_EQ(fresh.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_EQ(fresh.GetServerSites(), 0);
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].number, 8880);
-    EXPECT_EQ(events[0].message, protocolErrorText(8880, uCDDBLang::GERMAN));
+    testkit::TempFolder folder;
+    const testkit::TestCertificates certificates = testkit::makeTestCertificates(folder.path());
+    FakeCddbServer secure(certificates.localhost);
+    FakeCddbServer misnamed(certificates.otherName);
+    secure.serve("09010802", { "Can", "Tago Mago", "1971", { "One", "Two" } });
+    misnamed.serve("09010802", { "Can", "Tago Mago", "1971", { "One", "Two" } });
+    Discovant client; // after the servers: its open connections close before they stop
+    setUp(client);
+
+    // Trusted through the CA file the user hands over: the lookup runs over TLS.
+    client.setCDDBServer("https://" + secure.address());
+    client.setCDDBCAFile(certificates.authority.string());
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
+    EXPECT_EQ(secure.targets(), (std::vector<std::string> { kQueryTarget, readTarget("rock", "09010802") }));
+    EXPECT_EQ(client.GetAlbumName(), "Tago Mago");
+    EXPECT_TRUE(events.empty());
+
+    // A certificate the system's store does not know, one for another name, and a CA file
+    // that is not there: each is refused with its reason, and no query reaches a server.
+    struct Case {
+        std::string server;
+        std::string caFile;
+        int32_t number;
+        std::string detail;
+    };
+    const Case refusals[] = {
+        { secure.address(), "", 60, "unable to get local issuer certificate" },
+        { misnamed.address(), certificates.authority.string(), 60, "'127.0.0.1'" },
+        { secure.address(), (folder.path() / "missing.pem").string(), 77, "missing.pem" },
+    };
+    for (const Case& c : refusals) {
+        events.clear();
+        client.setCDDBServer("https://" + c.server);
+        client.setCDDBCAFile(c.caFile);
+        EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE) << c.server;
+        ASSERT_EQ(events.size(), 1u) << c.server;
+        EXPECT_EQ(events[0].number, c.number);
+        EXPECT_EQ(events[0].message.rfind(client.ErrDesc(c.number), 0), 0u) << events[0].message;
+        EXPECT_NE(events[0].message.find(c.detail), std::string::npos) << events[0].message;
+    }
+    EXPECT_EQ(secure.targets().size(), 2u);
+    EXPECT_TRUE(misnamed.targets().empty());
+
+    // Plain HTTP is asked for with its scheme too, and a value that names no server is said so.
+    events.clear();
+    client.setCDDBServer("http://" + server.address() + "/~cddb/cddb.cgi");
+    server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(server.targets(), std::vector<std::string> { kQueryTarget });
+    client.setCDDBServer("https://https://" + server.address());
+    EXPECT_EQ(client.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].number, 8886);
+    EXPECT_EQ(server.targets().size(), 1u);
+}
+
+TEST_F(HttpLookup, OnAWorkerThreadTheCallersSettingsHoldAndCancelStopsPromptly)
+{
+    // The caller's thread holds the shared settings; the worker gets them through a snapshot.
+    component.setCDDBLanguage(uCDDBLang::GERMAN);
+    component.setCDDBInterface(uCDDBIfc::MCI);
+    const DiscovantSettings settings = component.settings();
+    std::mutex mutex;
+    std::vector<uCDDBStep> steps;
+    component.setProgressHandler([&](const LookupProgress& progress) {
+        std::lock_guard lock(mutex);
+        steps.push_back(progress.step);
+    });
+    // The server takes the query and then says nothing; without Cancel the lookup would wait
+    // for the 30-second time-out.
+    std::promise<void> queried;
+    std::once_flag once;
+    server.http().route("GET", "/~cddb/cddb.cgi", [&](const testkit::SeenRequest&) {
+        std::call_once(once, [&] { queried.set_value(); });
+        return Reply { .hang = true };
+    });
+    testkit::TempFolder folder;
+    const std::string cue = discovant::test::writeSampleDisc(folder.path());
+
+    auto work = std::async(std::launch::async, [&] {
+        component.applySettings(settings);
+        // The interface the caller chose: the kernel-ioctl reader, which reads no image.
+        const std::string toc = component.GetMediaTOC(cue);
+        return std::pair(toc, component.LookupMediaByToc(kToc));
+    });
+    ASSERT_EQ(queried.get_future().wait_for(10s), std::future_status::ready);
+    component.cancel();
+    ASSERT_EQ(work.wait_for(10s), std::future_status::ready);
+    const auto [toc, match] = work.get();
+    EXPECT_EQ(toc, "");
+    EXPECT_EQ(match, uCDDBMatchCode::MATCH_NONE);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].number, 8884);
+    EXPECT_EQ(events[0].message, "Die Anfrage wurde abgebrochen");
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_NE(std::find(steps.begin(), steps.end(), uCDDBStep::QUERY), steps.end());
+    }
+
+    // The request holds until it is cleared: drive reads and lookups stop before they start.
+    component.setCDDBInterface(uCDDBIfc::AUTO);
+    EXPECT_EQ(component.GetMediaTOC(cue), "");
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    EXPECT_EQ(events.size(), 3u);
+    EXPECT_EQ(server.http().requests().size(), 1u);
+    component.clearCancel();
+    EXPECT_EQ(component.GetMediaTOC(cue), discovant::test::kSampleDiscToc);
+}
+
+TEST_F(HttpLookup, AnAddressTheServerCannotUseSendsNothing)
+{
+    // None set, and addresses the property takes that make no hello: each is refused before
+    // any request, in the component's language.
+    for (const std::string address : { "", "@example.org", "jan doe@example.org", "jan@@example.org" }) {
+        Discovant fresh;
+        fresh.setCDDBServer(server.address());
+        fresh.setCDDBLanguage(uCDDBLang::GERMAN);
+        recordEvents(fresh);
+        fresh.setEmailAddress(address);
+        EXPECT_EQ(fresh.EmailAddress(), address);
+        EXPECT_EQ(fresh.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+        EXPECT_EQ(fresh.GetServerSites(), 0);
+        fresh.setCDDBLanguage(uCDDBLang::ENGLISH);
+    }
+    ASSERT_EQ(events.size(), 8u);
+    for (const Event& event : events) {
+        EXPECT_EQ(event.number, 8880);
+        EXPECT_EQ(event.message, protocolErrorText(8880, uCDDBLang::GERMAN));
+    }
     EXPECT_TRUE(server.http().requests().empty());
 }
 
-TEST_F(HttpLookup, SitesListsHttpMirrorsAndLetsTheUserChoose)
+TEST_F(HttpLookup, SitesListsHttpMirrorsAndTheChosenOneIsAskedNext)
 {
+    // The mirror lives on another port and path; it closes every connection after answering.
+    testkit::FakeServer mirror;
+    mirror.route("", "/", Reply { 200, "202 No match.\r\n", "text/plain", { { "Connection", "close" } } });
+    const std::string mirrorLine = "127.0.0.1 http " + std::to_string(mirror.port())
+        + " /mirror/cddb.cgi N052.22 E004.53 Mirror in the Netherlands";
     server.reply("sites",
         { 200,
             "210 OK, site information follows (until terminating `.')\r\n"
             "gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Main site\r\n"
             "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Main site\r\n"
-            "mirror.example.org http 8080 /~cddb/cddb.cgi N052.22 E004.53 "
-            "Mirror in the Netherlands\r\n.\r\n" });
+                + mirrorLine + "\r\n.\r\n" });
     EXPECT_EQ(component.GetServerSites(), 2);
     EXPECT_EQ(server.targets().back(), "/~cddb/cddb.cgi/?cmd=sites+" + kHello);
-    EXPECT_EQ(component.GetServer(2),
-        "mirror.example.org http 8080 /~cddb/cddb.cgi N052.22 E004.53 Mirror in the Netherlands");
+    EXPECT_EQ(component.GetServer(2), mirrorLine);
 
     FakeUi ui;
     component.setLookupUi(&ui);
     EXPECT_EQ(component.GetServer(1).substr(0, 15), "gnudb.gnudb.org");
     EXPECT_EQ(ui.serverCalls, 0);
+    EXPECT_EQ(component.CDDBServer(), server.address());
     ui.serverChoice = 2;
     component.setPopUpLocTop(120);
     component.setPopUpLocLeft(340);
     component.setCDDBLanguage(uCDDBLang::GERMAN);
-    EXPECT_EQ(component.GetServer(0), "mirror.example.org");
+    const std::string mirrorAddress = "http://" + mirror.address() + "/mirror/cddb.cgi";
+    EXPECT_EQ(component.GetServer(0), mirrorAddress);
     EXPECT_EQ(ui.lastPopUp.language, uCDDBLang::GERMAN);
     EXPECT_EQ(ui.lastPopUp.top, 120);
     EXPECT_EQ(ui.lastPopUp.left, 340);
-    EXPECT_EQ(ui.shownServers.at(1), "mirror.example.org\tN052.22\tE004.53\t Mirror in the Netherlands");
+    EXPECT_EQ(ui.shownServers.at(1), "127.0.0.1\tN052.22\tE004.53\t Mirror in the Netherlands");
+    // The chosen site is the server from now on: host, port and path.
+    EXPECT_EQ(component.CDDBServer(), mirrorAddress);
+    EXPECT_EQ(component.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
+    ASSERT_EQ(mirror.requests().size(), 1u);
+    EXPECT_EQ(mirror.requests()[0].path, "/mirror/cddb.cgi/");
     ui.serverChoice = 0;
     EXPECT_EQ(component.GetServer(3), "");
+    EXPECT_EQ(component.CDDBServer(), mirrorAddress);
+    EXPECT_TRUE(events.empty());
 
-    // Any other answer empties the list.
+    // A refusal empties the list and says why.
+    component.setCDDBServer(server.address());
     server.reply("sites", { 200, "401 No site information available.\r\n" });
     EXPECT_EQ(component.GetServerSites(), 0);
     EXPECT_EQ(component.GetServer(1), "");
-    EXPECT_TRUE(events.empty());
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].number, 8881);
 }
 
 TEST_F(HttpLookup, LocalDatabaseAnswersWithoutTheServer)
@@ -449,9 +667,13 @@ TEST_F(HttpLookup, SubmissionEditorReadsTheCdTextOfTheCurrentDrive)
     ASSERT_EQ(ui.submitCalls, 1);
     ASSERT_TRUE(ui.lastRequest.readCdText);
     EXPECT_EQ(ui.lastRequest.readCdText(), discovant::test::kSampleDiscCdText);
+    // Called from another thread (the editor's), it reads the same drive the same way.
+    EXPECT_EQ(
+        std::async(std::launch::async, ui.lastRequest.readCdText).get(), discovant::test::kSampleDiscCdText);
 
     // The kernel-ioctl interface has no CD-Text to offer.
     component.setCDDBInterface(uCDDBIfc::MCI);
+    EXPECT_EQ(component.LookupMediaByToc(toc), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(ui.lastRequest.readCdText(), std::nullopt);
 }
 

@@ -3,10 +3,13 @@
 #include "discovant/cddb/localdb.h"
 #include "testkit/files.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 
 using namespace discovant;
 namespace fs = std::filesystem;
@@ -201,6 +204,95 @@ TEST(LocalDatabase, EmptyBinaryAndUnterminatedFiles)
     EXPECT_EQ(database.entryText("data", "7a0b2c09"), ".");
     EXPECT_EQ(database.matchLine("data", "7a0b2c09"), "");
     EXPECT_EQ(database.localQueryAnswer("7a0b2c09"), "200 folk 7a0b2c09 Cut / Off\r\n");
+}
+
+// The entry as the Unix layout keeps it: the file named by the identifier, without the
+// windows format's "#FILENAME=" line.
+void writeEntryFile(
+    const fs::path& folder, const std::string& category, const std::string& discId, const std::string& title)
+{
+    const std::string text = entry(discId, title);
+    testkit::writeFile(folder / category / discId, text.substr(text.find('\n') + 1));
+}
+
+TEST(LocalDatabase, BothLayoutsGiveTheSameAnswers)
+{
+    // The same entries in a windows-layout tree, a Unix-layout tree, and a tree that mixes
+    // the two by category.
+    testkit::TempFolder windows, unix, mixed;
+    struct Stored {
+        const char* category;
+        const char* discId;
+        const char* title;
+    };
+    const Stored stored[] = {
+        { "rock", "7a0b2c09", "Band / Rock Album" },
+        { "jazz", "7a0b2c09", "Band / Jazz Album" },
+        { "jazz", "11111111", "Other / Disc" },
+        { "misc", "7a0b2c10", "Misc / Disc" },
+    };
+    std::map<std::string, std::string> rangeFiles;
+    for (const Stored& s : stored) {
+        rangeFiles[std::string(s.category) + "/00toff"] += entry(s.discId, s.title);
+        writeEntryFile(unix.path(), s.category, s.discId, s.title);
+        if (std::string(s.category) == "jazz")
+            writeEntryFile(mixed.path(), s.category, s.discId, s.title);
+    }
+    for (const auto& [file, text] : rangeFiles) {
+        testkit::writeFile(windows.path() / file, text);
+        if (file.rfind("jazz/", 0) != 0)
+            testkit::writeFile(mixed.path() / file, text);
+    }
+
+    const LocalDatabase reference(windows.path().string());
+    EXPECT_EQ(LocalDatabase(unix.path().string()).layoutOf("rock"), LocalDatabase::Layout::Unix);
+    EXPECT_EQ(reference.layoutOf("rock"), LocalDatabase::Layout::Windows);
+    EXPECT_EQ(reference.layoutOf("blues"), LocalDatabase::Layout::None);
+    for (const testkit::TempFolder* tree : { &unix, &mixed }) {
+        const LocalDatabase database(tree->path().string());
+        for (const char* id : { "7a0b2c09", "11111111", "7a0b2c10", "7a0b2c11" }) {
+            EXPECT_EQ(database.localQueryAnswer(id), reference.localQueryAnswer(id)) << id;
+            for (const std::string category : { "rock", "jazz", "misc" })
+                EXPECT_EQ(database.localReadAnswer(category, id), reference.localReadAnswer(category, id))
+                    << id;
+        }
+    }
+    EXPECT_EQ(LocalDatabase(unix.path().string()).localQueryAnswer("7a0b2c10"),
+        "200 misc 7a0b2c10 Misc / Disc\r\n");
+}
+
+TEST(LocalDatabase, UnixLayoutFolderOfManyFilesAndOddEntries)
+{
+    // A folder of thousands of tiny entry files (a real archive holds a million): hits and
+    // misses are answered from the one file that matters.
+    testkit::TempFolder db;
+    for (unsigned i = 0; i < 2000; ++i) {
+        char id[9];
+        std::snprintf(id, sizeof id, "%08x", 0x10000000u + i * 7919u);
+        testkit::writeFile(
+            db.file(std::string("rock/") + id), "DTITLE=A / " + std::to_string(i) + "\nPLAYORDER=\n");
+    }
+    const LocalDatabase database(db.path().string());
+    EXPECT_EQ(database.matchLine("rock", "10017334"), "rock 10017334 A / 12"); // 0x10000000 + 12 * 7919
+    EXPECT_EQ(database.matchLine("rock", "10017335"), "");
+
+    // Files that are no entry are never read: a FIFO (which would block), a folder, and a
+    // file too large for an entry.
+    const std::string fifo = db.file("rock/2a2a2a2a").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directories(db.path() / "rock" / "3b3b3b3b");
+    testkit::writeFile(db.file("rock/4c4c4c4c"), "DTITLE=Big / One\n" + std::string(kMaxEntryFileBytes, 'x'));
+    for (const char* id : { "2a2a2a2a", "3b3b3b3b", "4c4c4c4c" })
+        EXPECT_EQ(database.entryText("rock", id), "") << id;
+
+    // The scan of one entry file: CR LF line ends and trailing spaces go, the entry ends at
+    // its PLAYORDER line, and a file larger than the bound is not taken.
+    std::istringstream crlf("# xmcd\r\nDTITLE=A / B  \r\nPLAYORDER=\r\nDTITLE=after\r\n");
+    EXPECT_EQ(entryFileLines(crlf), (std::vector<std::string> { "# xmcd", "DTITLE=A / B", "PLAYORDER=" }));
+    std::istringstream unterminated("DTITLE=A / B\nTTITLE0=x");
+    EXPECT_EQ(entryFileLines(unterminated), (std::vector<std::string> { "DTITLE=A / B", "TTITLE0=x" }));
+    std::istringstream tooLarge(std::string(101, 'x'));
+    EXPECT_EQ(entryFileLines(tooLarge, 100), std::nullopt);
 }
 
 TEST(LocalDatabase, ScanFindsIdentifiersAcrossReadBlocks)

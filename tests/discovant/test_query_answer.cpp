@@ -72,6 +72,9 @@ TEST(QueryAnswer, InterpretsEveryKindOfAnswer)
         { "211 x\r\nrock", {}, kNone, "", "" },
         { "211 x\r\nrock ", {}, kNone, "", "" },
         { "210 x\r\n\r\n", {}, kNone, "", "" },
+        // Blank lines are no matches, however many there are.
+        { "211 x\r\n" + std::string(2 << 20, '\n') + "jazz 0a0b0c0d T\r\n\r\n.\r\n", 1, kMultiple, "jazz",
+            "0a0b0c0d", std::vector<std::string> { "T" } },
         // Cut after a whole match line but before the terminating dot: that line is usable.
         { "210 x\r\nrock 09010802 T", {}, kMultiple, "rock", "09010802" },
     };

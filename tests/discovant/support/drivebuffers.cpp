@@ -57,34 +57,49 @@ std::vector<unsigned char> cdTextAnswerFromPacks(const std::vector<std::vector<u
     return answer;
 }
 
-std::vector<unsigned char> buildCdTextAnswer(const std::vector<CdTextKind>& kinds)
+std::vector<unsigned char> buildCdTextBlocks(const std::vector<CdTextBlock>& blocks)
 {
     std::vector<std::vector<unsigned char>> packs;
-    unsigned char sequence = 0;
-    for (const CdTextKind& kind : kinds) {
-        // The kind's text stream, each byte remembering the track it belongs to.
-        std::string stream;
-        std::vector<unsigned char> trackOfByte;
-        for (std::size_t track = 0; track < kind.texts.size(); ++track) {
-            stream += kind.texts[track];
-            stream += '\0';
-            trackOfByte.insert(trackOfByte.end(), kind.texts[track].size() + 1,
-                               static_cast<unsigned char>(track));
+    for (const CdTextBlock& block : blocks) {
+        unsigned char sequence = 0;
+        const std::size_t terminator = block.doubleByte ? 2 : 1;
+        const auto flags = static_cast<unsigned char>((block.doubleByte ? 0x80 : 0) | (block.block << 4));
+        for (const CdTextKind& kind : block.kinds) {
+            // The kind's text stream, each byte remembering the track it belongs to.
+            std::string stream;
+            std::vector<unsigned char> trackOfByte;
+            for (std::size_t track = 0; track < kind.texts.size(); ++track) {
+                stream += kind.texts[track];
+                stream.append(terminator, '\0');
+                trackOfByte.insert(trackOfByte.end(), kind.texts[track].size() + terminator,
+                                   static_cast<unsigned char>(track));
+            }
+            for (std::size_t start = 0; start < stream.size(); start += kTextBytesPerPack) {
+                auto pack = cdTextPack(kind.packType, trackOfByte[start], sequence++,
+                                       stream.substr(start, kTextBytesPerPack));
+                // Character position: how many characters of this string precede the pack.
+                std::size_t position = 0;
+                while (position < start && trackOfByte[start - position - 1] == trackOfByte[start])
+                    ++position;
+                pack[3] = static_cast<unsigned char>(flags | std::min<std::size_t>(position / terminator, 15));
+                packs.push_back(std::move(pack));
+            }
         }
-        for (std::size_t start = 0; start < stream.size(); start += kTextBytesPerPack) {
-            auto pack = cdTextPack(kind.packType, trackOfByte[start], sequence++,
-                                   stream.substr(start, kTextBytesPerPack));
-            // Character position: how many characters of this string precede the pack.
-            std::size_t position = 0;
-            while (position < start && trackOfByte[start - position - 1] == trackOfByte[start])
-                ++position;
-            pack[3] = static_cast<unsigned char>(std::min<std::size_t>(position, 15));
+        for (unsigned char n = 0; n < 3; ++n) {
+            std::string information(12, '\x01');
+            if (n == 0)
+                information[0] = static_cast<char>(block.characterCode);
+            auto pack = cdTextPack(kSizeInformation, n, sequence++, information);
+            pack[3] = flags;
             packs.push_back(std::move(pack));
         }
     }
-    for (unsigned char n = 0; n < 3; ++n)
-        packs.push_back(cdTextPack(kSizeInformation, n, sequence++, std::string(12, '\x01')));
     return cdTextAnswerFromPacks(packs);
+}
+
+std::vector<unsigned char> buildCdTextAnswer(const std::vector<CdTextKind>& kinds)
+{
+    return buildCdTextBlocks({ CdTextBlock { 0, false, 0x01, kinds } });
 }
 
 std::vector<unsigned char> padTo(std::vector<unsigned char> buffer, std::size_t size)

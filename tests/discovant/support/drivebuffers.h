@@ -28,10 +28,23 @@ struct CdTextKind {
     std::vector<std::string> texts; // [0] album, [n] track n (bytes as stored on the disc)
 };
 
-// A READ TOC format 5 answer packed the way a CD-Text encoder writes a disc: each kind's
-// strings zero-terminated and run together into 12-byte text fields, each pack carrying the
-// track of its first character and a running sequence number; the last pack of a kind padded
-// with zeros. Three size-information packs (0x8F) close the block, as on real discs.
+// One block (language) of CD-Text.
+struct CdTextBlock {
+    int block = 0; // 0..7
+    bool doubleByte = false; // two bytes a character, strings ending in two zero bytes
+    unsigned char characterCode = 0x01; // of the block's size information: 0x01 ASCII, 0x80 MS-JIS, ...
+    std::vector<CdTextKind> kinds;
+};
+
+// A READ TOC format 5 answer packed the way a CD-Text encoder writes a disc: each block's
+// kinds in turn, each kind's strings zero-terminated and run together into 12-byte text
+// fields, each pack carrying the track of its first character, the block's own running
+// sequence number and, in byte 3, the double-byte flag, the block number and the character
+// position; the last pack of a kind padded with zeros. Three size-information packs (0x8F)
+// close each block, the first naming the character code.
+std::vector<unsigned char> buildCdTextBlocks(const std::vector<CdTextBlock>& blocks);
+
+// One single-byte block 0 of `kinds`.
 std::vector<unsigned char> buildCdTextAnswer(const std::vector<CdTextKind>& kinds);
 
 // One raw 18-byte pack; the text is cut or zero-padded to 12 bytes.

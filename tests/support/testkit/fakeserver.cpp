@@ -58,6 +58,20 @@ void bypassProxies()
 FakeServer::FakeServer()
     : server_(std::make_unique<httplib::Server>())
 {
+    start();
+}
+
+FakeServer::FakeServer(const TlsFiles& tls)
+    : server_(std::make_unique<httplib::SSLServer>(tls.certificate.c_str(), tls.key.c_str()))
+    , tls_(true)
+{
+    if (!server_->is_valid())
+        throw std::runtime_error("the HTTPS fake server cannot load " + tls.certificate.string());
+    start();
+}
+
+void FakeServer::start()
+{
     bypassProxies();
     const auto handle = [this](const httplib::Request& request, httplib::Response& response) {
         SeenRequest seen { request.method, request.path, request.target, request.body,
@@ -136,7 +150,7 @@ std::string FakeServer::address() const
 
 std::string FakeServer::url() const
 {
-    return "http://" + address();
+    return (tls_ ? "https://" : "http://") + address();
 }
 
 void FakeServer::route(const std::string& method, const std::string& pathPrefix, Handler handler)
@@ -214,7 +228,24 @@ void writeLocalDatabaseEntry(const std::string& folder, const std::string& categ
     writeFile(std::filesystem::path(folder) / category / "00toff", "#FILENAME=" + discId + "\r\n" + xmcdText(discId, entry));
 }
 
+void writeUnixDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
+                            const DiscEntry& entry)
+{
+    writeFile(std::filesystem::path(folder) / category / discId, xmcdText(discId, entry));
+}
+
 FakeCddbServer::FakeCddbServer()
+{
+    addRoutes();
+}
+
+FakeCddbServer::FakeCddbServer(const TlsFiles& tls)
+    : http_(tls)
+{
+    addRoutes();
+}
+
+void FakeCddbServer::addRoutes()
 {
     http_.route("GET", "/~cddb/cddb.cgi", [this](const SeenRequest& request) { return respond(request); });
     http_.route("POST", "/~cddb/submit.cgi", [this](const SeenRequest& request) { return respond(request); });

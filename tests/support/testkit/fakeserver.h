@@ -1,9 +1,11 @@
 #pragma once
 
-// Servers on 127.0.0.1 for every network test: a scripted HTTP server (cpp-httplib), a CDDB
-// server on top of it, and a raw socket server for answers no HTTP library would send.
+// Servers on 127.0.0.1 for every network test: a scripted HTTP or HTTPS server (cpp-httplib),
+// a CDDB server on top of it, and a raw socket server for answers no HTTP library would send.
 // Each binds a free port it reports, and throws when it cannot bind or start, so a test never
 // goes on against a server that is not there.
+
+#include "testkit/certificates.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -54,13 +56,15 @@ public:
     using Handler = std::function<Reply(const SeenRequest&)>;
 
     FakeServer();
+    // An HTTPS server showing `tls` (see certificates.h).
+    explicit FakeServer(const TlsFiles& tls);
     ~FakeServer();
     FakeServer(const FakeServer&) = delete;
     FakeServer& operator=(const FakeServer&) = delete;
 
     int port() const { return port_; }
     std::string address() const; // "127.0.0.1:<port>"
-    std::string url() const; // "http://127.0.0.1:<port>"
+    std::string url() const; // "http://127.0.0.1:<port>", "https://..." for an HTTPS server
 
     // Routes may be set and replaced at any time, also while requests are served.
     void route(const std::string& method, const std::string& pathPrefix, Handler handler);
@@ -76,8 +80,10 @@ private:
         Handler handler;
     };
     Reply answer(const SeenRequest& request);
+    void start();
 
     std::unique_ptr<httplib::Server> server_;
+    bool tls_ = false;
     int port_ = 0;
     std::thread thread_;
     mutable std::mutex mutex_;
@@ -106,12 +112,17 @@ std::string readAnswer(const std::string& category, const std::string& discId, c
 // category folder `category`, range file "00toff" holding "#FILENAME=<discid>" and the entry.
 void writeLocalDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
                              const DiscEntry& entry);
+// The same the way the freedb and gnudb archives unpack: the entry alone in the file
+// `category`/`discId`.
+void writeUnixDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
+                            const DiscEntry& entry);
 
 // A CDDB server: the cddb.cgi commands ("query", "read", "sites", or any other command word)
 // and submit.cgi ("submit") answer what was set for them, else "500 Command syntax error.".
 class FakeCddbServer {
 public:
     FakeCddbServer();
+    explicit FakeCddbServer(const TlsFiles& tls); // over HTTPS
 
     std::string address() const { return http_.address(); }
     FakeServer& http() { return http_; }
@@ -129,6 +140,7 @@ public:
 
 private:
     Reply respond(const SeenRequest& request);
+    void addRoutes();
 
     FakeServer http_;
     mutable std::mutex mutex_;
