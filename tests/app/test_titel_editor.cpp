@@ -137,7 +137,9 @@ TEST_F(TitleEditorTest, AddingStoresEveryFieldAndNullsWhereEmpty)
         (QVariantList { "null", "CD", today(), 0, QVariant(), QVariant() }));
 
     // A year that is no number (it can only be pasted around the field's rules) is refused.
-    const TitleInput pasted { .titel = "Gold", .jaar = "19x2", .gekocht = QDate(2000, 1, 1) };
+    TitleInput pasted;
+    pasted.titel = QStringLiteral("Gold");
+    pasted.jaar = QStringLiteral("19x2");
     EXPECT_FALSE(storeTitle(db.catalogue(), pasted, 0, artist, QDateTime::currentDateTime()).ok());
 }
 
