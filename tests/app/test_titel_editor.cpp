@@ -140,6 +140,7 @@ TEST_F(TitleEditorTest, AddingStoresEveryFieldAndNullsWhereEmpty)
     TitleInput pasted;
     pasted.titel = QStringLiteral("Gold");
     pasted.jaar = QStringLiteral("19x2");
+    pasted.gekocht = QDate(2000, 1, 1);
     EXPECT_FALSE(storeTitle(db.catalogue(), pasted, 0, artist, QDateTime::currentDateTime()).ok());
 }
 
