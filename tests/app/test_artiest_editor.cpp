@@ -57,11 +57,8 @@ TEST_F(ArtistEditorTest, AddingStoresTheTrimmedNameAndAllowsDuplicates)
     store(editor, QStringLiteral("  ABBA \t"));
     EXPECT_FALSE(editor->isVisible() || editor->userCancelled());
     EXPECT_EQ(session.currentArtistName, QStringLiteral("ABBA"));
-    const QString init = db.catalogue()
-                             .OpenRecordset(QStringLiteral("SELECT datum_init FROM Artiest WHERE Id = ?"),
-                                 { editor->storedArtistId() })
-                             .valueOr({})
-                             .rows.value(0)
+    const QString init = db.firstRow(QStringLiteral("SELECT datum_init FROM Artiest WHERE Id = ?"),
+                               { editor->storedArtistId() })
                              .value(0)
                              .toString();
     EXPECT_GE(QDateTime::fromString(init, QStringLiteral("yyyy-MM-dd HH:mm:ss")), before)

@@ -36,11 +36,8 @@ protected:
     // The stored biography; an invalid QVariant for Null.
     QVariant storedInfo(qint64 id) const
     {
-        return db.catalogue()
-            .OpenRecordset(QStringLiteral("select Info from Artiest where Id = ?"), { id })
-            .valueOr({})
-            .rows.value(0)
-            .value(0, QStringLiteral("<none>"));
+        return db.firstRow(QStringLiteral("select Info from Artiest where Id = ?"), { id })
+            .value(0, "<none>");
     }
 
     QPlainTextEdit* text() { return qtkit::childOf<QPlainTextEdit>(&window, "txtInfo"); }

@@ -30,10 +30,7 @@ protected:
 
     QVariantList album() const
     {
-        return db.catalogue()
-            .OpenRecordset(QStringLiteral("SELECT ArtiestId, datum_lamu FROM Titel WHERE Id = ?"), { gold })
-            .valueOr({})
-            .rows.value(0);
+        return db.firstRow(QStringLiteral("SELECT ArtiestId, datum_lamu FROM Titel WHERE Id = ?"), { gold });
     }
 };
 

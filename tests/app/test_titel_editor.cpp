@@ -74,13 +74,10 @@ protected:
     // Every column of an album, with the storage class of the year.
     QVariantList stored(qint64 id) const
     {
-        return db.catalogue()
-            .OpenRecordset(
-                QStringLiteral("SELECT Titel, Jaar, typeof(Jaar), Drager, Gekocht, Playlist, "
-                               "Bijzonderheden, Lengte, CDid, datum_lamu, ArtiestId FROM Titel WHERE Id = ?"),
-                { id })
-            .valueOr({})
-            .rows.value(0);
+        return db.firstRow(
+            QStringLiteral("SELECT Titel, Jaar, typeof(Jaar), Drager, Gekocht, Playlist, "
+                           "Bijzonderheden, Lengte, CDid, datum_lamu, ArtiestId FROM Titel WHERE Id = ?"),
+            { id });
     }
     qint64 count(const char* table) const
     {
