@@ -336,7 +336,6 @@ TEST_F(MainWindowTest, OtherWindowsOpenForTheSelection)
 TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)
 {
     startWindow();
-    const QString englishQuit = button("cmdEinde")->text();
     QString quitWhileGerman;
     onNextModal(QStringLiteral("Instellingen"), [this, &quitWhileGerman](QWidget* settings) {
         childOf<QComboBox>(settings, "cboTaal")->setCurrentIndex(3); // German
@@ -347,7 +346,7 @@ TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)
     menu("mnuOnderhoud", 5);
     EXPECT_EQ(quitWhileGerman, Language(LanguageBase::German).text(16));
     EXPECT_EQ(session->settings.taal, QStringLiteral("200"));
-    EXPECT_EQ(button("cmdEinde")->text(), englishQuit);
+    EXPECT_EQ(button("cmdEinde")->text(), Language(LanguageBase::English).text(16));
 }
 
 TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
@@ -394,17 +393,6 @@ TEST_F(MainWindowTest, AlbumsAreAddedAndEditedAndReselected)
     menu("mnuAlbum", 1);
     EXPECT_EQ(tagWhileOpen + tagOf("imgCover"), QStringLiteral("JJ"));
     EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("Covers/%1.jpg").arg(arrival))));
-
-    // A picture chosen for an album that is then not added leaves the selected album's cover.
-    clickAlbum(1); // Gold, no cover
-    prompts.chosenFiles = { chosen };
-    onNextModal(QStringLiteral("Titel"), [](QWidget* editor) {
-        qtkit::clickButton(editor, "cmdHoesje");
-        qtkit::clickButton(editor, "cmdAnnuleer");
-    });
-    menu("mnuAlbum", 0);
-    EXPECT_EQ(tagOf("imgCover"), QStringLiteral("N"));
-    EXPECT_EQ(titleColumn().size(), 3);
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
 }
 
