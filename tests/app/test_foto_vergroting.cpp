@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST_F(PictureTest, LoadPictureReadsByContentAndNeverDecodesAHugePictureWhole)
     const QByteArray jpeg = pictureBytes({ 640, 480 }, Qt::red);
     const struct {
         const char* name;
-        QByteArray bytes;
+        std::optional<QByteArray> bytes; // none: no such file ("." is the folder itself)
         QSize bounds;
         QSize shown; // empty: not shown, with a reason naming the file
         bool scaled;
@@ -79,23 +80,18 @@ TEST_F(PictureTest, LoadPictureReadsByContentAndNeverDecodesAHugePictureWhole)
         { "big.jpg", pictureBytes({ 1600, 400 }, Qt::red), { 400, 400 }, { 400, 100 }, true },
         { "huge.bmp", bmpClaimingHugeSize(), { 800, 600 }, {}, false },
         { "notes.jpg", "This is not a picture at all.\n", { 800, 600 }, {}, false },
-        { "cut-in-the-header.jpg", jpeg.left(200), { 800, 600 }, {}, false } };
+        { "cut-in-the-header.jpg", jpeg.left(200), { 800, 600 }, {}, false },
+        { "absent.jpg", std::nullopt, { 800, 600 }, {}, false },
+        { ".", std::nullopt, { 800, 600 }, {}, false } };
     for (const auto& c : cases) {
         const QString path = home.filePath(QLatin1String(c.name));
-        writeFile(path, c.bytes);
+        if (c.bytes)
+            writeFile(path, *c.bytes);
         const LoadedPicture loaded = loadPicture(path, c.bounds);
-        if (c.shown.isEmpty())
-            EXPECT_TRUE(loaded.image.isNull()) << c.name;
-        else
-            EXPECT_EQ(loaded.image.size(), c.shown) << c.name;
+        EXPECT_EQ(loaded.image.isNull() ? QSize() : loaded.image.size(), c.shown) << c.name;
         EXPECT_EQ(loaded.scaled, c.scaled) << c.name;
         EXPECT_EQ(loaded.error.contains(path), c.shown.isEmpty())
             << c.name << ": " << loaded.error.toStdString();
-    }
-    for (const QString& missing : { home.filePath(QStringLiteral("absent.jpg")), home.path() }) {
-        const LoadedPicture loaded = loadPicture(missing, { 800, 600 });
-        EXPECT_TRUE(loaded.image.isNull()) << missing.toStdString();
-        EXPECT_TRUE(loaded.error.contains(missing)) << loaded.error.toStdString();
     }
 }
 
