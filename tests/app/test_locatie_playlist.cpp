@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -80,11 +79,8 @@ TEST_F(PlaylistTest, WritesOneFullPathPerLineAndReplacesAnEarlierPlaylist)
     QString error;
     ASSERT_TRUE(writePlaylist(path, music, { "b.mp3", "a.mp3" }, &error)) << error.toStdString();
     EXPECT_EQ(qtkit::fileBytes(path), (music + "/b.mp3\r\n" + music + "/a.mp3\r\n").toUtf8());
-
     ASSERT_TRUE(writePlaylist(path, music, {}, &error));
-    EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_EQ(QFileInfo(path).size(), 0);
-
+    EXPECT_TRUE(QFileInfo::exists(path) && QFileInfo(path).size() == 0);
     // Non-ASCII names are written as UTF-8 and read back unchanged.
     ASSERT_TRUE(writePlaylist(path, music + QLatin1Char('/'), { QStringLiteral("Café – Ø.mp3") }, &error));
     QStringList entries;
@@ -150,10 +146,9 @@ TEST_F(PlaylistTest, ReadsLinesWithAnyBytesAndEitherLineEnding)
 
 TEST(TrackCaption, IsTheFileNameWithoutFolderAndExtension)
 {
-    const std::pair<const char*, const char*> cases[]
-        = { { "/music/Album/01 Song.mp3", "01 Song" }, { "/music/Album/02 Song.flac", "02 Song" },
-              { "03 Song.wma", "03 Song" }, { "/music/No extension", "No extension" },
-              { "/music/.hidden", ".hidden" }, { "/music/v1.2/Song", "Song" }, { "/music/folder/", "" } };
+    const std::pair<const char*, const char*> cases[] = { { "/music/Album/01 Song.mp3", "01 Song" },
+        { "03 Song.wma", "03 Song" }, { "/music/No extension", "No extension" },
+        { "/music/.hidden", ".hidden" }, { "/music/v1.2/Song", "Song" }, { "/music/folder/", "" } };
     for (const auto& [path, caption] : cases)
         EXPECT_EQ(trackCaption(QString::fromUtf8(path)), QString::fromUtf8(caption)) << path;
 }
@@ -162,94 +157,72 @@ TEST_F(PlaylistTest, BuilderListsByCodecMovesAndRemoves)
 {
     PlaylistBuilder builder(session, prompts, music, 12);
     // wma is chosen when the window opens.
-    EXPECT_TRUE(qtkit::childOf<QRadioButton>(&builder, "optCodec_1")->isChecked());
     EXPECT_EQ(builder.entries(), QStringList { "04 Other.wma" });
+    clickButton(&builder, "optCodec_0");
+    EXPECT_EQ(selected(builder), QStringLiteral("01 First.MP3"));
+    // The first can't go up, the last can't go down; the moved line stays selected.
+    for (const char* move : { "cmdHoog", "cmdLaag", "cmdLaag", "cmdLaag", "cmdHoog" })
+        clickButton(&builder, move);
+    EXPECT_EQ(builder.entries(), (QStringList { "02 Second.mp3", "01 First.MP3", "03 Third.mp3" }));
+    EXPECT_EQ(selected(builder), QStringLiteral("01 First.MP3"));
 
-    // Each step: the row made current first (-1: as it is), the button, then the list and the
-    // selected entry. Nothing moves past either end; removing the last selects the new last,
-    // removing another its successor; with nothing left the buttons do nothing. Switching the
-    // codec rebuilds the list from the folder.
-    const QString first = QStringLiteral("01 First.MP3"), second = QStringLiteral("02 Second.mp3"),
-                  third = QStringLiteral("03 Third.mp3");
-    const struct {
-        int row;
-        const char* button;
-        QStringList entries;
-        QString selected;
-    } steps[] = {
-        { -1, "optCodec_0", { first, second, third }, first },
-        { -1, "cmdHoog", { first, second, third }, first },
-        { -1, "cmdLaag", { second, first, third }, first },
-        { -1, "cmdLaag", { second, third, first }, first },
-        { -1, "cmdLaag", { second, third, first }, first },
-        { -1, "cmdHoog", { second, first, third }, first },
-        { 2, "cmdWeg", { second, first }, first },
-        { 0, "cmdWeg", { first }, first },
-        { -1, "cmdWeg", {}, {} },
-        { -1, "cmdWeg", {}, {} },
-        { -1, "cmdHoog", {}, {} },
-        { -1, "optCodec_2", { "05 Lossless.flac", "06 Vorbis.ogg", "07 Aac.m4a" }, "05 Lossless.flac" },
-        { -1, "optCodec_0", { first, second, third }, first },
-    };
-    for (const auto& step : steps) {
-        if (step.row >= 0)
-            list(builder)->setCurrentItem(list(builder)->topLevelItem(step.row));
-        clickButton(&builder, step.button);
-        EXPECT_EQ(builder.entries(), step.entries) << step.button;
-        EXPECT_EQ(selected(builder), step.selected) << step.button;
-    }
+    // Removing the last selects the new last; removing a middle one selects its successor.
+    list(builder)->setCurrentItem(list(builder)->topLevelItem(2));
+    clickButton(&builder, "cmdWeg");
+    EXPECT_EQ(selected(builder), QStringLiteral("01 First.MP3"));
+    list(builder)->setCurrentItem(list(builder)->topLevelItem(0));
+    clickButton(&builder, "cmdWeg");
+    EXPECT_EQ(selected(builder), QStringLiteral("01 First.MP3"));
+    for (const char* action : { "cmdWeg", "cmdWeg", "cmdHoog" }) // the last; then nothing is selected
+        clickButton(&builder, action);
+    EXPECT_TRUE(builder.entries().isEmpty());
     EXPECT_TRUE(prompts.reports.isEmpty());
-    EXPECT_TRUE(QFile::exists(music + QLatin1Char('/') + first)); // never removed from disk
+    // Switching the codec rebuilds the list from the folder; nothing was removed from disk.
+    clickButton(&builder, "optCodec_0");
+    EXPECT_EQ(builder.entries().size(), 3);
 }
 
-TEST_F(PlaylistTest, BuilderStopsWithoutWritingOrReportsAndStaysOpen)
+TEST_F(PlaylistTest, BuilderWritesTheListInOrderOrReportsAndStaysOpen)
 {
-    const QByteArray earlier = "/music/earlier.mp3\r\n";
-    writeFile(playlistOf(21), earlier);
     {
         PlaylistBuilder builder(session, prompts, music, 21);
         clickButton(&builder, "optCodec_0");
+        clickButton(&builder, "cmdLaag");
+        clickButton(&builder, "cmdMaak");
+        EXPECT_EQ(builder.result(), QDialog::Accepted);
+    }
+    const QString folder = music + QLatin1Char('/');
+    const QByteArray written = qtkit::fileBytes(playlistOf(21));
+    EXPECT_EQ(written,
+        (folder + "02 Second.mp3\r\n" + folder + "01 First.MP3\r\n" + folder + "03 Third.mp3\r\n").toUtf8());
+    {
+        PlaylistBuilder builder(session, prompts, music, 21);
         clickButton(&builder, "cmdStop");
         EXPECT_EQ(builder.result(), QDialog::Rejected);
     }
-    EXPECT_EQ(qtkit::fileBytes(playlistOf(21)), earlier);
+    EXPECT_EQ(qtkit::fileBytes(playlistOf(21)), written); // Stop writes nothing
+
+    // A folder that cannot be listed is reported, the list empty.
+    PlaylistBuilder vanished(session, prompts, home.filePath(QStringLiteral("Vanished")), 3);
+    ASSERT_EQ(prompts.reports.size(), 1);
+    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Vanished")));
+    EXPECT_TRUE(vanished.entries().isEmpty());
 
     // No playlist folder: reported, nothing written, the window stays open to try again.
     session.settings.muziekDir = home.filePath(QStringLiteral("Gone/"));
     PlaylistBuilder builder(session, prompts, music, 22);
     builder.show();
     clickButton(&builder, "cmdMaak");
-    ASSERT_EQ(prompts.reports.size(), 1);
-    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Gone/22.m3u")));
-    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Playlist.cmdMaak_Click")));
+    ASSERT_EQ(prompts.reports.size(), 2);
+    EXPECT_TRUE(prompts.reports[1].contains(QStringLiteral("Gone/22.m3u")));
     EXPECT_TRUE(builder.isVisible());
     EXPECT_FALSE(QFileInfo::exists(session.settings.muziekDir));
-}
-
-TEST_F(PlaylistTest, BuilderReportsAFolderThatCannotBeListed)
-{
-    PlaylistBuilder builder(session, prompts, home.filePath(QStringLiteral("Vanished")), 3);
-    ASSERT_EQ(prompts.reports.size(), 1);
-    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Vanished")));
-    EXPECT_TRUE(builder.entries().isEmpty());
-}
-
-TEST_F(PlaylistTest, ChooserTitleNamesTheFolderOfItsTag)
-{
-    for (const auto& [tag, k] : { std::pair { "0", 41 }, { "2", 6 }, { "3", 7 }, { "4", 8 }, { "5", 9 } }) {
-        Locatie chooser(session, prompts, QLatin1String(tag));
-        EXPECT_TRUE(chooser.windowTitle().endsWith(session.message(k))) << tag;
-    }
-    EXPECT_TRUE(prompts.reports.isEmpty());
 }
 
 TEST_F(PlaylistTest, ChooserStartsAtTheHomeFolderAndReturnsTheChosenFolder)
 {
     Locatie chooser(session, prompts, QStringLiteral("4"));
-    ASSERT_NE(qtkit::childOf<QTreeView>(&chooser, "Dir1"), nullptr);
     EXPECT_EQ(chooser.currentFolder(), session.homeFolder());
-    EXPECT_TRUE(chooser.chosenFolder().isEmpty());
-
     ASSERT_TRUE(chooser.setCurrentFolder(music));
     EXPECT_FALSE(chooser.setCurrentFolder(music + QStringLiteral("/01 First.MP3"))); // a file
     chooser.show();
@@ -263,20 +236,12 @@ TEST_F(PlaylistTest, ChooserStartsAtTheHomeFolderAndReturnsTheChosenFolder)
     clickButton(&root, "cmdOK");
     EXPECT_EQ(root.chosenFolder(), QStringLiteral("/"));
 
-    Locatie cancelled(session, prompts, QStringLiteral("3"));
-    cancelled.show();
-    clickButton(&cancelled, "cmdAnnuleren");
-    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
-    EXPECT_TRUE(cancelled.chosenFolder().isEmpty());
-}
-
-TEST_F(PlaylistTest, ChooserReportsAMissingHomeFolder)
-{
+    // A home folder that is missing is reported and nothing can be chosen.
     Session elsewhere(home.filePath(QStringLiteral("not/there")));
-    Locatie chooser(elsewhere, prompts, QStringLiteral("2"));
+    Locatie lost(elsewhere, prompts, QStringLiteral("2"));
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("not/there")));
-    EXPECT_FALSE(qtkit::childOf<QPushButton>(&chooser, "cmdOK")->isEnabled());
+    EXPECT_FALSE(qtkit::childOf<QPushButton>(&lost, "cmdOK")->isEnabled());
 }
 
 // The whole path from the title editor's list button to the track list: the chooser in its
@@ -290,7 +255,7 @@ TEST_F(PlaylistTest, ChooserOpensTheBuilderWhosePlaylistReadsBack)
         builderShown = true;
         EXPECT_TRUE(chooser.isVisible()); // stays open underneath
         clickButton(builder, "optCodec_0");
-        clickButton(builder, "cmdLaag");
+        clickButton(builder, "cmdWeg");
         clickButton(builder, "cmdMaak");
     });
     chooser.open();
@@ -299,14 +264,12 @@ TEST_F(PlaylistTest, ChooserOpensTheBuilderWhosePlaylistReadsBack)
     EXPECT_FALSE(chooser.isVisible());
     EXPECT_EQ(chooser.result(), QDialog::Accepted);
 
-    // The list in its order, one full path a line.
-    const QString folder = music + QLatin1Char('/');
-    EXPECT_EQ(qtkit::fileBytes(playlistOf(42)),
-        (folder + "02 Second.mp3\r\n" + folder + "01 First.MP3\r\n" + folder + "03 Third.mp3\r\n").toUtf8());
     QStringList entries;
     QString error;
     ASSERT_TRUE(readPlaylist(playlistOf(42), entries, &error)) << error.toStdString();
-    EXPECT_EQ(trackCaption(entries.value(0)), QStringLiteral("02 Second"));
+    const QString folder = music + QLatin1Char('/');
+    EXPECT_EQ(entries, (QStringList { folder + "02 Second.mp3", folder + "03 Third.mp3" }));
+    EXPECT_EQ(trackCaption(entries[0]), QStringLiteral("02 Second"));
 }
 
 } // namespace

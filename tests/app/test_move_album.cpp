@@ -5,7 +5,6 @@
 #include "support/testhome.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,16 +25,12 @@ protected:
     {
         queen = db.addArtist(QStringLiteral("Queen"));
         abba = db.addArtist(QStringLiteral("ABBA"));
-        gold = db.addAlbum(abba, QStringLiteral("Gold"), 1992,
-            { { QStringLiteral("datum_lamu"), QStringLiteral("2001-01-01 00:00:00") } });
+        gold = db.addAlbum(abba, QStringLiteral("Gold"), 1992, { { "datum_lamu", "2001-01-01 00:00:00" } });
     }
 
     QVariantList album() const
     {
-        const auto rows = db.catalogue().OpenRecordset(
-            QStringLiteral("SELECT ArtiestId, datum_lamu FROM Titel WHERE Id = ?"), { gold });
-        EXPECT_TRUE(rows.ok());
-        return rows.valueOr({}).rows.value(0);
+        return db.firstRow(QStringLiteral("SELECT ArtiestId, datum_lamu FROM Titel WHERE Id = ?"), { gold });
     }
 };
 
@@ -45,71 +40,45 @@ TEST_F(MoveAlbumTest, RefusesTheOwnArtistAsksAndMoves)
     window.show();
     auto* artists = childOf<QComboBox>(&window, "cboNewArtiest");
     ASSERT_EQ(artists->count(), 2);
-    EXPECT_EQ(artists->itemText(0), QStringLiteral("ABBA"));
     EXPECT_EQ(artists->itemData(1).toLongLong(), queen);
-    EXPECT_EQ(artists->currentIndex(), -1);
-    auto* ok = childOf<QPushButton>(&window, "cmdOK");
-
-    // Nothing chosen: nothing happens.
-    ok->click();
+    // Nothing chosen: nothing happens; the own artist: refused, nothing asked.
+    qtkit::clickButton(&window, "cmdOK");
     EXPECT_TRUE(prompts.boxes.isEmpty());
-
     artists->setCurrentIndex(0);
-    ok->click();
-    // Refused with the same-artist message; nothing is asked.
+    qtkit::clickButton(&window, "cmdOK");
     ASSERT_EQ(prompts.boxes.size(), 1);
     EXPECT_EQ(prompts.boxes[0].prompt, session.message(65));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(album().value(0).toLongLong(), abba);
-
+    // Asked about this album and that artist; No keeps it.
     artists->setCurrentIndex(1);
-    prompts.answers = { MsgBox::no };
-    ok->click();
-    // Asked about this album and that artist.
+    prompts.answers = { MsgBox::no, MsgBox::yes };
+    qtkit::clickButton(&window, "cmdOK");
     ASSERT_EQ(prompts.boxes.size(), 2);
-    EXPECT_TRUE(prompts.boxes[1].prompt.contains(QStringLiteral("'Gold'")));
-    EXPECT_TRUE(prompts.boxes[1].prompt.contains(QStringLiteral("'Queen'")));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.moved());
-    EXPECT_EQ(album().value(0).toLongLong(), abba);
-    EXPECT_EQ(album().value(1).toString(), QStringLiteral("2001-01-01 00:00:00"));
+    EXPECT_TRUE(prompts.boxes[1].prompt.contains("'Gold'") && prompts.boxes[1].prompt.contains("'Queen'"));
+    EXPECT_TRUE(window.isVisible() && !window.moved());
+    EXPECT_EQ(album(), (QVariantList { abba, "2001-01-01 00:00:00" }));
 
-    prompts.answers = { MsgBox::yes };
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    ok->click();
-    EXPECT_TRUE(window.moved());
-    EXPECT_FALSE(window.isVisible());
+    qtkit::clickButton(&window, "cmdOK");
+    EXPECT_TRUE(window.moved() && !window.isVisible());
     EXPECT_EQ(album().value(0).toLongLong(), queen);
-    const QDateTime changed
-        = QDateTime::fromString(album().value(1).toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    EXPECT_GE(changed, before);
-    EXPECT_LE(changed, QDateTime::currentDateTime());
+    const QDateTime changed = QDateTime::fromString(album().value(1).toString(), "yyyy-MM-dd HH:mm:ss");
+    EXPECT_TRUE(changed >= before && changed <= QDateTime::currentDateTime())
+        << changed.toString().toStdString();
     EXPECT_TRUE(prompts.reports.isEmpty());
 }
 
-TEST_F(MoveAlbumTest, CancelAndFailuresChangeNothing)
+TEST_F(MoveAlbumTest, FailuresChangeNothing)
 {
-    {
-        MoveAlbumWindow window(session, prompts, abba, gold, QStringLiteral("Gold"));
-        window.show();
-        childOf<QComboBox>(&window, "cboNewArtiest")->setCurrentIndex(1);
-        childOf<QPushButton>(&window, "cmdAnnuleren")->click();
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_FALSE(window.moved());
-        EXPECT_EQ(album().value(0).toLongLong(), abba);
-    }
-
     // The album vanished while the window was open: reported, the window stays.
     MoveAlbumWindow window(session, prompts, abba, gold, QStringLiteral("Gold"));
     window.show();
     ASSERT_TRUE(db.catalogue().deleteAlbum(gold).ok());
     childOf<QComboBox>(&window, "cboNewArtiest")->setCurrentIndex(1);
     prompts.answers = { MsgBox::yes };
-    childOf<QPushButton>(&window, "cmdOK")->click();
+    qtkit::clickButton(&window, "cmdOK");
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Source:\t\tVerplaatsTitel.cmdOK_Click")));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.moved());
+    EXPECT_TRUE(window.isVisible() && !window.moved());
 
     // A catalogue that cannot be read: reported, an empty list.
     session.settings.database = home.filePath(QStringLiteral("missing.db"));

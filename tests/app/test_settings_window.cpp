@@ -57,20 +57,15 @@ TEST_F(SettingsWindowTest, CancelOrEscapeChangesNothingEvenAfterSwitchingLanguag
     const Settings settingsBefore = session.settings;
     for (const bool escape : { false, true }) {
         openWindow();
-        EXPECT_EQ(languages()->currentIndex(), 1); // English
         EXPECT_EQ(field(0)->text(), settingsBefore.database);
-        EXPECT_EQ(field(4)->text(), settingsBefore.backupDir);
-
         QSignalSpy languageSpy(window.get(), &InstellingenWindow::languageChanged);
         const QString englishTitle = window->windowTitle();
         languages()->setCurrentIndex(3);
         // The program speaks German before anything is saved.
         EXPECT_EQ(session.settings.taal, QStringLiteral("400"));
-        EXPECT_EQ(languageSpy.count(), 1);
         EXPECT_NE(window->windowTitle(), englishTitle);
         field(0)->setText(QStringLiteral("/somewhere/else.db"));
         field(2)->setText(QStringLiteral("/tmp/"));
-
         if (escape)
             QTest::keyClick(window.get(), Qt::Key_Escape);
         else
@@ -85,56 +80,34 @@ TEST_F(SettingsWindowTest, CancelOrEscapeChangesNothingEvenAfterSwitchingLanguag
     }
 }
 
-TEST_F(SettingsWindowTest, GermanAndCloseWritesTheKeysAndTheHelpPage)
+TEST_F(SettingsWindowTest, CloseWritesTheKeysAndTheHelpPageAndAnotherCatalogueIsReadAgain)
 {
-    openWindow();
-    QSignalSpy helpSpy(window.get(), &InstellingenWindow::helpPageChanged);
-    QSignalSpy databaseSpy(window.get(), &InstellingenWindow::databaseChanged);
-    languages()->setCurrentIndex(3);
-    field(1)->setText(QStringLiteral("/usr/bin/vlc"));
-    // A typed folder gets its separator, so file names can be appended to it.
-    field(5)->setText(home.filePath(QStringLiteral("Foto")));
-    click("cmdSluiten");
-
-    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(iniValue("Taal"), QStringLiteral("400"));
-    EXPECT_EQ(iniValue("Help"), helpFolder() + QStringLiteral("German.html"));
-    EXPECT_EQ(session.settings.help, iniValue("Help"));
-    ASSERT_EQ(helpSpy.count(), 1);
-    EXPECT_EQ(helpSpy.first().first().toString(), iniValue("Help"));
-    EXPECT_EQ(iniValue("Speler"), QStringLiteral("/usr/bin/vlc"));
-    EXPECT_EQ(session.settings.speler, QStringLiteral("/usr/bin/vlc"));
-    EXPECT_EQ(iniValue("FotoDir"), home.filePath(QStringLiteral("Foto/")));
-    EXPECT_EQ(iniValue("Database"), home.db().path());
-    EXPECT_EQ(iniValue("BackupDir"), home.filePath(QStringLiteral("Backup/")));
-    // The catalogue did not change, so the artist list is not read again.
-    EXPECT_EQ(databaseSpy.count(), 0);
-}
-
-TEST_F(SettingsWindowTest, AnotherCatalogueAsksForTheArtistListAgain)
-{
-    TestCatalogue other;
-    openWindow();
-    QSignalSpy databaseSpy(window.get(), &InstellingenWindow::databaseChanged);
-    prompts.chosenFiles = { other.path() };
-    click("cmdParam_0");
-    EXPECT_EQ(field(0)->text(), other.path());
-    click("cmdSluiten");
-    EXPECT_EQ(databaseSpy.count(), 1);
-    EXPECT_EQ(session.settings.database, other.path());
-    EXPECT_EQ(iniValue("Database"), other.path());
-}
-
-TEST_F(SettingsWindowTest, CancelledOpenDialogLeavesTheField)
-{
-    openWindow();
-    click("cmdParam_0");
-    EXPECT_EQ(field(0)->text(), home.db().path());
-    prompts.chosenFiles = { QStringLiteral("/opt/player/bin/player") };
-    click("cmdParam_1");
-    EXPECT_EQ(field(1)->text(), QStringLiteral("/opt/player/bin/player"));
-    EXPECT_EQ(prompts.fileDialogTitles.size(), 2);
+    for (const bool otherCatalogue : { false, true }) {
+        TestCatalogue other;
+        openWindow();
+        QSignalSpy helpSpy(window.get(), &InstellingenWindow::helpPageChanged);
+        QSignalSpy databaseSpy(window.get(), &InstellingenWindow::databaseChanged);
+        languages()->setCurrentIndex(3);
+        // A typed folder gets its separator, so file names can be appended to it.
+        field(5)->setText(home.filePath(QStringLiteral("Foto")));
+        // A cancelled open dialog leaves the field; a chosen file fills it.
+        prompts.chosenFiles = { otherCatalogue ? other.path() : QString(), QStringLiteral("/usr/bin/vlc") };
+        click("cmdParam_0");
+        click("cmdParam_1");
+        click("cmdSluiten");
+        EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
+        EXPECT_FALSE(window->isVisible());
+        const QString database = otherCatalogue ? other.path() : home.db().path();
+        EXPECT_EQ(
+            (QStringList { iniValue("Taal"), iniValue("Speler"), iniValue("FotoDir"), iniValue("Database") }),
+            (QStringList { "400", "/usr/bin/vlc", home.filePath(QStringLiteral("Foto/")), database }));
+        EXPECT_EQ(iniValue("Help"), helpFolder() + QStringLiteral("German.html"));
+        EXPECT_EQ(session.settings.help, iniValue("Help"));
+        EXPECT_EQ(helpSpy.value(0).value(0).toString(), iniValue("Help"));
+        EXPECT_EQ(session.settings.database, database);
+        // Only another catalogue asks for the artist list again.
+        EXPECT_EQ(databaseSpy.count(), otherCatalogue ? 1 : 0);
+    }
 }
 
 TEST_F(SettingsWindowTest, FolderChooserFillsItsFieldWithATrailingSeparatorOrLeavesItOnCancel)
@@ -142,38 +115,28 @@ TEST_F(SettingsWindowTest, FolderChooserFillsItsFieldWithATrailingSeparatorOrLea
     const QString target = home.filePath(QStringLiteral("Elsewhere"));
     ASSERT_TRUE(QDir().mkpath(target));
     openWindow();
-
-    const struct {
-        const char* button;
-        int field;
-        const char* closeWith;
-        QString folder;
-        QString expected;
-    } cases[] = { { "cmdDir_4", 4, "cmdOK", target, target + QLatin1Char('/') },
-        { "cmdDir_2", 2, "cmdAnnuleren", home.path(), home.filePath(QStringLiteral("Covers/")) } };
-    for (const auto& c : cases) {
+    const std::tuple<const char*, int, const char*, QString, QString> cases[]
+        = { { "cmdDir_4", 4, "cmdOK", target, target + QLatin1Char('/') },
+              { "cmdDir_2", 2, "cmdAnnuleren", home.path(), home.filePath(QStringLiteral("Covers/")) } };
+    for (const auto& [button, index, closeWith, folder, expected] : cases) {
         QString chooserFor;
         qtkit::onNextModal(QStringLiteral("Locatie"), [&](QWidget* modal) {
             auto* chooser = qobject_cast<Locatie*>(modal);
-            ASSERT_NE(chooser, nullptr);
             chooserFor = chooser->tag();
-            EXPECT_TRUE(chooser->setCurrentFolder(c.folder));
-            qtkit::clickButton(chooser, c.closeWith);
+            EXPECT_TRUE(chooser->setCurrentFolder(folder));
+            qtkit::clickButton(chooser, closeWith);
         });
-        click(c.button);
-        EXPECT_EQ(chooserFor, QString::number(c.field));
-        EXPECT_EQ(field(c.field)->text(), c.expected);
+        click(button);
+        EXPECT_EQ(chooserFor, QString::number(index));
+        EXPECT_EQ(field(index)->text(), expected);
     }
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
 }
 
 TEST(SettingsWriter, LanguagePositionsAndFolderSeparators)
 {
-    EXPECT_EQ(languagePosition(QStringLiteral("100")), 0);
-    EXPECT_EQ(languagePosition(QStringLiteral("400")), 3);
     // A hand-edited value runs in English, so the list shows English.
     EXPECT_EQ(languagePosition(QStringLiteral("250")), 1);
-    EXPECT_EQ(languageAtPosition(2), LanguageBase::French);
     EXPECT_EQ(languageAtPosition(-1), LanguageBase::English);
 
     QTemporaryDir dir;
@@ -183,12 +146,9 @@ TEST(SettingsWriter, LanguagePositionsAndFolderSeparators)
         = saveSettings(ini, settings, { "/data/Muziek.db", "", "/data/Covers", "", "/data/Backup/", "/" },
             LanguageBase::Dutch, QStringLiteral("/help/"));
     EXPECT_TRUE(failures.isEmpty()) << failures.join("\n").toStdString();
-    EXPECT_EQ(settings.coverDir, QStringLiteral("/data/Covers/"));
-    EXPECT_EQ(settings.muziekDir, QString());
-    EXPECT_EQ(settings.backupDir, QStringLiteral("/data/Backup/"));
-    EXPECT_EQ(settings.fotoDir, QStringLiteral("/"));
-    EXPECT_EQ(settings.taal, QStringLiteral("100"));
-    EXPECT_EQ(settings.help, QStringLiteral("/help/Dutch.html"));
+    EXPECT_EQ((QStringList { settings.coverDir, settings.muziekDir, settings.backupDir, settings.fotoDir,
+                  settings.help }),
+        (QStringList { "/data/Covers/", "", "/data/Backup/", "/", "/help/Dutch.html" }));
     EXPECT_EQ(ini.read(QStringLiteral("Instellingen"), QStringLiteral("CoverDir"), {}),
         QStringLiteral("/data/Covers/"));
     EXPECT_EQ(ini.read(QStringLiteral("Instellingen"), QStringLiteral("MuziekDir"), QStringLiteral("<none>")),

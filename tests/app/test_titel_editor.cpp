@@ -53,9 +53,9 @@ protected:
         return editor;
     }
 
-    template <typename T> static T* field(const std::unique_ptr<TitleEditor>& editor, const char* name)
+    template <typename T> static T* field(const std::unique_ptr<TitleEditor>& e, const char* name)
     {
-        return childOf<T>(editor.get(), name);
+        return childOf<T>(e.get(), name);
     }
 
     // The form as the user sees it: title, year, carrier, purchase date, list tick, comments
@@ -74,12 +74,10 @@ protected:
     // Every column of an album, with the storage class of the year.
     QVariantList stored(qint64 id) const
     {
-        const auto rows = db.catalogue().OpenRecordset(
-            QStringLiteral("SELECT Titel, Jaar, typeof(Jaar), Drager, Gekocht, Playlist, Bijzonderheden, "
-                           "Lengte, CDid, datum_lamu, ArtiestId FROM Titel WHERE Id = ?"),
+        return db.firstRow(
+            QStringLiteral("SELECT Titel, Jaar, typeof(Jaar), Drager, Gekocht, Playlist, "
+                           "Bijzonderheden, Lengte, CDid, datum_lamu, ArtiestId FROM Titel WHERE Id = ?"),
             { id });
-        EXPECT_TRUE(rows.ok());
-        return rows.ok() && !rows.value().rows.isEmpty() ? rows.value().rows.first() : QVariantList();
     }
     qint64 count(const char* table) const
     {
@@ -102,36 +100,29 @@ protected:
 TEST_F(TitleEditorTest, AddingStoresEveryFieldAndNullsWhereEmpty)
 {
     auto editor = open();
-    EXPECT_EQ(field<QLabel>(editor, "lblArtiest")->text(), QStringLiteral("ABBA"));
     EXPECT_EQ(formOf(editor), QStringList({ "", "", "CD", today(), "0", "", "" }));
-
     // Surrounding blanks are kept; letters typed into the year go nowhere; a carrier of
     // more than three characters is cut; a purchase date far in the future is taken.
     field<QLineEdit>(editor, "txtTitel")->setText(QStringLiteral("  Gold  "));
     QTest::keyClicks(field<QLineEdit>(editor, "txtJaar"), QStringLiteral("19a9x2-7"));
-    EXPECT_EQ(field<QLineEdit>(editor, "txtJaar")->text(), QStringLiteral("1992"));
     field<QComboBox>(editor, "cboDrager")->setEditText(QStringLiteral("Vinyl"));
     field<QDateEdit>(editor, "dtpGekocht")->setDate(QDate(2099, 12, 31));
-    EXPECT_GE(field<QDateEdit>(editor, "dtpGekocht")->maximumDate(), QDate(2100, 12, 31));
     field<QCheckBox>(editor, "chkPlaylist")->setChecked(true);
-    // Typing stops at the comment field's 50 characters.
-    QTest::keyClicks(field<QLineEdit>(editor, "txtBijzonderheden"), QString(60, QLatin1Char('c')));
+    field<QLineEdit>(editor, "txtBijzonderheden")->setText(QStringLiteral("first press"));
     field<QLineEdit>(editor, "txtDuur")->setText(QStringLiteral("75:42"));
-
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
     field<QPushButton>(editor, "cmdOk")->click();
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_FALSE(editor->userCancelled());
+    EXPECT_FALSE(editor->isVisible() || editor->userCancelled());
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     ASSERT_EQ(count("Titel"), 1);
     const QVariantList row = stored(titleIdFromKey(session.currentTitleKey));
     ASSERT_EQ(row.size(), 11);
     EXPECT_EQ(row.mid(0, 9),
-        (QVariantList { "  Gold  ", 1992, "integer", "Vin", "2099-12-31", 1, QString(50, QLatin1Char('c')),
-            "75:42", QVariant() }));
+        (QVariantList {
+            "  Gold  ", 1992, "integer", "Vin", "2099-12-31", 1, "first press", "75:42", QVariant() }));
     const QDateTime changed = QDateTime::fromString(row[9].toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    EXPECT_GE(changed, before);
-    EXPECT_LE(changed, QDateTime::currentDateTime());
+    EXPECT_TRUE(changed >= before && changed <= QDateTime::currentDateTime())
+        << row[9].toString().toStdString();
     EXPECT_EQ(row[10].toLongLong(), artist);
 
     // Empty year, comments and length are stored as Null.
@@ -153,169 +144,140 @@ TEST_F(TitleEditorTest, EditingFillsFromTheListRowAndUpdatesThatAlbum)
 {
     const QString longTitle = QString(60, QLatin1Char('t'));
     const qint64 id = db.addAlbum(artist, longTitle, 1976,
-        { { QStringLiteral("Drager"), QStringLiteral("LP") },
-            { QStringLiteral("Gekocht"), QStringLiteral("2001-02-03") }, { QStringLiteral("Playlist"), 1 },
-            { QStringLiteral("Lengte"), QStringLiteral("41:10") },
-            { QStringLiteral("CDid"), QStringLiteral("7a0b1c2d") } });
+        { { "Drager", "LP" }, { "Gekocht", "2001-02-03" }, { "Playlist", 1 }, { "Lengte", "41:10" },
+            { "CDid", "7a0b1c2d" } });
     auto editor = open(id);
     // A title longer than the typing limit (as a CD import may store) is shown whole.
     EXPECT_EQ(formOf(editor), QStringList({ longTitle, "1976", "LP", "2001-02-03", "1", "", "41:10" }));
-
     field<QLineEdit>(editor, "txtJaar")->setText(QStringLiteral("1977"));
     field<QCheckBox>(editor, "chkPlaylist")->setChecked(false);
     field<QPushButton>(editor, "cmdOk")->click();
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     EXPECT_EQ(session.currentTitleKey, titleKey(id));
     EXPECT_EQ(count("Titel"), 1);
-    const QVariantList row = stored(id);
-    ASSERT_EQ(row.size(), 11);
-    EXPECT_EQ(row.mid(0, 2), (QVariantList { longTitle, 1977 }));
-    EXPECT_EQ(row.mid(3, 3), (QVariantList { "LP", "2001-02-03", 0 }));
-    EXPECT_EQ(row[8].toString(), QStringLiteral("7a0b1c2d")); // editing never touches the disc id
-    EXPECT_TRUE(row[9].isValid());
-
-    // The disc id is shown on request; an album without one (and a new album) shows "no cdid".
+    // Editing never touches the disc id.
+    EXPECT_EQ(stored(id).mid(0, 9),
+        (QVariantList {
+            longTitle, 1977, "integer", "LP", "2001-02-03", 0, QVariant(), "41:10", "7a0b1c2d" }));
+    // The disc id is shown on request.
     QTest::mouseClick(field<QLabel>(editor, "lblCdid"), Qt::LeftButton);
     EXPECT_EQ(field<QLabel>(editor, "lblCdid")->text(), QStringLiteral("7a0b1c2d"));
-    for (const qint64 without : { db.addAlbum(artist, QStringLiteral("Plain"), 1980), qint64(0) }) {
-        auto other = open(without);
-        QTest::mouseClick(field<QLabel>(other, "lblCdid"), Qt::LeftButton);
-        EXPECT_EQ(field<QLabel>(other, "lblCdid")->text(), QStringLiteral("no cdid")) << without;
-    }
-    EXPECT_TRUE(prompts.reports.isEmpty());
 
     // A purchase date that is no date is reported; the form still fills, the picker shows today.
-    const qint64 odd = db.addAlbum(artist, QStringLiteral("Odd"), 1981,
-        { { QStringLiteral("Gekocht"), QStringLiteral("last summer") },
-            { QStringLiteral("Lengte"), QStringLiteral("39:00") } });
+    const qint64 odd = db.addAlbum(
+        artist, QStringLiteral("Odd"), 1981, { { "Gekocht", "last summer" }, { "Lengte", "39:00" } });
     auto oddEditor = open(odd);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Source:\t\tTitel.Form_Load")));
     EXPECT_EQ(formOf(oddEditor), QStringList({ "Odd", "1981", "CD", today(), "0", "", "39:00" }));
 
-    // F1 opens the help page at the editor's topic.
+    // F1 opens the help page at the editor's topic; Enter walks down the fields and stores nothing.
     session.settings.help = home.filePath(QStringLiteral("English.html"));
     qtkit::writeFile(session.settings.help, {});
     oddEditor->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(oddEditor.get()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     ASSERT_EQ(prompts.openedUrls.size(), 1);
-    EXPECT_EQ(prompts.openedUrls[0].fragment(), QStringLiteral("105"));
-    EXPECT_EQ(prompts.openedUrls[0].toLocalFile(), session.settings.help);
-}
-
-TEST_F(TitleEditorTest, EnterWalksDownTheFields)
-{
-    auto editor = open();
-    editor->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    EXPECT_EQ(prompts.openedUrls[0].toLocalFile() + "#" + prompts.openedUrls[0].fragment(),
+        session.settings.help + "#105");
     const char* order[] = { "txtTitel", "txtJaar", "cboDrager", "dtpGekocht", "txtBijzonderheden", "cmdOk" };
-    field<QWidget>(editor, order[0])->setFocus();
+    field<QWidget>(oddEditor, order[0])->setFocus();
     for (int i = 1; i < 6; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_EQ(QApplication::focusWidget(), field<QWidget>(editor, order[i])) << order[i];
+        EXPECT_EQ(QApplication::focusWidget(), field<QWidget>(oddEditor, order[i])) << order[i];
     }
-    // Enter moved the focus only: nothing was stored, no question asked.
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_TRUE(prompts.boxes.isEmpty());
-    EXPECT_EQ(count("Titel"), 0);
+    EXPECT_TRUE(oddEditor->isVisible());
+    EXPECT_EQ(stored(odd).value(1), 1981);
 }
 
-TEST_F(TitleEditorTest, CoverIsCopiedAtOnceWhenEditing)
+TEST_F(TitleEditorTest, CoverIsCopiedAtOnceWhenEditingAndOnlyOnOkWhenAdding)
 {
     const qint64 id = db.addAlbum(artist, QStringLiteral("Gold"), 1992);
     const QString coverFile = cover(id);
     auto editor = open(id);
     QSignalSpy shown(editor.get(), &TitleEditor::coverShown);
     const QString red = picture(QStringLiteral("red.jpg"), Qt::red);
+    // A picture, then the album's own cover ("Same file.", nothing copied), then cancelled.
     prompts.chosenFiles = { red, coverFile, QString() };
     for (int click = 0; click < 3; ++click)
         qtkit::clickButton(editor.get(), "cmdHoesje");
-    EXPECT_EQ(qtkit::fileBytes(coverFile), qtkit::fileBytes(red));
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0], (QVariantList { coverFile, true }));
-    // The album's own cover again: "Same file.", nothing copied; the dialog cancelled: nothing.
     ASSERT_EQ(prompts.boxes.size(), 1);
     EXPECT_EQ(prompts.boxes[0].prompt, session.message(64));
-    // A file that is no picture is reported and the cover stays (the other refusals are the
-    // cover file's own, below).
-    const QString notes = home.filePath(QStringLiteral("notes.jpg"));
-    qtkit::writeFile(notes, "these are liner notes, not a picture");
-    prompts.chosenFiles = { notes };
-    qtkit::clickButton(editor.get(), "cmdHoesje");
-    ASSERT_EQ(prompts.reports.size(), 1);
-    EXPECT_TRUE(
-        prompts.reports[0].contains(QStringLiteral("Error number:\t%1").arg(CoverErrors::invalidPicture)));
-    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Source:\t\tTitel.cmdHoesje_Click")));
-    EXPECT_EQ(qtkit::fileBytes(coverFile), qtkit::fileBytes(red));
     // The copy stays even when the editor is cancelled.
     qtkit::clickButton(editor.get(), "cmdAnnuleer");
     EXPECT_EQ(qtkit::fileBytes(coverFile), qtkit::fileBytes(red));
-}
+    EXPECT_TRUE(prompts.reports.isEmpty());
 
-TEST_F(TitleEditorTest, CoverIsCopiedOnlyOnOkWhenAdding)
-{
-    const QString green = picture(QStringLiteral("green.jpg"), Qt::green);
-    auto cancelled = open();
-    prompts.chosenFiles = { green };
-    field<QPushButton>(cancelled, "cmdHoesje")->click();
-    EXPECT_EQ(cancelled->chosenCover(), green);
-    field<QPushButton>(cancelled, "cmdAnnuleer")->click();
-    EXPECT_TRUE(QDir(session.settings.coverDir).isEmpty());
+    // A file that is no picture, one that does not exist, and no cover folder: reported by
+    // number, the cover stays.
+    const QString notes = home.filePath(QStringLiteral("notes.jpg"));
+    qtkit::writeFile(notes, "these are liner notes, not a picture");
+    const QString folder = session.settings.coverDir;
+    const std::tuple<QString, QString, int> failures[] = { { notes, folder, CoverErrors::invalidPicture },
+        { home.filePath(QStringLiteral("missing.jpg")), folder, 53 },
+        { red, home.filePath(QStringLiteral("NoSuchFolder/")), 76 } };
+    for (const auto& [chosen, coverDir, number] : failures) {
+        session.settings.coverDir = coverDir;
+        auto again = open(id);
+        prompts.reports.clear();
+        prompts.chosenFiles = { chosen };
+        qtkit::clickButton(again.get(), "cmdHoesje");
+        ASSERT_EQ(prompts.reports.size(), 1) << number;
+        EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Error number:\t%1").arg(number)));
+        EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Source:\t\tTitel.cmdHoesje_Click")));
+        EXPECT_EQ(qtkit::fileBytes(coverFile), qtkit::fileBytes(red));
+    }
+    session.settings.coverDir = folder;
+    QFile::remove(coverFile);
 
-    auto editor = open();
-    QSignalSpy shown(editor.get(), &TitleEditor::coverShown);
-    prompts.chosenFiles = { green };
-    field<QPushButton>(editor, "cmdHoesje")->click();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0][0].toString(), green);
-    EXPECT_FALSE(shown[0][1].toBool());
-    EXPECT_TRUE(QDir(session.settings.coverDir).isEmpty());
-    field<QLineEdit>(editor, "txtTitel")->setText(QStringLiteral("Voulez-Vous"));
-    field<QPushButton>(editor, "cmdOk")->click();
-    const qint64 id = titleIdFromKey(session.currentTitleKey);
-    ASSERT_NE(id, 0);
-    EXPECT_EQ(qtkit::fileBytes(cover(id)), qtkit::fileBytes(green));
-    // Only the cover itself is left in the folder: the copy went through a temporary file.
-    EXPECT_EQ(qtkit::treeOf(session.settings.coverDir), QStringList { QStringLiteral("%1.jpg").arg(id) });
+    // Adding: the chosen picture is shown, copied only by OK, through a temporary file.
+    for (const bool ok : { false, true }) {
+        auto adding = open();
+        QSignalSpy shownWhileAdding(adding.get(), &TitleEditor::coverShown);
+        prompts.chosenFiles = { red };
+        qtkit::clickButton(adding.get(), "cmdHoesje");
+        EXPECT_EQ(shownWhileAdding.value(0), (QVariantList { red, false }));
+        EXPECT_TRUE(QDir(folder).isEmpty());
+        field<QLineEdit>(adding, "txtTitel")->setText(QStringLiteral("Voulez-Vous"));
+        qtkit::clickButton(adding.get(), ok ? "cmdOk" : "cmdAnnuleer");
+    }
+    const qint64 added = titleIdFromKey(session.currentTitleKey);
+    EXPECT_EQ(qtkit::fileBytes(cover(added)), qtkit::fileBytes(red));
+    EXPECT_EQ(qtkit::treeOf(folder), QStringList { QStringLiteral("%1.jpg").arg(added) });
 }
 
 TEST(CoverPicture, RefusesWhatIsNoUsablePicture)
 {
     QTemporaryDir dir;
-    const QString source = QStringLiteral("test");
     // A PNG under a ".jpg" name is a picture all the same.
     const QString png = dir.filePath(QStringLiteral("png.jpg"));
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::yellow);
     ASSERT_TRUE(image.save(png, "PNG"));
-    EXPECT_FALSE(checkCoverPicture(png, source).has_value());
+    EXPECT_FALSE(checkCoverPicture(png, "test").has_value());
 
-    // Far too large a file is refused before anything is read from it.
+    // Far too large a file is refused before anything is read from it; so are an empty
+    // file, one cut in its header, and a folder.
     const QString huge = dir.filePath(QStringLiteral("huge.jpg"));
+    const QString empty = dir.filePath(QStringLiteral("empty.jpg"));
+    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
     qtkit::writeFile(huge, {});
     ASSERT_TRUE(QFile::resize(huge, maxCoverBytes + 1));
-    const QString empty = dir.filePath(QStringLiteral("empty.jpg"));
     qtkit::writeFile(empty, {});
-    const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
     qtkit::writeFile(cut, qtkit::fileBytes(png).left(12));
     const std::pair<QString, int> refused[]
         = { { huge, CoverErrors::invalidPicture }, { empty, CoverErrors::invalidPicture },
-              { cut, CoverErrors::invalidPicture }, { dir.path(), ErrorNumbers::fileAccess },
-              { dir.filePath(QStringLiteral("missing.jpg")), ErrorNumbers::fileNotFound } };
-    for (const auto& [path, number] : refused) {
-        const auto error = checkCoverPicture(path, source);
-        ASSERT_TRUE(error.has_value()) << path.toStdString();
-        EXPECT_EQ(error->number, number) << path.toStdString();
-    }
+              { cut, CoverErrors::invalidPicture }, { dir.path(), ErrorNumbers::fileAccess } };
+    for (const auto& [path, number] : refused)
+        EXPECT_EQ(checkCoverPicture(path, "test").value_or(AppError {}).number, number) << path.toStdString();
 
-    // A failed copy leaves the existing cover as it was; a missing cover folder is reported.
+    // A failed copy leaves the existing cover as it was.
     const QString target = dir.filePath(QStringLiteral("7.jpg"));
     ASSERT_TRUE(QFile::copy(png, target));
-    EXPECT_TRUE(copyCover(empty, target, source).has_value());
+    EXPECT_TRUE(copyCover(empty, target, "test").has_value());
     EXPECT_EQ(qtkit::fileBytes(target), qtkit::fileBytes(png));
-    EXPECT_EQ(copyCover(png, dir.filePath(QStringLiteral("Gone/7.jpg")), source).value_or(AppError {}).number,
-        ErrorNumbers::pathNotFound);
 }
 
 TEST_F(TitleEditorTest, ListButtonTicksTheFlagAndOpensTheMusicFolderChooser)
@@ -324,9 +286,7 @@ TEST_F(TitleEditorTest, ListButtonTicksTheFlagAndOpensTheMusicFolderChooser)
     auto editor = open(id);
     QString tag;
     qtkit::onNextModal(QStringLiteral("Locatie"), [&tag](QWidget* chooser) {
-        auto* locatie = qobject_cast<Locatie*>(chooser);
-        ASSERT_NE(locatie, nullptr);
-        tag = locatie->tag();
+        tag = qobject_cast<Locatie*>(chooser)->tag();
         chooser->close();
     });
     field<QPushButton>(editor, "cmdList")->click();
@@ -336,18 +296,14 @@ TEST_F(TitleEditorTest, ListButtonTicksTheFlagAndOpensTheMusicFolderChooser)
     EXPECT_EQ(stored(id).value(5).toLongLong(), 0);
     field<QPushButton>(editor, "cmdOk")->click();
     EXPECT_EQ(stored(id).value(5).toLongLong(), 1);
-
     // A new album has no playlist name yet: the button waits until it is stored.
-    auto adding = open();
-    EXPECT_FALSE(field<QPushButton>(adding, "cmdList")->isEnabled());
+    EXPECT_FALSE(field<QPushButton>(open(), "cmdList")->isEnabled());
 }
 
 // ---- what both editors share ----
 
-enum class EditorKind { Album, Artist };
-
 struct EditorCase {
-    EditorKind kind;
+    bool album;
     const char* nameField;
     int blankNameMessage; // the prompt for a name of blanks
     const char* table;
@@ -355,12 +311,10 @@ struct EditorCase {
 
 class BothEditorsTest : public TitleEditorTest, public ::testing::WithParamInterface<EditorCase> {
 protected:
-    bool album() const { return GetParam().kind == EditorKind::Album; }
-
     // Adding (id 0) or editing row `id` (an album of `artist`, or an artist named "Old").
     std::unique_ptr<QDialog> openEditor(qint64 id = 0)
     {
-        if (album())
+        if (GetParam().album)
             return open(id);
         session.currentArtistName = id != 0 ? QStringLiteral("Old") : QString();
         auto editor = std::make_unique<ArtistEditor>(session, prompts);
@@ -368,11 +322,11 @@ protected:
         editor->show();
         return editor;
     }
-    qint64 rows() const { return count(GetParam().table); }
-    // What the editor hands back to the main window.
-    QString handedBack() const
+    // The rows of the editor's table and what the editor hands back to the main window.
+    QString state() const
     {
-        return session.currentTitleKey + QLatin1Char('|') + session.currentArtistName;
+        return QString::number(count(GetParam().table)) + '|' + session.currentTitleKey + '|'
+            + session.currentArtistName;
     }
     static bool cancelled(const QDialog* editor)
     {
@@ -380,47 +334,32 @@ protected:
             return title->userCancelled();
         return qobject_cast<const ArtistEditor*>(editor)->userCancelled();
     }
-    QLineEdit* nameOf(const std::unique_ptr<QDialog>& editor) const
-    {
-        return childOf<QLineEdit>(editor.get(), GetParam().nameField);
-    }
 };
 
-TEST_P(BothEditorsTest, ANameOfBlanksIsRefused)
+TEST_P(BothEditorsTest, BlankNamesCancelAndEscapeStoreNothing)
 {
-    auto editor = openEditor();
-    const qint64 before = rows();
-    nameOf(editor)->setText(QStringLiteral("   "));
-    qtkit::clickButton(editor.get(), "cmdOk");
-    ASSERT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(prompts.boxes[0].prompt, session.message(GetParam().blankNameMessage));
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(rows(), before);
-}
-
-TEST_P(BothEditorsTest, CancelAndEscapeStoreNothing)
-{
-    for (const bool escape : { false, true }) {
+    for (const int way : { 0, 1, 2 }) { // OK on a name of blanks, Cancel, Escape
         auto editor = openEditor();
-        const qint64 before = rows();
-        const QString handed = handedBack();
-        nameOf(editor)->setText(QStringLiteral("Queen"));
-        if (escape)
+        const QString before = state();
+        childOf<QLineEdit>(editor.get(), GetParam().nameField)->setText(way == 0 ? "   " : "Queen");
+        if (way == 2)
             QTest::keyClick(editor.get(), Qt::Key_Escape);
         else
-            qtkit::clickButton(editor.get(), "cmdAnnuleer");
-        EXPECT_TRUE(cancelled(editor.get())) << escape;
-        EXPECT_FALSE(editor->isVisible());
-        EXPECT_EQ(rows(), before);
-        EXPECT_EQ(handedBack(), handed);
+            qtkit::clickButton(editor.get(), way == 0 ? "cmdOk" : "cmdAnnuleer");
+        EXPECT_EQ(editor->isVisible(), way == 0) << way;
+        EXPECT_EQ(cancelled(editor.get()), way != 0) << way;
+        EXPECT_EQ(state(), before) << way;
     }
+    ASSERT_EQ(prompts.boxes.size(), 1);
+    EXPECT_EQ(prompts.boxes[0].prompt, session.message(GetParam().blankNameMessage));
 }
 
 TEST_P(BothEditorsTest, StoreFailuresAreReportedAndTheWindowStaysOpen)
 {
     // A row deleted behind the editor's back is not silently re-created; a catalogue that
     // cannot be written takes nothing.
-    const qint64 gone = album() ? db.addAlbum(artist, QStringLiteral("Old"), 1990) : db.addArtist("Old");
+    const bool album = GetParam().album;
+    const qint64 gone = album ? db.addAlbum(artist, QStringLiteral("Old"), 1990) : db.addArtist("Old");
     for (const bool readOnly : { false, true }) {
         prompts.reports.clear();
         auto editor = openEditor(readOnly ? 0 : gone);
@@ -428,11 +367,9 @@ TEST_P(BothEditorsTest, StoreFailuresAreReportedAndTheWindowStaysOpen)
             ASSERT_TRUE(
                 QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         else
-            ASSERT_TRUE(
-                (album() ? db.catalogue().deleteAlbum(gone) : db.catalogue().deleteArtist(gone)).ok());
-        const qint64 before = rows();
-        const QString handed = handedBack();
-        nameOf(editor)->setText(QStringLiteral("Back"));
+            ASSERT_TRUE((album ? db.catalogue().deleteAlbum(gone) : db.catalogue().deleteArtist(gone)).ok());
+        const QString before = state();
+        childOf<QLineEdit>(editor.get(), GetParam().nameField)->setText(QStringLiteral("Back"));
         qtkit::clickButton(editor.get(), "cmdOk");
         QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::WriteOwner);
         ASSERT_EQ(prompts.reports.size(), 1) << readOnly;
@@ -441,14 +378,13 @@ TEST_P(BothEditorsTest, StoreFailuresAreReportedAndTheWindowStaysOpen)
             << prompts.reports[0].toStdString();
         EXPECT_TRUE(editor->isVisible());
         EXPECT_FALSE(cancelled(editor.get()));
-        EXPECT_EQ(rows(), before);
-        EXPECT_EQ(handedBack(), handed);
+        EXPECT_EQ(state(), before);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Editors, BothEditorsTest,
-    ::testing::Values(EditorCase { EditorKind::Album, "txtTitel", 58, "Titel" },
-        EditorCase { EditorKind::Artist, "txtArtiest", 59, "Artiest" }),
+    ::testing::Values(
+        EditorCase { true, "txtTitel", 58, "Titel" }, EditorCase { false, "txtArtiest", 59, "Artiest" }),
     [](const ::testing::TestParamInfo<EditorCase>& info) { return std::string(info.param.table); });
 
 } // namespace

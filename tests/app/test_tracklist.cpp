@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,32 +39,22 @@ QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const Q
 
 using qtkit::writeFile;
 
-QStringList fieldsOf(const Id3v1Tag& tag)
-{
-    return { tag.title, tag.artist, tag.album, tag.year };
-}
-
 TEST(Id3v1, DecodesTheTagOfTheLast128Bytes)
 {
-    const std::optional<Id3v1Tag> tag
-        = parseId3v1(id3v1Block("Blue in Green", "Miles Davis", "Kind of Blue", "1959"));
-    ASSERT_TRUE(tag);
-    EXPECT_EQ(fieldsOf(*tag), QStringList({ "Blue in Green", "Miles Davis", "Kind of Blue", "1959" }));
-
-    // Zero-padded fields end at the first zero; Windows-1252 and UTF-8 both read right;
-    // a field filling its 30 bytes keeps all of them.
-    const std::optional<Id3v1Tag> other
-        = parseId3v1(id3v1Block("Caf\xe9 \x80 \x96 Tango", "Bj\xc3\xb6rk", QByteArray(30, 'A'), "19", '\0'));
-    ASSERT_TRUE(other);
-    EXPECT_EQ(
-        fieldsOf(*other), QStringList({ "Café € – Tango", "Björk", QString(30, QLatin1Char('A')), "19" }));
-
-    // Bytes after a zero are not part of the field.
+    // Zero-padded fields end at the first zero, bytes after it are no part of the field;
+    // Windows-1252 and UTF-8 both read right; a field filling its 30 bytes keeps all of them.
     QByteArray withGarbage = id3v1Block("Title", "Artist", "Album", "2001");
     withGarbage[3 + 5] = '\0';
     withGarbage[3 + 6] = '\xff';
-    EXPECT_EQ(parseId3v1(withGarbage)->title, QStringLiteral("Title"));
-
+    const std::pair<QByteArray, QStringList> tags[]
+        = { { id3v1Block("Caf\xe9 \x80 \x96 Tango", "Bj\xc3\xb6rk", QByteArray(30, 'A'), "19", '\0'),
+                { "Café € – Tango", "Björk", QString(30, QLatin1Char('A')), "19" } },
+              { withGarbage, { "Title", "Artist", "Album", "2001" } } };
+    for (const auto& [block, fields] : tags) {
+        const std::optional<Id3v1Tag> tag = parseId3v1(block);
+        ASSERT_TRUE(tag);
+        EXPECT_EQ(QStringList({ tag->title, tag->artist, tag->album, tag->year }), fields);
+    }
     for (const QByteArray& notATag : { QByteArray(128, 'x'), QByteArray(128, '\0'),
              id3v1Block("a", "b", "c", "d").left(127), QByteArray("TAG"), QByteArray() })
         EXPECT_FALSE(parseId3v1(notATag)) << notATag.size();
@@ -113,45 +104,31 @@ protected:
     }
 };
 
-TEST_F(TrackListTest, ShowsOneLinePerEntryForAnyNumberOfLines)
+TEST_F(TrackListTest, ShowsOneLinePerEntryForAnyNumberOfLinesAndReportsAMissingPlaylist)
 {
     QByteArray bytes;
     for (int i = 1; i <= 500; ++i)
         bytes += music.toUtf8() + QByteArray::number(i) + " Track.mp3" + (i % 2 ? "\r\n" : "\n");
     writePlaylistBytes(5, bytes);
-
+    writePlaylistBytes(6, "");
     TrackListWindow window(session, prompts, 5);
     window.show();
-    EXPECT_TRUE(prompts.reports.isEmpty());
     ASSERT_EQ(lines(window)->count(), 500);
     EXPECT_EQ(lines(window)->item(0)->text(), QStringLiteral("1 Track"));
     EXPECT_EQ(
         lines(window)->item(499)->data(Qt::UserRole).toString(), music + QStringLiteral("500 Track.mp3"));
-    EXPECT_TRUE(label(window, QStringLiteral("lblTracks_0"))->isHidden());
     // The window fits on the screen; the list scrolls.
     EXPECT_LE(window.frameGeometry().height(), window.screen()->availableGeometry().height());
     EXPECT_TRUE(lines(window)->verticalScrollBar()->isVisible());
-    for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(label(window, QStringLiteral("lblTag_%1").arg(i))->isHidden());
-}
+    EXPECT_EQ(TrackListWindow(session, prompts, 6).entries().size(), 0);
+    EXPECT_TRUE(prompts.reports.isEmpty());
 
-TEST_F(TrackListTest, AnEmptyPlaylistShowsNoLinesAndAMissingOneIsReported)
-{
-    writePlaylistBytes(6, "");
-    {
-        TrackListWindow window(session, prompts, 6);
-        EXPECT_EQ(lines(window)->count(), 0);
-        EXPECT_TRUE(label(window, QStringLiteral("lblTracks_0"))->isHidden());
-        EXPECT_TRUE(prompts.reports.isEmpty());
-    }
     TrackListWindow missing(session, prompts, 7);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("7.m3u")));
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Error number:\t53")));
-    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Tracks.Form_Load")));
     missing.show();
     EXPECT_TRUE(label(missing, QStringLiteral("lblTracks_0"))->isVisible());
-    EXPECT_TRUE(missing.entries().isEmpty());
 }
 
 TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
@@ -175,7 +152,6 @@ TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
     TrackListWindow window(session, prompts, 9);
     window.show();
     QListWidget* list = lines(window);
-    const int heightBefore = window.height();
 
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 1)); // no tag
     EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
@@ -185,38 +161,17 @@ TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
     EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
 
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 0));
+    // Shown as plain text: a tag is no markup.
     const QStringList expected { "Café Band", "Song <b>One</b>", "First", "1987", "04-03-2021 05:06" };
     for (int i = 0; i < 5; ++i) {
         QLabel* tagLabel = label(window, QStringLiteral("lblTag_%1").arg(i));
-        EXPECT_TRUE(tagLabel->isVisible()) << i;
+        EXPECT_TRUE(tagLabel->isVisible() && tagLabel->textFormat() == Qt::PlainText) << i;
         EXPECT_EQ(tagLabel->text(), expected[i]) << i;
-        EXPECT_EQ(tagLabel->textFormat(), Qt::PlainText);
     }
-    EXPECT_GE(window.height(), heightBefore);
-
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 3));
     EXPECT_EQ(label(window, QStringLiteral("lblTag_0"))->text(), QStringLiteral("Other Band"));
-    EXPECT_EQ(label(window, QStringLiteral("lblTag_3"))->text(), QStringLiteral("1990"));
     EXPECT_TRUE(prompts.reports.isEmpty()); // tag reading never reports
     EXPECT_TRUE(prompts.openedUrls.isEmpty()); // a right click plays nothing
-}
-
-TEST_F(TrackListTest, HoverDrawsTheLineUnderTheMouseBlue)
-{
-    writePlaylistBytes(10, "/m/a.mp3\n/m/b.mp3\n");
-    TrackListWindow window(session, prompts, 10);
-    window.show();
-    QListWidget* list = lines(window);
-    auto hover = [&](int row) {
-        QMouseEvent move(QEvent::MouseMove, centreOf(list, row),
-            list->viewport()->mapToGlobal(centreOf(list, row)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &move);
-    };
-    hover(0);
-    EXPECT_EQ(list->item(0)->foreground().color(), QColor(0, 0, 255));
-    hover(1);
-    EXPECT_EQ(list->item(1)->foreground().color(), QColor(0, 0, 255));
-    EXPECT_FALSE(list->item(0)->data(Qt::ForegroundRole).isValid());
 }
 
 TEST_F(TrackListTest, LeftClickPlaysTheFileWithThePlayerOrTheDesktop)
@@ -245,28 +200,14 @@ TEST_F(TrackListTest, LeftClickPlaysTheFileWithThePlayerOrTheDesktop)
     window.playEntry(0);
     EXPECT_EQ(prompts.reports.size(), 2);
 
-    // The configured player gets the file as one argument, no shell in between.
-    const QString record = home.filePath(QStringLiteral("args.txt"));
-    const QString player = home.filePath(QStringLiteral("player.sh"));
-    writeFile(player,
-        QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
-            .arg(record)
-            .toUtf8());
-    QFile(player).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    session.settings.speler = player;
+    // A configured player that can't start is reported (how a player gets its argument is
+    // the program runner's test). Enter plays the current line.
+    session.settings.speler = home.filePath(QStringLiteral("no-such-player"));
     QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_Return);
-    ASSERT_TRUE(qtkit::waitUntil([&] { return QFileInfo::exists(record); }, "the player's arguments"));
-    EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(record)), song + QLatin1Char('\n'));
-
-    // A player that can't start is reported.
-    session.settings.speler = home.filePath(QStringLiteral("no-such-player"));
-    window.playEntry(0);
     ASSERT_EQ(prompts.reports.size(), 3);
     EXPECT_TRUE(prompts.reports[2].contains(QStringLiteral("no-such-player")));
     EXPECT_TRUE(window.isVisible());
-    qtkit::clickButton(&window, "cmdSluiten");
-    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace

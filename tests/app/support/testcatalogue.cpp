@@ -95,6 +95,13 @@ void TestCatalogue::addFreedb(qint64 titleId, int nummer, const QString& naam)
         "scratch track");
 }
 
+QVariantList TestCatalogue::firstRow(const QString& sql, const QVariantList& args) const
+{
+    const auto rows = m_catalogue.OpenRecordset(sql, args);
+    EXPECT_TRUE(rows.ok()) << rows.error().text.toStdString();
+    return rows.ok() ? rows.value().rows.value(0) : QVariantList();
+}
+
 bool execRaw(const QString& path, const QString& sql, QString* error)
 {
     auto db = openRaw(path);
@@ -117,4 +124,3 @@ qint64 scalarRaw(const QString& path, const QString& sql)
         return -1;
     return sqlite3_column_int64(raw, 0);
 }
-

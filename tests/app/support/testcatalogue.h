@@ -27,6 +27,10 @@ public:
     qint64 addDiscography(qint64 artistId, const QString& titel, int jaar);
     void addFreedb(qint64 titleId, int nummer, const QString& naam);
 
+    // The first row `sql` (with `args` bound) gives through the catalogue; empty when there is
+    // none, with a test failure when the query fails.
+    QVariantList firstRow(const QString& sql, const QVariantList& args = {}) const;
+
 private:
     void create();
 
@@ -42,4 +46,3 @@ bool execRaw(const QString& path, const QString& sql, QString* error = nullptr);
 
 // The first column of the first row of `sql` as a whole number; -1 when the query fails.
 qint64 scalarRaw(const QString& path, const QString& sql);
-

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -10,12 +12,34 @@ namespace qtkit {
 
 namespace {
 
+// The window an action was run on must go within the deadline (nested questions it asks meanwhile
+// included); a window that stays would hold the test until CTest's time-out.
+void expectClosed(QPointer<QWidget> window, QString name, QDeadlineTimer deadline)
+{
+    QTimer::singleShot(10, [window, name = std::move(name), deadline]() mutable {
+        if (!window || !window->isVisible())
+            return;
+        if (deadline.hasExpired()) {
+            ADD_FAILURE() << "the modal window " << name.toStdString() << " was not closed";
+            if (auto* dialog = qobject_cast<QDialog*>(window.data()))
+                dialog->reject();
+            else
+                window->hide();
+            return;
+        }
+        expectClosed(window, std::move(name), deadline);
+    });
+}
+
 void poll(const QString& objectName, std::function<void(QWidget*)> action, QDeadlineTimer deadline)
 {
     QTimer::singleShot(1, [objectName, action = std::move(action), deadline]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal->isVisible() && (objectName.isEmpty() || modal->objectName() == objectName)) {
+            const QPointer<QWidget> shown(modal);
+            const QString name = modal->objectName();
             action(modal);
+            expectClosed(shown, name, QDeadlineTimer(2 * kWindowDeadline.count()));
             return;
         }
         if (deadline.hasExpired()) {

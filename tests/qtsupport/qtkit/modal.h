@@ -20,8 +20,9 @@ namespace qtkit {
 inline constexpr std::chrono::milliseconds kWindowDeadline { 5000 };
 
 // Runs `action` from the event loop on the next modal window named `objectName` ("" for
-// whichever modal window comes first) once it is the active modal window; the action should
-// close it. When none appears within `timeout`, the test fails naming the window, and the
+// whichever modal window comes first) once it is the active modal window; the action must
+// close it (nested questions it raises may be answered first): a window still shown after
+// twice the deadline fails the test and is closed. When none appears within `timeout`, the test fails naming the window, and the
 // modal window in the way (if any) is closed so that the test goes on.
 void onNextModal(const QString& objectName, std::function<void(QWidget*)> action,
                  std::chrono::milliseconds timeout = kWindowDeadline);
