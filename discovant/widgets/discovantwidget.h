@@ -29,9 +29,12 @@ class SubmitInfoWindow;
 // of them changes; the host keeps the store (its settings file section "Discovant", say) and
 // must keep it alive as long as the control.
 //
-// The host sets the objectName ("Discovant1"). Everything runs on the GUI thread; operations
-// of the core that open a window (LookupMediaByToc with several matches, GetServer, a
-// submission, ReviseMediaEntry) show it modally and return when the user closed it.
+// The host sets the objectName ("Discovant1"). Operations of the core that open a window
+// (LookupMediaByToc with several matches, GetServer, a submission, ReviseMediaEntry) show it
+// modally and return when the user closed it. A host may run them on a worker thread (see
+// Discovant::settings()): the windows, the store and protocolError are then still served on
+// the control's own thread while the worker waits, so that thread must keep processing
+// events (behind a modal progress window, say).
 class DiscovantWidget : public QWidget, public discovant::LookupUi {
     Q_OBJECT
 
