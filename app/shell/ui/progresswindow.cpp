@@ -151,6 +151,7 @@ void ProgressWindow::requestCancel()
     report_->requestCancel();
     cmdAnnuleren_->setEnabled(false);
     lblStap_->setText(tr("Cancelling…"));
+    emit cancelling();
 }
 
 void ProgressWindow::reject()

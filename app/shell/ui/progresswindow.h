@@ -56,6 +56,12 @@ public:
     // Whether the user asked the job to stop.
     bool cancelRequested() const;
 
+signals:
+    // The user asked the job to stop (emitted once, on the window's thread). For a job that
+    // blocks in a call it cannot poll from, such as a network request: the connected slot
+    // tells the call to stop.
+    void cancelling();
+
 protected:
     // Escape and the close box: Cancel when it is offered, nothing otherwise.
     void reject() override;
