@@ -4,6 +4,7 @@
 #include "import/disclookup.h"
 #include "shell/ui/userprompts.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -31,12 +32,24 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     , txtServer_(new QLineEdit(text(core.CDDBServer()), this))
     , txtEmail_(new QLineEdit(text(core.EmailAddress()), this))
     , txtMap_(new QLineEdit(text(core.CDDBFilePath()), this))
+    , txtProgramma_(new QLineEdit(text(core.AppName()), this))
+    , txtVersie_(new QLineEdit(text(core.AppVersion()), this))
+    , cboProtocol_(new QComboBox(this))
+    , txtCertificaten_(new QLineEdit(text(core.CDDBCAFile()), this))
 {
     setObjectName(QStringLiteral("CdLookup"));
     setWindowTitle(lookupCaption);
     txtServer_->setObjectName(QStringLiteral("txtServer"));
     txtEmail_->setObjectName(QStringLiteral("txtEmail"));
     txtMap_->setObjectName(QStringLiteral("txtMap"));
+    txtProgramma_->setObjectName(QStringLiteral("txtProgramma"));
+    txtVersie_->setObjectName(QStringLiteral("txtVersie"));
+    cboProtocol_->setObjectName(QStringLiteral("cboProtocol"));
+    txtCertificaten_->setObjectName(QStringLiteral("txtCertificaten"));
+    cboProtocol_->addItem(tr("6 (UTF-8)"), 6);
+    cboProtocol_->addItem(tr("5 (older servers)"), 5);
+    cboProtocol_->setCurrentIndex(cboProtocol_->findData(core.CDDBProtocol()));
+    txtCertificaten_->setPlaceholderText(tr("The system's certificates"));
 
     auto* explanation
         = new QLabel(QStringLiteral("A CDDB server wants your e-mail address with every lookup. Discs can "
@@ -55,6 +68,10 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     form->addRow(QStringLiteral("&Server:"), txtServer_);
     form->addRow(QStringLiteral("&E-mail address:"), txtEmail_);
     form->addRow(QStringLiteral("&Local database folder:"), folderRow);
+    form->addRow(tr("&Program name:"), txtProgramma_);
+    form->addRow(tr("Program &version:"), txtVersie_);
+    form->addRow(tr("&Protocol level:"), cboProtocol_);
+    form->addRow(tr("&Certificate authorities (PEM file):"), txtCertificaten_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -97,6 +114,19 @@ void CdLookupDialog::save()
     const QString folder = txtMap_->text().trimmed();
     if (folder != text(core_.CDDBFilePath()))
         core_.setCDDBFilePath(folder.toStdString());
+    // An emptied name or version would leave the hello without one; those keep the old value.
+    const QString name = txtProgramma_->text().trimmed();
+    if (!name.isEmpty() && name != text(core_.AppName()))
+        core_.setAppName(name.toStdString());
+    const QString version = txtVersie_->text().trimmed();
+    if (!version.isEmpty() && version != text(core_.AppVersion()))
+        core_.setAppVersion(version.toStdString());
+    const int level = cboProtocol_->currentData().toInt();
+    if (level != core_.CDDBProtocol())
+        core_.setCDDBProtocol(level);
+    const QString caFile = txtCertificaten_->text().trimmed();
+    if (caFile != text(core_.CDDBCAFile()))
+        core_.setCDDBCAFile(caFile.toStdString());
     accept();
 }
 
