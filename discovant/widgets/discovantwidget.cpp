@@ -2,7 +2,9 @@
 
 #include "discovant/widgets/choosers.h"
 #include "discovant/widgets/submitinfowindow.h"
+#include "discovant/widgets/windowtexts.h"
 #include "discovant/widgets/windowthread.h"
+#include "discovant/widgets/workwindow.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -82,6 +84,24 @@ void DiscovantWidget::paintEvent(QPaintEvent*)
     painter.setPen(QColor(30, 40, 90));
     painter.drawText(
         disc.adjusted(0, disc.height() / 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("D"));
+}
+
+std::string DiscovantWidget::chooseServerSite()
+{
+    const discovant::DiscovantSettings settings = core_.settings();
+    const discovant::uCDDBLang language = core_.CDDBLanguage();
+    core_.clearCancel();
+    discovant::widgets::WorkWindow progress(window(), language,
+        discovant::widgets::workTexts(language).fetchingSites, [this] { core_.cancel(); });
+    const int16_t sites = progress.run([this, &settings] {
+        core_.applySettings(settings);
+        return core_.GetServerSites();
+    });
+    // A cancel stays in force (cancelRequested()) until the next operation clears it.
+    if (progress.cancelled() || sites == 0)
+        return {};
+    // The list is in hand: the chooser runs here, on the window thread.
+    return core_.GetServer(0);
 }
 
 int DiscovantWidget::chooseMatch(

@@ -55,6 +55,13 @@ public:
     QSize minimumSizeHint() const override;
     static QSize logoSize();
 
+    // Lets the user choose a mirror of the server: the site list is fetched on a worker
+    // thread behind frmProgress (whose Cancel stops the transfer), then frmServerSites shows
+    // it. The chosen site's whole address becomes CDDBServer and is returned; "" when the
+    // list could not be fetched (protocolError says why), the user cancelled (cancelRequested()
+    // then holds), or chose none.
+    std::string chooseServerSite();
+
     // --- discovant::LookupUi: modal windows in CDDBLanguage, placed by PopUpLocTop/Left ---
     // frmFuzzyMatch: 1-based position of the chosen line; 0 for "no match" (submit) or when
     // Select is pressed without a selection; closing the window gives 1.

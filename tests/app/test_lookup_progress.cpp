@@ -126,4 +126,34 @@ TEST_F(LookupProgressTest, TheHelloCarriesMelotheekOrTheNameAndLevelSetInTheLook
     }
 }
 
+TEST_F(LookupProgressTest, AMirrorChosenInTheLookupWindowFillsTheServerFieldAndARefusalIsShownInWords)
+{
+    const struct {
+        std::string answer;
+        QString field; // txtServer afterwards
+        QString box; // "" for none
+    } cases[] = {
+        { "210 OK\r\nmirror.example.org http 8080 /x/cddb.cgi N052.22 E004.53 Mirror\r\n.\r\n",
+            "http://mirror.example.org:8080/x/cddb.cgi", "" },
+        { "500 Unknown developer email\r\n", QString::fromStdString(server.address()),
+            "8881: The CDDB server refused the request: 500 Unknown developer email" },
+    };
+    IniPropertyStore store(session.ini());
+    DiscovantWidget control(store);
+    for (const auto& [answer, field, box] : cases) {
+        server.reply("sites", { 200, answer });
+        prompts.boxes.clear();
+        CdLookupDialog dialog(control.core(), prompts);
+        dialog.offerSites(control);
+        if (box.isEmpty()) // a list arrived: the first site is chosen
+            qtkit::onNextModal(
+                "frmServerSites", [](QWidget* sites) { qtkit::clickButton(sites, "cmdSelect"); });
+        qtkit::clickButton(&dialog, "cmdServers");
+        EXPECT_EQ(childOf<QLineEdit>(&dialog, "txtServer")->text(), field);
+        EXPECT_EQ(prompts.boxes.isEmpty() ? QString() : prompts.boxes[0].prompt, box);
+        // Only OK stores the choice.
+        EXPECT_EQ(control.core().CDDBServer(), server.address());
+    }
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "import/ui/cdlookupdialog.h"
 
 #include "discovant/cddb/discovant.h"
+#include "discovant/widgets/discovantwidget.h"
 #include "import/disclookup.h"
 #include "shell/ui/userprompts.h"
 
@@ -64,8 +65,10 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     folderRow->addWidget(txtMap_, 1);
     folderRow->addWidget(browse);
 
+    serverRow_ = new QHBoxLayout;
+    serverRow_->addWidget(txtServer_, 1);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Server:"), txtServer_);
+    form->addRow(QStringLiteral("&Server:"), serverRow_);
     form->addRow(QStringLiteral("&E-mail address:"), txtEmail_);
     form->addRow(QStringLiteral("&Local database folder:"), folderRow);
     form->addRow(tr("&Program name:"), txtProgramma_);
@@ -85,6 +88,32 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     connect(buttons, &QDialogButtonBox::accepted, this, &CdLookupDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(browse, &QPushButton::clicked, this, &CdLookupDialog::browseFolder);
+}
+
+void CdLookupDialog::offerSites(DiscovantWidget& control)
+{
+    auto* sites = new QPushButton(tr("Mirrors..."), this);
+    sites->setObjectName(QStringLiteral("cmdServers"));
+    serverRow_->addWidget(sites);
+    connect(sites, &QPushButton::clicked, this, [this, &control] {
+        QStringList errors;
+        const QMetaObject::Connection listening = connect(
+            &control, &DiscovantWidget::protocolError, this, [&errors](int number, const QString& message) {
+                errors << QStringLiteral("%1: %2").arg(number).arg(message);
+            });
+        // The list comes from the server in the field, and the choice shows there; OK stores it.
+        const std::string before = core_.CDDBServer();
+        const QString typed = txtServer_->text().trimmed();
+        if (!typed.isEmpty())
+            core_.setCDDBServer(typed.toStdString());
+        const std::string chosen = control.chooseServerSite();
+        core_.setCDDBServer(before);
+        disconnect(listening);
+        if (!chosen.empty())
+            txtServer_->setText(text(chosen));
+        else if (!errors.isEmpty() && !control.core().cancelRequested())
+            prompts_.messageBox(this, errors.join(QLatin1Char('\n')), MsgBox::okWarning, lookupCaption);
+    });
 }
 
 void CdLookupDialog::browseFolder()

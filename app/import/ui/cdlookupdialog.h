@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
+class DiscovantWidget;
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class UserPrompts;
@@ -21,6 +23,10 @@ class CdLookupDialog : public QDialog {
 public:
     CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts, QWidget* parent = nullptr);
 
+    // Adds the button `cmdServers` beside the server, which lets the user choose one of the
+    // server's mirror sites through `control` (the control of `core`).
+    void offerSites(DiscovantWidget& control);
+
 private:
     void save();
     void browseFolder();
@@ -34,6 +40,7 @@ private:
     QLineEdit* txtVersie_;
     QComboBox* cboProtocol_;
     QLineEdit* txtCertificaten_;
+    QHBoxLayout* serverRow_ = nullptr;
 };
 
 // Before a lookup that must go to the server without an e-mail address: asks for it in the
