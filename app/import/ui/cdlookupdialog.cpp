@@ -68,12 +68,15 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     serverRow_ = new QHBoxLayout;
     serverRow_->addWidget(txtServer_, 1);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Server:"), serverRow_);
+    // A row holding a layout has no buddy of its own: the access key goes to the field.
+    auto* serverLabel = new QLabel(QStringLiteral("&Server:"), this);
+    serverLabel->setBuddy(txtServer_);
+    form->addRow(serverLabel, serverRow_);
     form->addRow(QStringLiteral("&E-mail address:"), txtEmail_);
     form->addRow(QStringLiteral("&Local database folder:"), folderRow);
-    form->addRow(tr("&Program name:"), txtProgramma_);
+    form->addRow(tr("Program &name:"), txtProgramma_);
     form->addRow(tr("Program &version:"), txtVersie_);
-    form->addRow(tr("&Protocol level:"), cboProtocol_);
+    form->addRow(tr("P&rotocol level:"), cboProtocol_);
     form->addRow(tr("&Certificate authorities (PEM file):"), txtCertificaten_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -92,7 +95,7 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
 
 void CdLookupDialog::offerSites(DiscovantWidget& control)
 {
-    auto* sites = new QPushButton(tr("Mirrors..."), this);
+    auto* sites = new QPushButton(tr("&Mirrors..."), this);
     sites->setObjectName(QStringLiteral("cmdServers"));
     serverRow_->addWidget(sites);
     connect(sites, &QPushButton::clicked, this, [this, &control] {
