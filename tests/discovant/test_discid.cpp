@@ -179,14 +179,6 @@ TEST(DiscId, SecondsToTimeString)
         EXPECT_EQ(SecondsToTimeString(seconds), text) << seconds;
 }
 
-TEST(DiscId, PadLeftNeverTruncates)
-{
-    EXPECT_EQ(padLeft("a", 2), "0a");
-    EXPECT_EQ(padLeft("", 4), "0000");
-    EXPECT_EQ(padLeft("7fff", 4), "7fff");
-    EXPECT_EQ(padLeft("12345", 4), "12345");
-}
-
 namespace {
 
 struct DiscIdDeleter {
