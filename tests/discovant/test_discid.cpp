@@ -74,29 +74,6 @@ TEST(DiscId, NinetyNineTracksAndTheHundredFieldLimit)
     EXPECT_EQ(CalMediaID(toc100), CalMediaID(toc99));
 }
 
-TEST(DiscId, HexFieldsArePaddedAndLowercase)
-{
-    std::vector<int> addresses;
-    for (int track = 0; track <= 10; ++track)
-        addresses.push_back(150 + track * at(200));
-    const std::string id = CalMediaID(joinToc(addresses));
-    EXPECT_EQ(id.size(), 8u);
-    EXPECT_EQ(id.substr(6), "0a");
-    EXPECT_EQ(id.substr(2, 4), "07d0"); // 2000 s
-
-    // Digit sums: seven tracks at 9999 s give 7 * 36 = 252, plus 3 or 4 from the first.
-    std::vector<int> sum255 = { at(3) };
-    std::vector<int> sum256 = { at(4) };
-    for (int i = 0; i < 7; ++i) {
-        sum255.push_back(at(9999));
-        sum256.push_back(at(9999));
-    }
-    sum255.push_back(at(10000));
-    sum256.push_back(at(10000));
-    EXPECT_EQ(CalMediaID(joinToc(sum255)), "00270d08"); // 255 mod 255, span 9997 s
-    EXPECT_EQ(CalMediaID(joinToc(sum256)), "01270c08"); // 256 mod 255, span 9996 s
-}
-
 TEST(DiscId, SecondsAreTruncatedBeforeTheSpan)
 {
     // Album span subtracts whole seconds (2 - 0), the track length divides frames (76 / 75).
