@@ -76,36 +76,28 @@ TEST(LocalDatabase, ChoosesTheFileByItsHexRange)
         EXPECT_EQ(database.fileFor("rock", id), std::nullopt) << id;
 }
 
-TEST(LocalDatabase, FindsEntriesIncludingTheFirstOfAFile)
+TEST(LocalDatabase, FindsEntriesAndAnswersQueriesOverAllCategories)
 {
     testkit::TempFolder db;
-    const std::string first = entry("7a0b2c09", "First Artist / First Album");
+    const std::string first = entry("7a0b2c09", "Band / Rock Album");
     const std::string second = entry("7a112233", "Second / Album", 12);
     testkit::writeFile(db.file("rock/40to7f"), first + second);
-    const LocalDatabase database(db.path().string());
-
-    EXPECT_EQ(database.matchLine("rock", "7a0b2c09"), "rock 7a0b2c09 First Artist / First Album");
-    EXPECT_EQ(database.entryText("rock", "7a0b2c09"), entryTextOf(first));
-    EXPECT_EQ(database.entryText("rock", "7a112233"), entryTextOf(second));
-    EXPECT_EQ(database.matchLine("rock", "7a999999"), "");
-    EXPECT_EQ(database.entryText("rock", "7a999999"), "");
-
-    EXPECT_EQ(database.localReadAnswer("rock", "7a0b2c09"),
-        "210 rock 7a0b2c09 CD database entry follows (until terminating `.')\r\n" + entryTextOf(first));
-    EXPECT_EQ(database.localReadAnswer("rock", "7a999999"), "");
-    EXPECT_EQ(database.localReadAnswer("jazz", "7a0b2c09"), "");
-}
-
-TEST(LocalDatabase, QueryAnswerOverAllCategories)
-{
-    testkit::TempFolder db;
-    testkit::writeFile(db.file("rock/40to7f"), entry("7a0b2c09", "Band / Rock Album"));
     testkit::writeFile(
         db.file("jazz/00to7f"), entry("11111111", "x / y") + entry("7a0b2c09", "Band / Jazz Album"));
     testkit::writeFile(db.file("misc/40to7f"), entry("7a0b2c10", "Other / Disc"));
     testkit::writeFile(db.file("pop/40to7f"), entry("7a0b2c09", "Not / A Category"));
 
     const LocalDatabase database(db.path().string());
+    // The first entry of a file is found as well as a later one.
+    EXPECT_EQ(database.entryText("rock", "7a0b2c09"), entryTextOf(first));
+    EXPECT_EQ(database.entryText("rock", "7a112233"), entryTextOf(second));
+    EXPECT_EQ(database.localReadAnswer("rock", "7a0b2c09"),
+        "210 rock 7a0b2c09 CD database entry follows (until terminating `.')\r\n" + entryTextOf(first));
+    for (const auto& [category, discId] : { std::pair("rock", "7a999999"), std::pair("jazz", "7a112233") }) {
+        EXPECT_EQ(database.matchLine(category, discId), "");
+        EXPECT_EQ(database.localReadAnswer(category, discId), "");
+    }
+
     EXPECT_EQ(database.localQueryAnswer("7a0b2c09"),
         "210 Found exact matches, list follows (until terminating `.')\r\n"
         "jazz 7a0b2c09 Band / Jazz Album\r\n"
