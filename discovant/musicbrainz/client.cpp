@@ -87,9 +87,14 @@ std::string MusicBrainzClient::apiUrl(const std::string& pathAndQuery) const
     return options_.musicBrainzServer + "/ws/2/" + pathAndQuery;
 }
 
+std::string frontCoverUrl(const std::string& coverArtServer, const std::string& releaseId)
+{
+    return withoutTrailingSlash(coverArtServer) + "/release/" + urlEscape(releaseId) + "/front-500";
+}
+
 std::string MusicBrainzClient::coverUrl(const std::string& releaseId) const
 {
-    return options_.coverArtServer + "/release/" + urlEscape(releaseId) + "/front-500";
+    return frontCoverUrl(options_.coverArtServer, releaseId);
 }
 
 MusicBrainzClient::Fetched MusicBrainzClient::fetch(const std::string& url, std::size_t maxBytes, bool json)

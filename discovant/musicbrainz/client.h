@@ -105,6 +105,9 @@ private:
     const std::atomic<bool>* cancelled_ = nullptr;
 };
 
+// The address of a release's front cover (500 pixels) at the archive `coverArtServer`.
+std::string frontCoverUrl(const std::string& coverArtServer, const std::string& releaseId);
+
 // Text folded for comparing names: case folded, accents and other combining marks removed,
 // compatibility forms unified (NFKC), so "Beyoncé" and "BEYONCE" agree. Invalid UTF-8 is
 // compared as it is.
