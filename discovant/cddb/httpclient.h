@@ -81,6 +81,7 @@ public:
 
     // The User-Agent of every following request ("Discovant" until set).
     void setUserAgent(std::string userAgent) { userAgent_ = std::move(userAgent); }
+    const std::string& userAgent() const { return userAgent_; }
 
     // Watches every following request.
     void setWatch(TransferWatch watch) { watch_ = std::move(watch); }

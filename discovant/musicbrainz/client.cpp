@@ -103,6 +103,8 @@ MusicBrainzClient::Fetched MusicBrainzClient::fetch(const std::string& url, std:
     const HttpLimits kept = limits;
     limits.maxBodyBytes = maxBytes;
     http_.setLimits(limits);
+    // The client may be shared with the CDDB requests, which keep their own agent name.
+    const std::string keptAgent = http_.userAgent();
     http_.setUserAgent(options_.userAgent);
     const std::vector<std::string> headers
         = json ? std::vector<std::string> { "Accept: application/json" } : std::vector<std::string> {};
@@ -134,6 +136,7 @@ MusicBrainzClient::Fetched MusicBrainzClient::fetch(const std::string& url, std:
                     std::chrono::seconds(result.retryAfterSeconds), kLongestRetryAfter));
     }
     http_.setLimits(kept);
+    http_.setUserAgent(keptAgent);
     return fetched;
 }
 
