@@ -233,6 +233,8 @@ TEST_F(MusicBrainzLookup, DiscAnswers)
         { "no medium like the disc",
             { jsonReply(R"({"releases": [{"id": "r", "title": 7, "media": "none"}, 12]})") },
             uCDDBMatchCode::MATCH_NONE, "", { kErrorNoMatchingMedium } },
+        { "10 MB", { jsonReply(std::string(10 * 1024 * 1024, ' ')) }, uCDDBMatchCode::MATCH_NONE, "",
+            { CURLE_FILESIZE_EXCEEDED } },
         { "server error", { jsonReply("{}", 500) }, uCDDBMatchCode::MATCH_NONE, "", { kErrorHttpStatus } },
     };
     for (const Case& c : cases) {
