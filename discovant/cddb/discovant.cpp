@@ -22,6 +22,20 @@ constexpr const char* kModeKey = "CDDBMode";
 constexpr const char* kFilePathKey = "CDDBFilePath";
 constexpr const char* kProtocolKey = "CDDBProto";
 constexpr const char* kCaFileKey = "CDDBCAFile";
+constexpr const char* kSourceKey = "LookupSource";
+constexpr const char* kMusicBrainzServerKey = "MusicBrainzServer";
+constexpr const char* kCoverArtServerKey = "CoverArtServer";
+
+bool isKnownSource(int32_t source)
+{
+    return source >= static_cast<int32_t>(uCDDBSource::CDDB)
+        && source <= static_cast<int32_t>(uCDDBSource::MUSICBRAINZ_THEN_CDDB);
+}
+
+std::string orDefault(const std::string& value, const char* fallback)
+{
+    return value.empty() ? std::string(fallback) : value;
+}
 
 // The levels whose answers the interpreter and the parser read: 5 and 6 differ only in the
 // character set the server converts entries to.
@@ -124,6 +138,9 @@ DiscovantSettings Discovant::settings() const
     copy.emailAddress = email_;
     copy.filePath = filePath_;
     copy.caFile = http_.caFile();
+    copy.musicBrainzServer = musicBrainzServer_;
+    copy.coverArtServer = coverArtServer_;
+    copy.source = source_;
     copy.mode = mode_;
     copy.protocolLevel = protocolLevel_;
     copy.useFirstMatch = useFirstMatch_;
@@ -146,6 +163,9 @@ void Discovant::applySettings(const DiscovantSettings& settings)
     email_ = settings.emailAddress;
     filePath_ = settings.filePath;
     http_.setCaFile(settings.caFile);
+    musicBrainzServer_ = orDefault(settings.musicBrainzServer, musicbrainz::kDefaultMusicBrainzServer);
+    coverArtServer_ = orDefault(settings.coverArtServer, musicbrainz::kDefaultCoverArtServer);
+    source_ = isKnownSource(static_cast<int32_t>(settings.source)) ? settings.source : uCDDBSource::CDDB;
     mode_ = settings.mode;
     protocolLevel_
         = isSupportedLevel(settings.protocolLevel) ? settings.protocolLevel : kDefaultProtocolLevel;
@@ -210,6 +230,9 @@ void Discovant::saveProperties(PropertyStore& store) const
     store.write(kFilePathKey, filePath_, std::string());
     store.write(kProtocolKey, std::to_string(protocolLevel_), std::to_string(kDefaultProtocolLevel));
     store.write(kCaFileKey, http_.caFile(), std::string());
+    store.write(kSourceKey, std::to_string(static_cast<int32_t>(source_)), "0");
+    store.write(kMusicBrainzServerKey, musicBrainzServer_, musicbrainz::kDefaultMusicBrainzServer);
+    store.write(kCoverArtServerKey, coverArtServer_, musicbrainz::kDefaultCoverArtServer);
 }
 
 void Discovant::restoreProperties(const PropertyStore& store)
@@ -224,6 +247,74 @@ void Discovant::restoreProperties(const PropertyStore& store)
     const int32_t level = leadingInt32(store.read(kProtocolKey, std::to_string(kDefaultProtocolLevel)));
     protocolLevel_ = isSupportedLevel(level) ? level : kDefaultProtocolLevel;
     http_.setCaFile(store.read(kCaFileKey, ""));
+    const int32_t source = leadingInt32(store.read(kSourceKey, "0"));
+    source_ = isKnownSource(source) ? static_cast<uCDDBSource>(source) : uCDDBSource::CDDB;
+    musicBrainzServer_ = orDefault(store.read(kMusicBrainzServerKey, musicbrainz::kDefaultMusicBrainzServer),
+        musicbrainz::kDefaultMusicBrainzServer);
+    coverArtServer_ = orDefault(store.read(kCoverArtServerKey, musicbrainz::kDefaultCoverArtServer),
+        musicbrainz::kDefaultCoverArtServer);
+}
+
+uCDDBSource Discovant::LookupSource() const
+{
+    return source_;
+}
+
+void Discovant::setLookupSource(uCDDBSource source)
+{
+    // An unknown number would leave lookups nowhere to go; it is ignored like a bad level.
+    if (!isKnownSource(static_cast<int32_t>(source)))
+        return;
+    source_ = source;
+    notifyChanged(kSourceKey);
+}
+
+std::string Discovant::MusicBrainzServer() const
+{
+    return musicBrainzServer_;
+}
+
+void Discovant::setMusicBrainzServer(const std::string& server)
+{
+    musicBrainzServer_ = orDefault(trimmed(server), musicbrainz::kDefaultMusicBrainzServer);
+    notifyChanged(kMusicBrainzServerKey);
+}
+
+std::string Discovant::CoverArtServer() const
+{
+    return coverArtServer_;
+}
+
+void Discovant::setCoverArtServer(const std::string& server)
+{
+    coverArtServer_ = orDefault(trimmed(server), musicbrainz::kDefaultCoverArtServer);
+    notifyChanged(kCoverArtServerKey);
+}
+
+const std::string& Discovant::componentContact()
+{
+    static const std::string contact = "developers@melotheek.org";
+    return contact;
+}
+
+std::string Discovant::musicBrainzUserAgent() const
+{
+    auto word = [](const std::string& text) {
+        std::string result = trimmed(text);
+        std::replace(result.begin(), result.end(), ' ', '_');
+        return result;
+    };
+    return word(appName_) + "/" + word(appVersion_) + " ( " + (email_.empty() ? componentContact() : email_)
+        + " )";
+}
+
+musicbrainz::ServiceOptions Discovant::musicBrainzOptions() const
+{
+    musicbrainz::ServiceOptions options;
+    options.musicBrainzServer = musicBrainzServer_;
+    options.coverArtServer = coverArtServer_;
+    options.userAgent = musicBrainzUserAgent();
+    return options;
 }
 
 std::string Discovant::AppName() const

@@ -8,6 +8,7 @@
 #include "discovant/cddb/propertystore.h"
 #include "discovant/cddb/queryanswer.h"
 #include "discovant/cddb/serveraddress.h"
+#include "discovant/musicbrainz/client.h"
 
 #include <atomic>
 #include <cstdint>
@@ -37,6 +38,9 @@ struct DiscovantSettings {
     std::string emailAddress;
     std::string filePath;
     std::string caFile;
+    std::string musicBrainzServer;
+    std::string coverArtServer;
+    uCDDBSource source = uCDDBSource::CDDB;
     uCDDBMode mode = uCDDBMode::TEST;
     int32_t protocolLevel = 6;
     bool useFirstMatch = true;
@@ -157,6 +161,24 @@ public:
     void setEmailAddress(const std::string& address);
     std::string CDDBFilePath() const;
     void setCDDBFilePath(const std::string& folder);
+    // Where lookups go (persisted as "LookupSource"). CDDB keeps QueryLocalDatabase's say.
+    uCDDBSource LookupSource() const;
+    void setLookupSource(uCDDBSource source);
+    // "https://host[:port]" of the MusicBrainz web service and of the Cover Art Archive
+    // (persisted as "MusicBrainzServer" and "CoverArtServer"; "" gives the default back).
+    std::string MusicBrainzServer() const;
+    void setMusicBrainzServer(const std::string& server);
+    std::string CoverArtServer() const;
+    void setCoverArtServer(const std::string& server);
+    // The User-Agent of every MusicBrainz and Cover Art Archive request:
+    // "AppName/AppVersion ( contact )", the contact being EmailAddress or, without one, the
+    // component's own address.
+    std::string musicBrainzUserAgent() const;
+    // How a host's own MusicBrainz requests (searches, discography, covers) go out: the
+    // servers and the User-Agent above, the limits of this instance.
+    musicbrainz::ServiceOptions musicBrainzOptions() const;
+    static const std::string& componentContact();
+
     // Write-only switches and positions (positions are per thread).
     void setUseFirstMatch(bool useFirstMatch);
     void setAllowSubmission(bool allowSubmission);
@@ -181,6 +203,8 @@ public:
     int32_t CalAlbumlength(const std::string& mediaToc) const;
     std::string CalTracklength(const std::string& mediaToc) const;
     std::string SecondsToTimeString(int16_t seconds) const;
+    // The MusicBrainz disc ID (28 characters), "" for a TOC libdiscid refuses.
+    std::string CalMusicBrainzID(const std::string& mediaToc) const;
 
     // --- CDDB --------------------------------------------------------------------------
     // Looks the disc up on CDDBServer, or in the local database under CDDBFilePath when
@@ -217,6 +241,18 @@ public:
     std::string GetTrackName(int16_t idx) const;
     std::string GetTrackNotes(int16_t idx) const;
     int16_t GetTrackTime(int16_t idx) const;
+    // The source that answered the last lookup (meaningful after a match).
+    uCDDBSource GetAnsweredSource() const;
+    // MusicBrainz identifiers of the chosen release and its release group, and the address
+    // of its front cover; "" after a CDDB or local answer.
+    std::string GetReleaseID() const;
+    std::string GetReleaseGroupID() const;
+    std::string GetCoverUrl() const;
+    // Fetches the front cover of the chosen release (see MusicBrainzClient::frontCover);
+    // nothing after a failure, which is raised as ProtocolError (8892 "No cover" when the
+    // release has none).
+    std::optional<musicbrainz::Cover> FetchFrontCover();
+
     // Whole lists, for hosts that show them at once.
     std::vector<std::string> trackNames() const;
     std::vector<std::string> trackNotes() const;
@@ -227,6 +263,8 @@ private:
     void watchTransfers(uCDDBStep step);
     uCDDBMatchCode lookupOnServer(const LookupValues& values);
     uCDDBMatchCode lookupInLocalDatabase(const LookupValues& values);
+    uCDDBMatchCode lookupOnMusicBrainz(const LookupValues& values);
+    void raiseFailure(const musicbrainz::Failure& failure) const;
     uCDDBMatchCode offerSubmission(const LookupValues& values);
     std::optional<SubmittedEntry> submit(const SubmissionRequest& request);
     std::optional<std::string> fetch(const std::string& url, CddbCommand command);
@@ -251,8 +289,14 @@ private:
     bool useFirstMatch_ = true;
     bool allowSubmission_ = true;
     bool queryLocalDatabase_ = false;
+    std::string musicBrainzServer_ = musicbrainz::kDefaultMusicBrainzServer;
+    std::string coverArtServer_ = musicbrainz::kDefaultCoverArtServer;
+    uCDDBSource source_ = uCDDBSource::CDDB;
 
     DiscEntry entry_;
+    uCDDBSource answeredSource_ = uCDDBSource::CDDB;
+    std::string releaseId_;
+    std::string releaseGroupId_;
     uCDDBMatchCode matchCode_ = uCDDBMatchCode::MATCH_NONE;
     std::vector<std::string> serverSites_;
 

@@ -35,10 +35,20 @@ uCDDBMatchCode Discovant::LookupMediaByToc(const std::string& mediaToc)
     const LookupValues values = deriveLookupValues(mediaToc);
     entry_.reset(values);
     matchCode_ = uCDDBMatchCode::MATCH_NONE;
+    releaseId_.clear();
+    releaseGroupId_.clear();
     if (!values.valid || stopForCancel())
         return matchCode_;
     try {
-        matchCode_ = queryLocalDatabase_ ? lookupInLocalDatabase(values) : lookupOnServer(values);
+        const bool local
+            = source_ == uCDDBSource::LOCAL_DATABASE || (source_ == uCDDBSource::CDDB && queryLocalDatabase_);
+        if (source_ == uCDDBSource::MUSICBRAINZ || source_ == uCDDBSource::MUSICBRAINZ_THEN_CDDB)
+            matchCode_ = lookupOnMusicBrainz(values);
+        if (matchCode_ == uCDDBMatchCode::MATCH_NONE && source_ != uCDDBSource::MUSICBRAINZ
+            && !cancelRequested_.load()) {
+            answeredSource_ = local ? uCDDBSource::LOCAL_DATABASE : uCDDBSource::CDDB;
+            matchCode_ = local ? lookupInLocalDatabase(values) : lookupOnServer(values);
+        }
     } catch (const std::exception&) {
         matchCode_ = uCDDBMatchCode::MATCH_NONE;
     }

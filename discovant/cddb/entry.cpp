@@ -83,6 +83,9 @@ void DiscEntry::reset(const LookupValues& values)
 {
     category_.clear();
     title_.clear();
+    namesApart_ = false;
+    artist_.clear();
+    album_.clear();
     genre_.clear();
     year_.clear();
     notes_.clear();
@@ -159,13 +162,29 @@ std::string DiscEntry::GetMediaID() const
 {
     return toUtf8(discId_);
 }
+void DiscEntry::fillFromRelease(std::string artist, std::string album, std::string year, std::string genre,
+    const std::vector<ReleaseTrack>& tracks)
+{
+    namesApart_ = true;
+    artist_ = std::move(artist);
+    album_ = std::move(album);
+    year_ = std::move(year);
+    genre_ = std::move(genre);
+    trackNames_.clear();
+    for (std::size_t track = 0; track < tracks.size(); ++track) {
+        trackNames_.push_back(tracks[track].name);
+        if (tracks[track].seconds > 0 && track < trackTimes_.size())
+            trackTimes_[track] = tracks[track].seconds;
+    }
+}
+
 std::string DiscEntry::GetArtistName() const
 {
-    return toUtf8(splitTitle(title_).artist);
+    return toUtf8(namesApart_ ? artist_ : splitTitle(title_).artist);
 }
 std::string DiscEntry::GetAlbumName() const
 {
-    return toUtf8(splitTitle(title_).album);
+    return toUtf8(namesApart_ ? album_ : splitTitle(title_).album);
 }
 std::string DiscEntry::GetAlbumCategory() const
 {

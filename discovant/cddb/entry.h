@@ -31,6 +31,16 @@ public:
     // becomes "no match" (this covers the 401 "No such CD entry" answer).
     bool parseReadAnswer(std::string_view answer);
 
+    // A release found in a service other than CDDB (UTF-8 texts): artist, album, year,
+    // genre and the track names replace the entry's texts; a track length above 0 replaces
+    // the TOC's time of that track.
+    struct ReleaseTrack {
+        std::string name;
+        int32_t seconds = 0;
+    };
+    void fillFromRelease(std::string artist, std::string album, std::string year, std::string genre,
+        const std::vector<ReleaseTrack>& tracks);
+
     // Set by the lookup from the query answer (category of the chosen match) and, when
     // several matches are offered, the chosen match's disc identifier.
     void setAlbumCategory(std::string category) { category_ = std::move(category); }
@@ -82,6 +92,10 @@ private:
 
     // Raw bytes as read; converted on the way out.
     std::string title_; // running DTITLE, continuation lines joined
+    // Artist and album given apart (a release from MusicBrainz), instead of the DTITLE.
+    bool namesApart_ = false;
+    std::string artist_;
+    std::string album_;
     std::string genre_;
     std::string year_;
     std::string notes_;

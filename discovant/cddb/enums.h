@@ -20,6 +20,14 @@ enum class uCDDBLang : int32_t { ENGLISH = 0, GERMAN = 1, FRENCH = 2 };
 // Result of a lookup.
 enum class uCDDBMatchCode : int32_t { MATCH_NONE = 0, MATCH_MULTIPLE = 1, MATCH_EXACT = 2 };
 
+// Where LookupMediaByToc looks a disc up, and which source answered.
+enum class uCDDBSource : int32_t {
+    CDDB = 0, // the CDDB server (or the local database when QueryLocalDatabase is set)
+    MUSICBRAINZ = 1,
+    LOCAL_DATABASE = 2, // the local CDDB database under CDDBFilePath
+    MUSICBRAINZ_THEN_CDDB = 3, // MusicBrainz, and the CDDB server when it has no match
+};
+
 // What a running operation is doing, for its progress reports.
 enum class uCDDBStep : int32_t {
     READ_DISC = 0, // reading a drive's or a disc image's TOC and CD-Text

@@ -104,6 +104,11 @@ HttpResult HttpClient::get(const std::string& url)
     return perform(url, {}, nullptr);
 }
 
+HttpResult HttpClient::get(const std::string& url, const std::vector<std::string>& headers)
+{
+    return perform(url, headers, nullptr);
+}
+
 HttpResult HttpClient::post(
     const std::string& url, const std::vector<std::string>& headers, const std::string& body)
 {
@@ -166,7 +171,7 @@ HttpResult HttpClient::perform(
         addHeader(line);
 
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Discovant");
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, userAgent_.c_str());
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headerList.get());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
@@ -218,6 +223,14 @@ HttpResult HttpClient::perform(
     result.ok = true;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &result.httpStatus);
     result.body = std::move(sink.body);
+    char* contentType = nullptr;
+    if (curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &contentType) == CURLE_OK && contentType)
+        result.contentType = contentType;
+    curl_off_t retryAfter = 0;
+    // libcurl reads both forms (seconds and an HTTP date) and gives 0 when there is none;
+    // a literal "Retry-After: 0" is taken as no wait either way.
+    if (curl_easy_getinfo(curl, CURLINFO_RETRY_AFTER, &retryAfter) == CURLE_OK && retryAfter > 0)
+        result.retryAfterSeconds = static_cast<long>(retryAfter);
     return result;
 }
 

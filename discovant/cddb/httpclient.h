@@ -26,6 +26,9 @@ struct HttpResult {
     int errorCode = 0;
     std::string errorText;
     std::string errorDetail;
+    std::string contentType; // the final answer's Content-Type, "" when none
+    // Seconds the server's Retry-After asks to wait (a number or a date), -1 when it sent none.
+    long retryAfterSeconds = -1;
 };
 
 // Bounds of one request. A lookup runs on the caller's thread and blocks it, so a dead or
@@ -76,10 +79,16 @@ public:
     const std::string& caFile() const { return caFile_; }
     void setCaFile(const std::string& file) { caFile_ = file; }
 
+    // The User-Agent of every following request ("Discovant" until set).
+    void setUserAgent(std::string userAgent) { userAgent_ = std::move(userAgent); }
+    const std::string& userAgent() const { return userAgent_; }
+
     // Watches every following request.
     void setWatch(TransferWatch watch) { watch_ = std::move(watch); }
 
     HttpResult get(const std::string& url);
+    // The same with the extra header lines `headers` ("Accept: application/json").
+    HttpResult get(const std::string& url, const std::vector<std::string>& headers);
 
     // Sends `body` as the request body in HTTP/1.0 with the extra header lines `headers`
     // ("Name: value", without line ends). Content-Length is computed by the client.
@@ -92,6 +101,7 @@ private:
 
     HttpLimits limits_;
     std::string caFile_;
+    std::string userAgent_ = "Discovant";
     TransferWatch watch_;
     std::unique_ptr<Handle> handle_;
 };

@@ -45,6 +45,17 @@ const Texts& ownTexts(int32_t number)
         "Die Adresse des CDDB-Servers ist ungültig", "L'adresse du serveur CDDB n'est pas valide" };
     static constexpr Texts incomplete { "The server's answer is incomplete",
         "Die Antwort des Servers ist unvollständig", "La réponse du serveur est incomplète" };
+    static constexpr Texts badAnswer { "The MusicBrainz answer could not be read",
+        "Die Antwort von MusicBrainz ist nicht lesbar", "La réponse de MusicBrainz est illisible" };
+    static constexpr Texts serviceBusy { "MusicBrainz is busy; try again later",
+        "MusicBrainz ist überlastet; versuchen Sie es später noch einmal",
+        "MusicBrainz est surchargé ; réessayez plus tard" };
+    static constexpr Texts noMatchingMedium { "No disc of the release found matches this CD",
+        "Keine CD der gefundenen Veröffentlichung passt zu dieser CD",
+        "Aucun disque de la parution trouvée ne correspond à ce CD" };
+    static constexpr Texts noCover { "No cover", "Kein Cover", "Pas de pochette" };
+    static constexpr Texts notPicture { "The cover is not a picture", "Das Cover ist kein Bild",
+        "La pochette n'est pas une image" };
     static constexpr Texts unknown { "UnKnown Error", "Unbekannter Fehler", "Erreur Inconnue" };
 
     switch (number) {
@@ -64,6 +75,16 @@ const Texts& ownTexts(int32_t number)
         return badServerAddress;
     case kErrorIncompleteAnswer:
         return incomplete;
+    case kErrorBadAnswer:
+        return badAnswer;
+    case kErrorServiceBusy:
+        return serviceBusy;
+    case kErrorNoMatchingMedium:
+        return noMatchingMedium;
+    case kErrorNoCover:
+        return noCover;
+    case kErrorNotPicture:
+        return notPicture;
     default:
         return unknown;
     }
@@ -135,7 +156,7 @@ std::optional<Texts> transportTexts(int32_t number)
 
 bool isOwnNumber(int32_t number)
 {
-    return number >= kErrorMissingEmail && number <= kErrorUnknown;
+    return number >= kErrorMissingEmail && number <= kErrorNotPicture;
 }
 
 } // namespace

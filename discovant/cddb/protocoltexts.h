@@ -19,6 +19,12 @@ inline constexpr int32_t kErrorNoLocalDatabase = 8885;
 inline constexpr int32_t kErrorBadServerAddress = 8886; // CDDBServer names no server
 inline constexpr int32_t kErrorIncompleteAnswer = 8887; // a list or entry without its "." line
 inline constexpr int32_t kErrorUnknown = 8888;
+// MusicBrainz and the Cover Art Archive.
+inline constexpr int32_t kErrorBadAnswer = 8889; // JSON that is malformed, cut off or of another shape
+inline constexpr int32_t kErrorServiceBusy = 8890; // 503 still after the retries
+inline constexpr int32_t kErrorNoMatchingMedium = 8891; // releases found, none with a disc like this one
+inline constexpr int32_t kErrorNoCover = 8892; // the release has no front cover
+inline constexpr int32_t kErrorNotPicture = 8893; // the cover address answered something else
 
 // Text of one of the component's own numbers in `language` (German, French, else English).
 // `detail` (the server's status line, the HTTP status, the address) is put in its place or

@@ -47,9 +47,11 @@ const char* const kUsageText
     = "usage: discovant drives\n"
       "       discovant toc DRIVE-OR-IMAGE [--interface auto|spti|aspi|mci]\n"
       "       discovant id TOC\n"
+      "       discovant mbid TOC|DRIVE|IMAGE [--interface auto|spti|aspi|mci]\n"
       "       discovant lookup TOC|DRIVE|IMAGE [--server ADDRESS] [--email ADDR] [--local DIR]\n"
       "                        [--cafile FILE] [--proto 5|6] [--interface auto|spti|aspi|mci]\n"
-      "                        [--no-first-match]\n"
+      "                        [--no-first-match] [--source musicbrainz|cddb|local|auto]\n"
+      "                        [--musicbrainz-server URL] [--coverart-server URL]\n"
       "       discovant parse FILE\n"
       "       discovant cdtext FILE\n"
       "       discovant sites [--server ADDRESS] [--email ADDR] [--cafile FILE] [--proto 5|6]\n"
@@ -67,7 +69,14 @@ const char* const kHelpText
       "  TOC      frame addresses of the tracks and the lead-out: \"150 10000 20000\"\n"
       "  DRIVE    an optical drive such as /dev/sr0; IMAGE a disc image (.cue, .toc, .nrg)\n"
       "\n"
-      "Environment: DISCOVANT_EMAIL and DISCOVANT_SERVER stand in for --email and --server.\n"
+      "  --source musicbrainz asks MusicBrainz (https://musicbrainz.org) by the disc's MusicBrainz\n"
+      "           disc ID, cddb the CDDB server (the default), local the --local folder, auto\n"
+      "           MusicBrainz first, then the CDDB server; a MusicBrainz answer adds RELEASE=\n"
+      "           (the release's MusicBrainz ID) and COVER= (its front cover's address)\n"
+      "\n"
+      "Environment: DISCOVANT_EMAIL and DISCOVANT_SERVER stand in for --email and --server,\n"
+      "DISCOVANT_MUSICBRAINZ_SERVER and DISCOVANT_COVERART_SERVER for --musicbrainz-server and\n"
+      "--coverart-server.\n"
       "Messages follow the language of LC_ALL, LC_MESSAGES or LANG (English, German, French).\n"
       "\n"
       "Exit status: 0 when the command completed (a lookup with or without a match), 1 when a\n"
@@ -275,25 +284,73 @@ int id(const Arguments& args, std::ostream& out)
     return 0;
 }
 
-int lookup(const Arguments& args, Console console, std::ostream& out)
+// The TOC of the command's one argument: a path that exists is a drive or an image whose
+// TOC is read first; anything else must be a TOC.
+std::string mediaTocOf(Discovant& component, const Arguments& args)
 {
     const std::string disc = onlyPositional(args, "TOC, drive or disc image");
+    component.setCDDBInterface(readerInterface(args.value("interface").value_or("auto")));
+    std::error_code error;
+    if (!std::filesystem::exists(disc, error))
+        return validToc(disc).toc;
+    requireDiscSource(disc);
+    std::string mediaToc = component.GetMediaTOC(disc);
+    if (mediaToc.empty())
+        throw CommandError(kFailed, "no TOC could be read from " + disc);
+    return mediaToc;
+}
+
+int mbid(const Arguments& args, std::ostream& out)
+{
+    Discovant component;
+    const std::string mediaToc = mediaTocOf(component, args);
+    const std::string discId = component.CalMusicBrainzID(mediaToc);
+    if (discId.empty())
+        throw CommandError(kUsage, "MusicBrainz takes no disc of this TOC: '" + mediaToc + "'");
+    writeValue(out, "MBDISCID", discId);
+    return 0;
+}
+
+uCDDBSource lookupSource(const std::string& name)
+{
+    if (name == "musicbrainz")
+        return uCDDBSource::MUSICBRAINZ;
+    if (name == "cddb")
+        return uCDDBSource::CDDB;
+    if (name == "local")
+        return uCDDBSource::LOCAL_DATABASE;
+    if (name == "auto")
+        return uCDDBSource::MUSICBRAINZ_THEN_CDDB;
+    throw CommandError(kUsage, "unknown source '" + name + "' (musicbrainz, cddb, local or auto)");
+}
+
+const char* sourceName(uCDDBSource source)
+{
+    switch (source) {
+    case uCDDBSource::MUSICBRAINZ:
+        return "musicbrainz";
+    case uCDDBSource::LOCAL_DATABASE:
+        return "local";
+    default:
+        return "cddb";
+    }
+}
+
+int lookup(const Arguments& args, Console console, std::ostream& out)
+{
     Discovant component;
     EventLog log;
     configureNetwork(component, args, console.err, log);
-    component.setCDDBInterface(readerInterface(args.value("interface").value_or("auto")));
-    // A path that exists is a drive or an image whose TOC is read first; anything else must
-    // be a TOC.
-    std::string mediaToc;
-    std::error_code error;
-    if (std::filesystem::exists(disc, error)) {
-        requireDiscSource(disc);
-        mediaToc = component.GetMediaTOC(disc);
-        if (mediaToc.empty())
-            throw CommandError(kFailed, "no TOC could be read from " + disc);
-    } else {
-        mediaToc = validToc(disc).toc;
+    const std::string mediaToc = mediaTocOf(component, args);
+    if (auto source = args.value("source")) {
+        component.setLookupSource(lookupSource(*source));
+        if (component.LookupSource() == uCDDBSource::LOCAL_DATABASE && !args.value("local"))
+            throw CommandError(kUsage, "'--source local' needs the database folder: --local DIR");
     }
+    if (auto server = optionOrEnvironment(args, "musicbrainz-server", "DISCOVANT_MUSICBRAINZ_SERVER"))
+        component.setMusicBrainzServer(*server);
+    if (auto server = optionOrEnvironment(args, "coverart-server", "DISCOVANT_COVERART_SERVER"))
+        component.setCoverArtServer(*server);
     TerminalChooser chooser(console.in, console.err);
     component.setLookupUi(&chooser);
     component.setAllowSubmission(false);
@@ -307,6 +364,10 @@ int lookup(const Arguments& args, Console console, std::ostream& out)
     // A completed lookup prints its match code, whatever it is.
     writeValue(out, "MATCH", std::to_string(static_cast<int32_t>(match)));
     writeEntry(out, component);
+    writeValue(
+        out, "SOURCE", match == uCDDBMatchCode::MATCH_NONE ? "" : sourceName(component.GetAnsweredSource()));
+    writeValue(out, "RELEASE", component.GetReleaseID());
+    writeValue(out, "COVER", component.GetCoverUrl());
     return 0;
 }
 
@@ -376,13 +437,15 @@ int dispatch(const std::vector<std::string>& argv, Console console, std::ostream
     }
     const std::set<std::string> network = { "server", "email", "cafile", "proto" };
     std::set<std::string> lookupOptions = network;
-    lookupOptions.insert({ "local", "interface" });
+    lookupOptions.insert({ "local", "interface", "source", "musicbrainz-server", "coverart-server" });
     if (command == "drives")
         return drives(parseArguments(argv, {}, {}), out);
     if (command == "toc")
         return toc(parseArguments(argv, { "interface" }, {}), out);
     if (command == "id")
         return id(parseArguments(argv, {}, {}), out);
+    if (command == "mbid")
+        return mbid(parseArguments(argv, { "interface" }, {}), out);
     if (command == "lookup")
         return lookup(parseArguments(argv, lookupOptions, { "no-first-match" }), console, out);
     if (command == "parse")

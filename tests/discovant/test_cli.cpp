@@ -31,7 +31,10 @@ const testkit::DiscEntry kTagoMago { "Can", "Tago Mago", "1972", { "Mushroom", "
 const std::string kTagoMagoLines
     = "MATCH=2\nDISCID=09010802\nCATEGORY=rock\nARTIST=Can\nALBUM=Tago Mago\n"
       "YEAR=1972\nGENRE=Krautrock\nREVISION=1\nLENGTH=266\nTRACKS=2\n"
-      "TRACK1=Mushroom\nTRACK2=Oh Yeah\nTIME1=131\nTIME2=133\nTNOTES1=\nTNOTES2=\nNOTES=\n";
+      "TRACK1=Mushroom\nTRACK2=Oh Yeah\nTIME1=131\nTIME2=133\nTNOTES1=\nTNOTES2=\nNOTES=\n"
+      "SOURCE=cddb\nRELEASE=\nCOVER=\n";
+const std::string kTagoMagoLocalLines
+    = kTagoMagoLines.substr(0, kTagoMagoLines.find("SOURCE=")) + "SOURCE=local\nRELEASE=\nCOVER=\n";
 
 // Runs the tool in the C locale (English messages) without the caller's DISCOVANT_*
 // variables, changed by `environment`.
@@ -131,7 +134,7 @@ TEST_F(Cli, LookupInALocalDatabase)
 {
     const std::string db = work.file("db").string();
     testkit::writeLocalDatabaseEntry(db, "rock", "09010802", kTagoMago);
-    expectOutput(discovant({ "lookup", kToc, "--local", db, "--server", server.address() }), kTagoMagoLines);
+    expectOutput(discovant({ "lookup", kToc, "--local", db, "--server", server.address() }), kTagoMagoLocalLines);
 
     // In two categories: the one typed on stdin, with the choice listed on stderr.
     testkit::DiscEntry misc = kTagoMago;
@@ -243,6 +246,28 @@ TEST_F(Cli, SitesOnTheServerAndNothingSentWithoutAnAddress)
             "ProtocolError 8880: " + protocolErrorText(kErrorMissingEmail, uCDDBLang::ENGLISH) + "\n", 0),
         0u);
     EXPECT_TRUE(server.http().requests().empty());
+}
+
+TEST_F(Cli, MusicBrainzDiscIdAndLookup)
+{
+    expectOutput(discovant({ "mbid", "150 1000 2000" }), "MBDISCID=YPv1TJ03f7pu6fgwp1cpr3cVsf0-\n");
+    testkit::FakeServer service;
+    service.route("GET", "/ws/2/discid/",
+        testkit::Reply { 200,
+            R"({"releases": [{"id": "r1", "title": "Tago Mago", "date": "1972",
+                "artist-credit": [{"name": "Can"}],
+                "media": [{"position": 1, "discs": [{"id": "9mkz8BbvFgDx2SKtGuKdABJQpnI-"}],
+                    "tracks": [{"title": "Mushroom", "length": 200000}, {"title": "Oh Yeah"}]}]}]})",
+            "application/json" });
+    // --source auto asks MusicBrainz first; the servers come from the environment.
+    const ProgramResult run = discovant({ "lookup", kToc, "--source", "auto" }, {},
+        { { "DISCOVANT_MUSICBRAINZ_SERVER", service.url() },
+            { "DISCOVANT_COVERART_SERVER", "http://covers.test" } });
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(valuesOf(run, { "ARTIST", "ALBUM", "TRACK1", "TIME1", "TIME2", "SOURCE", "RELEASE", "COVER" }),
+        "ARTIST=Can\nALBUM=Tago Mago\nTRACK1=Mushroom\nTIME1=200\nTIME2=133\nSOURCE=musicbrainz\nRELEASE=r1\n"
+        "COVER=http://covers.test/release/r1/front-500\n");
+    EXPECT_EQ(discovant({ "lookup", kToc, "--source", "nowhere" }).exitCode, kUsage);
 }
 
 TEST_F(Cli, FailuresPrintNothingOnStdoutAndSayWhyOnStderr)
