@@ -70,7 +70,7 @@ int main(int argc, char** argv)
 
     benchmark::RegisterBenchmark("FillArtistList/catalogue", [&](benchmark::State& state) {
         for (auto _ : state) {
-            auto artists = catalogue.FillArtistList();
+            auto artists = catalogue.FillArtistList(QLocale(QLocale::English));
             if (!artists || artists.value().size() != 3000)
                 state.SkipWithError("artist list not filled");
             benchmark::DoNotOptimize(artists);

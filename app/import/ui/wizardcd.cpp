@@ -170,7 +170,7 @@ void WizardCD::fillDrives()
 
 void WizardCD::fillArtists()
 {
-    auto artists = Catalogue(session_.settings.database).FillArtistList();
+    auto artists = Catalogue(session_.settings.database).FillArtistList(session_.languageLocale());
     if (!artists) {
         ShowError(this, session_, prompts_,
             { artists.error().code, artists.error().text, source + QStringLiteral(".Form_Load") });

@@ -341,7 +341,7 @@ void MainWindow::start()
 
 bool MainWindow::fillArtistList()
 {
-    DbResult<QList<ArtistRow>> artists = catalogue().FillArtistList();
+    DbResult<QList<ArtistRow>> artists = catalogue().FillArtistList(session_.languageLocale());
     if (!artists) {
         artistModel_->setArtists({});
         titleModel_->setTitles({});
@@ -480,6 +480,7 @@ void MainWindow::sortByColumn(int column)
     sortOrder_ = (sortColumn_ == -1 || sortOrder_ == Qt::DescendingOrder) ? Qt::AscendingOrder
                                                                            : Qt::DescendingOrder;
     sortColumn_ = column;
+    titleModel_->setLanguage(session_.languageLocale());
     titleModel_->sort(column, sortOrder_);
     lvTitels_->header()->setSortIndicator(column, sortOrder_);
     if (lvTitels_->currentIndex().isValid())
