@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -210,6 +211,61 @@ TEST_F(MainWindowTest, DeletingAsksFirstAndInsertOrSpaceOpenTheEditor)
     EXPECT_EQ(artists()->count(), 0);
     EXPECT_EQ(titles()->model()->rowCount(), 0);
     EXPECT_EQ(tagOf("imgCover"), QStringLiteral("N"));
+}
+
+TEST_F(MainWindowTest, KeysMoveTheDetailsAndTheListMenuActsOnTheAlbumShown)
+{
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    const qint64 gold = addAlbum(abba, QStringLiteral("Gold"), 1992, true);
+    addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    ASSERT_TRUE(QFile::rename(
+        picture(QStringLiteral("red.jpg")), home.filePath(QStringLiteral("Covers/%1.jpg").arg(gold))));
+    startWindow();
+
+    // Every way of moving the current row shows that album's cover and indicator, and makes
+    // it the album Delete asks about (Ctrl+arrow moves without selecting in a plain list).
+    const std::tuple<Qt::Key, Qt::KeyboardModifier, const char*, const char*> moves[]
+        = { { Qt::Key_Down, Qt::NoModifier, "N0", "Arrival" }, { Qt::Key_Up, Qt::NoModifier, "J1", "Gold" },
+              { Qt::Key_End, Qt::NoModifier, "N0", "Arrival" },
+              { Qt::Key_Up, Qt::ControlModifier, "J1", "Gold" } };
+    for (const auto& [key, modifier, tags, title] : moves) {
+        QTest::keyClick(titles(), key, modifier);
+        EXPECT_EQ(tagOf("imgCover") + tagOf("imgLogo"), QLatin1String(tags)) << title;
+        prompts.answers = { MsgBox::no };
+        QTest::keyClick(titles(), Qt::Key_Delete);
+        ASSERT_FALSE(prompts.boxes.isEmpty());
+        EXPECT_TRUE(prompts.boxes.last().prompt.contains(QLatin1String(title))) << title;
+    }
+
+    // The Menu key and Shift+F10 open the list's menu; play and the track list need the
+    // album's playlist.
+    auto* menu = childOf<QMenu>(window.get(), "mnuAlbumLijst");
+    auto entry = [this](const char* name) { return childOf<QAction>(window.get(), name); };
+    for (const auto& [move, key, modifier, playlist] :
+        { std::tuple { Qt::Key_Down, Qt::Key_F10, Qt::ShiftModifier, false },
+            { Qt::Key_Up, Qt::Key_Menu, Qt::NoModifier, true } }) {
+        QTest::keyClick(titles(), move);
+        QTest::keyClick(titles(), key, modifier);
+        ASSERT_TRUE(qtkit::waitUntil([menu] { return menu->isVisible(); }, "the album list's menu"));
+        EXPECT_EQ(entry("actSpelen")->isEnabled(), playlist);
+        EXPECT_EQ(entry("actTracks")->isEnabled(), playlist);
+        EXPECT_TRUE(entry("actVergroting")->isEnabled());
+        menu->close();
+    }
+    bool listed = false;
+    onNextModal(QStringLiteral("Tracks"), [&listed](QWidget* shown) {
+        listed = true;
+        shown->close();
+    });
+    entry("actTracks")->trigger();
+    EXPECT_TRUE(listed);
+
+    // The enlargement from the menu stays until the next key.
+    entry("actVergroting")->trigger();
+    ASSERT_NE(window->findChild<QWidget*>(QStringLiteral("Vergroting")), nullptr);
+    QTest::keyClick(titles(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Vergroting")), nullptr);
 }
 
 TEST_F(MainWindowTest, ExitAsksAndSavesTheSelectionWhichTheNextStartRestores)

@@ -18,8 +18,8 @@ const QSize fallbackSize(200, 200);
 
 } // namespace
 
-Vergroting::Vergroting(Session& session, UserPrompts&, qint64 titleId,
-                       const QRect& coverOnScreen, QWidget* parent)
+Vergroting::Vergroting(
+    Session& session, UserPrompts&, qint64 titleId, const QRect& coverOnScreen, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , imgVergroting_(new QLabel(this))
 {
@@ -52,10 +52,9 @@ Vergroting::Vergroting(Session& session, UserPrompts&, qint64 titleId,
     move(topLeft);
 }
 
-void Vergroting::mouseReleaseEvent(QMouseEvent* event)
+void Vergroting::mouseReleaseEvent(QMouseEvent*)
 {
-    if (event->button() == Qt::RightButton)
-        close();
-    else
-        QWidget::mouseReleaseEvent(event);
+    // Held open by the cover's right button, the release lands on the cover; opened from the
+    // album list's menu, any click on the enlargement closes it.
+    close();
 }

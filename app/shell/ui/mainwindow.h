@@ -16,6 +16,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QMenu;
+class QModelIndex;
 class QPushButton;
 class QTreeView;
 class Session;
@@ -29,8 +30,7 @@ class Vergroting;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Session& session, UserPrompts& prompts, QString helpFolder,
-               QWidget* parent = nullptr);
+    MainWindow(Session& session, UserPrompts& prompts, QString helpFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Reads the settings (writing them on a first start), applies the language, fills the
@@ -72,6 +72,11 @@ private:
     void onArtistChosen();
     void fillTitleList();
     void selectAlbumRow(int row);
+    // The current row moved by a click or a key: select it and show its details.
+    void onCurrentAlbumChanged(const QModelIndex& current);
+    // The album list's context menu: play, track list, enlarged cover.
+    void buildAlbumMenu();
+    void showAlbumMenu(const QPoint& globalPosition);
     void showAlbumDetails();
     void clearAlbumDetails();
     void showPlainLogo();
@@ -154,10 +159,17 @@ private:
     QPointer<InfoWindow> info_;
     QPointer<Vergroting> vergroting_;
 
+    QMenu* albumMenu_ = nullptr;
+    QAction* actSpelen_ = nullptr;
+    QAction* actTracks_ = nullptr;
+    QAction* actVergroting_ = nullptr;
+
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;
 
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     bool exiting_ = false;
+    // True while the program itself moves the current album (it shows the details after).
+    bool selectingAlbum_ = false;
 };
