@@ -299,23 +299,30 @@ TEST_F(MainWindowTest, ExitAsksAndSavesTheSelectionWhichTheNextStartRestores)
 
 TEST_F(MainWindowTest, PlaylistIndicatorStartsThePlayer)
 {
-    // The player records its argument in a file it renames into place when complete.
-    const QString recorder = home.filePath(QStringLiteral("player.sh"));
+    // The player records its arguments in a file it renames into place when complete.
+    const QString recorder = home.filePath(QStringLiteral("my player.sh"));
     qtkit::writeFile(recorder,
-        "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.part\" && mv \"$0.part\" \"$(dirname \"$0\")/played.txt\"\n");
+        "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.part\" && mv \"$0.part\" \"$(dirname \"$0\")/played.txt\"\n");
     QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    home.rewriteSettings(QStringLiteral("Speler=%1\n").arg(recorder).toUtf8());
     const qint64 a = addArtist(QStringLiteral("A"));
     const qint64 listed = addAlbum(a, QStringLiteral("listed"), 2000, true);
     addAlbum(a, QStringLiteral("plain"), 1990, false);
     const QString playlist = home.filePath(QStringLiteral("Playlist/%1.m3u").arg(listed));
     startWindow();
 
+    // The player is a program (its path as it is, blanks and all) or a command with
+    // arguments split as a shell splits them; the playlist comes last.
     auto* logo = childOf<QLabel>(window.get(), "imgLogo");
-    QTest::mouseDClick(logo, Qt::LeftButton);
     const QString played = home.filePath(QStringLiteral("played.txt"));
-    ASSERT_TRUE(qtkit::waitUntil([&] { return QFile::exists(played); }, "the player to start"));
-    EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(played)), playlist);
+    for (const auto& [player, arguments] : { std::pair { recorder, QString() },
+             { QStringLiteral("'%1' --queue \"a b\"").arg(recorder), QStringLiteral("--queue|a b|") } }) {
+        QFile::remove(played);
+        session->settings.speler = player;
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        ASSERT_TRUE(qtkit::waitUntil([&] { return QFile::exists(played); }, "the player to start"));
+        EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(played)), arguments + playlist + QLatin1Char('|'));
+    }
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
 
     // Without the playlist flag a double click does nothing; without a player the desktop
     // opens the playlist.

@@ -566,7 +566,7 @@ void MainWindow::startPlayer()
         return;
     }
     QString error;
-    if (startDetached(player, { playlist }, &error) < 0)
+    if (::startPlayer(player, playlist, &error) < 0)
         report({ ErrorNumbers::processStart, error, source + QStringLiteral(".imgLogo_DblClick") });
 }
 
