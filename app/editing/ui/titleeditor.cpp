@@ -6,6 +6,7 @@
 #include "extras/picturefiles.h"
 #include "resources/captionbindings.h"
 #include "shell/session.h"
+#include "shell/startfolder.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
@@ -303,8 +304,10 @@ bool TitleEditor::eventFilter(QObject* watched, QEvent* event)
 void TitleEditor::chooseCover()
 {
     const QString where = source + QStringLiteral(".cmdHoesje_Click");
-    const QString chosen = prompts_.openFileName(this, session_.message(6), session_.settings.coverDir,
-        QStringLiteral("*.jpg (*.jpg *.jpeg *.JPG *.JPEG)"));
+    // Covers come from the user's pictures; the cover folder holds the program's copies.
+    const QString chosen
+        = prompts_.openFileName(this, session_.message(6), startFolder({}, QStandardPaths::PicturesLocation),
+            QStringLiteral("*.jpg (*.jpg *.jpeg *.JPG *.JPEG)"));
     if (chosen.isEmpty())
         return;
 
