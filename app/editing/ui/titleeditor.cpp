@@ -130,6 +130,8 @@ void TitleEditor::buildWidgets()
         ++line;
     }
     layout->addWidget(chkPlaylist_, line++, 1, 1, 2);
+    // The check box is made before the fields it is laid out under; Tab follows the rows.
+    setTabOrder(txtDuur_, chkPlaylist_);
 
     QLabel* lblCovers = label(this, "lblCovers");
     cmdHoesje_ = named(new QPushButton(QStringLiteral("..."), this), "cmdHoesje");
