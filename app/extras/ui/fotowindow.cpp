@@ -81,7 +81,7 @@ void FotoWindow::showStoredPhoto(const QString& path)
     if (showsPhoto_) {
         imgFoto_->setPixmap(QPixmap::fromImage(picture.image));
     } else {
-        imgFoto_->setPixmap(BuiltinPictures::noCover(noPhotoSize));
+        imgFoto_->setPixmap(BuiltinPictures::noCover(noPhotoSize, imgFoto_->devicePixelRatioF()));
         // Before the window shows, the report belongs over the window that opened it.
         ShowError(isVisible() ? this : parentWidget(), session_, prompts_,
             { QFileInfo::exists(path) ? ErrorNumbers::fileAccess : ErrorNumbers::fileNotFound, picture.error,

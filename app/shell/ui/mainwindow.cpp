@@ -424,13 +424,14 @@ qint64 MainWindow::selectedAlbumId() const
 
 void MainWindow::showNoCover()
 {
-    imgCover_->setPixmap(BuiltinPictures::noCover(imgCover_->contentsRect().size()));
+    imgCover_->setPixmap(
+        BuiltinPictures::noCover(imgCover_->contentsRect().size(), imgCover_->devicePixelRatioF()));
     imgCover_->setTag(QStringLiteral("N"));
 }
 
 void MainWindow::showPlainLogo()
 {
-    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
+    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide, imgLogo_->devicePixelRatioF()));
     imgLogo_->setTag(QStringLiteral("0"));
     imgLogo_->setToolTip(logoToolTip);
 }
@@ -458,7 +459,7 @@ void MainWindow::showAlbumDetails()
         showCoverFile(coverPath, source + QStringLiteral(".ShowDetails"));
 
     if (row.isPlaylist) {
-        imgLogo_->setPixmap(BuiltinPictures::playlistIcon(logoSide));
+        imgLogo_->setPixmap(BuiltinPictures::playlistIcon(logoSide, imgLogo_->devicePixelRatioF()));
         imgLogo_->setTag(QStringLiteral("1"));
         imgLogo_->setToolTip(playlistToolTip);
     } else {
@@ -469,11 +470,13 @@ void MainWindow::showAlbumDetails()
 bool MainWindow::showCoverFile(const QString& path, const QString& where)
 {
     // Read at the size it is shown, so a huge picture never costs its full size in memory.
+    // Read for the screen's device pixels, so the cover is sharp at 200 % too.
+    const qreal ratio = imgCover_->devicePixelRatioF();
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize original = reader.size();
     if (original.isValid())
-        reader.setScaledSize(original.scaled(imgCover_->contentsRect().size(), Qt::KeepAspectRatio));
+        reader.setScaledSize(original.scaled(imgCover_->contentsRect().size() * ratio, Qt::KeepAspectRatio));
     const QImage image = reader.read();
     if (image.isNull()) {
         showNoCover();
@@ -481,7 +484,9 @@ bool MainWindow::showCoverFile(const QString& path, const QString& where)
             QStringLiteral("Cannot show the cover %1: %2").arg(path, reader.errorString()), where });
         return false;
     }
-    imgCover_->setPixmap(QPixmap::fromImage(image));
+    QPixmap cover = QPixmap::fromImage(image);
+    cover.setDevicePixelRatio(ratio);
+    imgCover_->setPixmap(cover);
     return true;
 }
 

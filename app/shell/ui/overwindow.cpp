@@ -44,7 +44,7 @@ OverWindow::OverWindow(const Session& session, UserPrompts& prompts, QWidget* pa
     lblCopy_->setText(buildIdentification(QStringLiteral(MELOTHEEK_VERSION), programFileDate()));
     lblCopy_->setTextInteractionFlags(Qt::NoTextInteraction);
     imgVersie_->setObjectName(QStringLiteral("imgVersie"));
-    imgVersie_->setPixmap(BuiltinPictures::plainLogo(pictureSide));
+    imgVersie_->setPixmap(BuiltinPictures::plainLogo(pictureSide, imgVersie_->devicePixelRatioF()));
     imgVersie_->setAccessibleName(session.message(1));
 
     const QString address = QStringLiteral(MELOTHEEK_CONTACT_EMAIL);
