@@ -268,6 +268,21 @@ TEST_F(MainWindowTest, KeysMoveTheDetailsAndTheListMenuActsOnTheAlbumShown)
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Vergroting")), nullptr);
 }
 
+TEST_F(MainWindowTest, TheFixedSizeGrowsOnlyWhenALargerFontNeedsIt)
+{
+    addAlbum(addArtist(QStringLiteral("A")), QStringLiteral("x"), 1990);
+    startWindow();
+    EXPECT_EQ(window->size(), MainWindow::fixedWindowSize());
+    QFont large = window->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    window->setFont(large);
+    QCoreApplication::processEvents();
+    // The content needs more room than the design size; the window gives it all it needs.
+    const QSize needed = window->minimumSizeHint();
+    EXPECT_GT(needed.height(), MainWindow::fixedWindowSize().height());
+    EXPECT_EQ(window->size(), MainWindow::fixedWindowSize().expandedTo(needed));
+}
+
 TEST_F(MainWindowTest, ExitAsksAndSavesTheSelectionWhichTheNextStartRestores)
 {
     addAlbum(addArtist(QStringLiteral("A")), QStringLiteral("x"), 1990);

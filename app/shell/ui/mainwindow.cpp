@@ -61,7 +61,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QString helpFolde
     setObjectName(QStringLiteral("Muziek"));
     buildWidgets();
     buildMenus();
-    setFixedSize(fixedWindowSize());
+    fitFixedSize();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
@@ -286,6 +286,20 @@ QMenu* MainWindow::topMenu(int index) const
 void MainWindow::ApplyMainLanguage()
 {
     applyCaptions(this, kMainWindowCaptions, [this](int k) { return session_.message(k); });
+    fitFixedSize();
+}
+
+void MainWindow::fitFixedSize()
+{
+    // The window keeps its size, unless a larger font or longer captions need more room.
+    setFixedSize(fixedWindowSize().expandedTo(minimumSizeHint()));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitFixedSize();
+    QMainWindow::changeEvent(event);
 }
 
 Catalogue MainWindow::catalogue() const

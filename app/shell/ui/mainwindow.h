@@ -43,7 +43,8 @@ public:
     // The help page of the current language, as set at start-up.
     const QString& helpPage() const { return helpPage_; }
 
-    // Fixed size in pixels (7050 x 5595 twips).
+    // Fixed size in pixels (7050 x 5595 twips); the window grows beyond it only when its
+    // content needs more room (a larger font, longer captions).
     static QSize fixedWindowSize();
 
     // The window's menu entries by array name and index ("mnuArtiest", 5).
@@ -56,10 +57,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWidgets();
+    void fitFixedSize();
     void buildMenus();
     QAction* addEntry(QMenu* menu, const QString& array, int index, const QString& fixedCaption = {});
 
