@@ -148,6 +148,10 @@ void WizardCD::buildWidgets()
     layout->addStretch(1);
     layout->addLayout(buttons);
     setMinimumWidth(420);
+    // The buttons are made in another order than they stand; Tab goes left to right.
+    setTabOrder(cboArtiest_, cmdInstellingen_);
+    setTabOrder(cmdInstellingen_, cmdAnnuleren_);
+    setTabOrder(cmdAnnuleren_, cmdOK_);
 
     connect(cmdOK_, &QPushButton::clicked, this, &WizardCD::step);
     connect(cmdAnnuleren_, &QPushButton::clicked, this, &QDialog::reject);
