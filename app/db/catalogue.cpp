@@ -1,7 +1,8 @@
 #include "db/catalogue.h"
-#include "db/recordsetreader.h"
 
 #include "db/catalogueschema.h"
+#include "db/namecollation.h"
+#include "db/recordsetreader.h"
 #include "db/sqlitehandles.h"
 
 #include <QDir>
@@ -224,22 +225,30 @@ DbResult<bool> Catalogue::updateRow(const QString& table, qint64 id, const Field
 
 // ---- catalogue routines ----
 
-DbResult<QList<ArtistRow>> Catalogue::FillArtistList() const
+DbResult<QList<ArtistRow>> Catalogue::FillArtistList(const QLocale& language) const
 {
-    auto prepared
-        = openAndBind(m_path, QStringLiteral("SELECT Id, Artiest FROM Artiest ORDER BY Artiest, Id"), {});
+    auto prepared = openAndBind(m_path, QStringLiteral("SELECT Id, Artiest FROM Artiest ORDER BY Id"), {});
     if (!prepared)
         return prepared.error();
-    QList<ArtistRow> artists;
+    QList<ArtistRow> read;
     SqliteStatement& rows = prepared.value().statement;
     for (;;) {
         auto row = rows.step();
         if (!row)
             return row.error();
         if (!row.value())
-            return artists;
-        artists.append(ArtistRow { rows.integer(0), rows.text(1) });
+            break;
+        read.append(ArtistRow { rows.integer(0), rows.text(1) });
     }
+    QList<QString> names;
+    names.reserve(read.size());
+    for (const ArtistRow& artist : read)
+        names.append(artist.name);
+    QList<ArtistRow> artists;
+    artists.reserve(read.size());
+    for (const qsizetype position : alphabeticalOrder(names, language))
+        artists.append(std::move(read[position]));
+    return artists;
 }
 
 DbResult<QList<TitleRow>> Catalogue::FillTitleList(qint64 artistId) const
@@ -284,7 +293,11 @@ bool Catalogue::CdIdExists(const QString& cdId, qint64& FoundArtistId) const
 qint64 Catalogue::ArtistIdByName(const QString& name) const
 {
     auto rows = OpenRecordset(
-        QStringLiteral("SELECT Id FROM Artiest WHERE Artiest = ? ORDER BY Id LIMIT 1"), { name });
+        // The exact spelling first, then any that differs only in letter case or accents.
+        QStringLiteral("SELECT Id FROM Artiest WHERE Artiest = ?1 COLLATE %1 "
+                       "ORDER BY Artiest = ?1 COLLATE BINARY DESC, Id LIMIT 1")
+            .arg(QLatin1String(kNameFoldCollation)),
+        { name });
     if (!rows || rows.value().rows.isEmpty())
         return 0;
     return rows.value().rows.first().first().toLongLong();

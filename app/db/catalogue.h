@@ -3,6 +3,7 @@
 #include "db/dbresult.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -113,8 +114,9 @@ public:
 
     // ---- catalogue routines ----
 
-    // Every artist, sorted by name (case-insensitively; ties by id).
-    DbResult<QList<ArtistRow>> FillArtistList() const;
+    // Every artist, sorted by name in the alphabet of `language` (letter case aside; ties by
+    // id).
+    DbResult<QList<ArtistRow>> FillArtistList(const QLocale& language) const;
 
     // The albums of artist `artistId`: descending year (no year last), then ascending title.
     // Empty for an artist without albums.
@@ -125,8 +127,9 @@ public:
     // cannot be read answers false.
     bool CdIdExists(const QString& cdId, qint64& FoundArtistId) const;
 
-    // The id of the first artist named exactly `name` (letter case aside), 0 when there is
-    // none or the catalogue cannot be read.
+    // The id of the artist named `name`: the first one spelt exactly so, else the first whose
+    // name differs only in letter case or accents ("Edith Piaf" for "ÉDITH PIAF"); 0 when
+    // there is none or the catalogue cannot be read.
     qint64 ArtistIdByName(const QString& name) const;
 
     // Whether an artist / an album with that id exists.

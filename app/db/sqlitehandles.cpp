@@ -1,5 +1,7 @@
 #include "db/sqlitehandles.h"
 
+#include "db/namecollation.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -235,6 +237,8 @@ DbResult<SqliteConnection> SqliteConnection::open(const QString& path)
     sqlite3_busy_timeout(raw, busyTimeoutMs);
     if (auto status = connection.exec(QStringLiteral("PRAGMA foreign_keys = ON")); !status)
         return status.error();
+    if (const int registered = registerNameFoldCollation(raw); registered != SQLITE_OK)
+        return connection.lastError(registered);
     return connection;
 }
 
@@ -249,6 +253,8 @@ DbResult<SqliteConnection> SqliteConnection::openForCreation(const QString& path
     sqlite3_extended_result_codes(raw, 1);
     if (auto status = connection.exec(QStringLiteral("PRAGMA foreign_keys = ON")); !status)
         return status.error();
+    if (const int registered = registerNameFoldCollation(raw); registered != SQLITE_OK)
+        return connection.lastError(registered);
     return connection;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUrlQuery>
 
 QString yearLine(const QDate& today)
 {
@@ -25,4 +26,18 @@ QDateTime programFileDate()
         return {};
     const QFileInfo info(program);
     return info.exists() ? info.lastModified() : QDateTime();
+}
+
+QUrl mailLink(const QString& address, const QString& buildIdentification)
+{
+    QUrl link;
+    link.setScheme(QStringLiteral("mailto"));
+    link.setPath(address);
+    QUrlQuery query;
+    // Percent-encoded in full, so blanks, brackets and "&" survive every mail program.
+    query.addQueryItem(QStringLiteral("subject"),
+        QString::fromLatin1(QUrl::toPercentEncoding(
+            QStringLiteral("Melotheek (compilation ") + buildIdentification + QStringLiteral(" )"))));
+    link.setQuery(query);
+    return link;
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QUrl>
 
 // The texts of the about window.
 
@@ -16,3 +17,7 @@ QString buildIdentification(const QString& version, const QDateTime& programFile
 
 // The date of last modification of the running program's file; invalid when it is unknown.
 QDateTime programFileDate();
+
+// The about window's mail link: a mail to `address` whose subject names the build,
+// "Melotheek (compilation " + the build identification + " )".
+QUrl mailLink(const QString& address, const QString& buildIdentification);

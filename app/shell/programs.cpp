@@ -1,9 +1,10 @@
 #include "shell/programs.h"
 
+#include <QFileInfo>
 #include <QProcess>
-
 #include <cerrno>
 #include <csignal>
+#include <glib.h>
 
 bool Inst(qint64 processId)
 {
@@ -26,4 +27,34 @@ qint64 startDetached(const QString& program, const QStringList& arguments, QStri
         return -1;
     }
     return pid;
+}
+
+qint64 startPlayer(const QString& command, const QString& file, QString* error)
+{
+    const QString trimmed = command.trimmed();
+    const QFileInfo whole(trimmed);
+    if (whole.isFile() && whole.isExecutable())
+        return startDetached(trimmed, { file }, error);
+    // GLib's shell rules: blanks separate, single and double quotes and backslashes as in sh.
+    gchar** argv = nullptr;
+    GError* parseError = nullptr;
+    QStringList arguments;
+    if (g_shell_parse_argv(trimmed.toUtf8().constData(), nullptr, &argv, &parseError)) {
+        for (gchar** argument = argv; *argument != nullptr; ++argument)
+            arguments << QString::fromUtf8(*argument);
+        g_strfreev(argv);
+    }
+    if (arguments.isEmpty()) {
+        if (error)
+            *error
+                = QStringLiteral("Cannot start the player %1: %2")
+                      .arg(command,
+                          parseError ? QString::fromUtf8(parseError->message) : QStringLiteral("no program"));
+        if (parseError)
+            g_error_free(parseError);
+        return -1;
+    }
+    const QString program = arguments.takeFirst();
+    arguments << file;
+    return startDetached(program, arguments, error);
 }

@@ -3,6 +3,7 @@
 #include "shell/inifile.h"
 #include "shell/settings.h"
 
+#include <QLocale>
 #include <QString>
 
 // Everything the program's windows share during one run: the settings file, the settings
@@ -19,6 +20,8 @@ public:
 
     // Message k (1 to 70) of the current language.
     QString message(int k) const;
+    // The current language as a locale: its alphabet orders the names in the lists.
+    QLocale languageLocale() const;
 
     Settings settings;
 

@@ -1,5 +1,7 @@
 #include "shell/titlelistmodel.h"
 
+#include "db/namecollation.h"
+
 #include <algorithm>
 
 void TitleListModel::setTitles(QList<TitleRow> titles)
@@ -17,8 +19,7 @@ int TitleListModel::rowOfKey(const QString& key) const
     return -1;
 }
 
-bool TitleListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                                   int role)
+bool TitleListModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= 3
         || (role != Qt::EditRole && role != Qt::DisplayRole))
@@ -41,14 +42,22 @@ int TitleListModel::columnCount(const QModelIndex& parent) const
 QString TitleListModel::cellText(const TitleRow& row, int column)
 {
     switch (column) {
-    case Titel: return row.titel;
-    case Jaar: return row.jaar;
-    case Drager: return row.drager;
-    case Gekocht: return row.gekocht;
-    case Playlist: return row.playlist;
-    case Bijzonderheden: return row.bijzonderheden;
-    case Lengte: return row.lengte;
-    default: return {};
+    case Titel:
+        return row.titel;
+    case Jaar:
+        return row.jaar;
+    case Drager:
+        return row.drager;
+    case Gekocht:
+        return row.gekocht;
+    case Playlist:
+        return row.playlist;
+    case Bijzonderheden:
+        return row.bijzonderheden;
+    case Lengte:
+        return row.lengte;
+    default:
+        return {};
     }
 }
 
@@ -68,7 +77,7 @@ QVariant TitleListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const hidden[] = {"Gekocht", "Playlist", "Bijzonderheden", "Lengte"};
+    static const char* const hidden[] = { "Gekocht", "Playlist", "Bijzonderheden", "Lengte" };
     if (section >= 0 && section < 3)
         return headers_[section];
     if (section >= 3 && section < ColumnCount)
@@ -87,14 +96,19 @@ void TitleListModel::sort(int column, Qt::SortOrder order)
     QList<qint64> ids;
     for (const QModelIndex& index : before)
         ids << titles_.at(index.row()).id;
-    std::stable_sort(titles_.begin(), titles_.end(), [&](const TitleRow& a, const TitleRow& b) {
-        const int c = QString::compare(cellText(a, column), cellText(b, column), Qt::CaseInsensitive);
-        return order == Qt::AscendingOrder ? c < 0 : c > 0;
-    });
+    QList<QString> cells;
+    cells.reserve(titles_.size());
+    for (const TitleRow& row : std::as_const(titles_))
+        cells.append(cellText(row, column));
+    QList<TitleRow> sorted;
+    sorted.reserve(titles_.size());
+    for (const qsizetype position : alphabeticalOrder(cells, language_, order))
+        sorted.append(std::move(titles_[position]));
+    titles_ = std::move(sorted);
     QModelIndexList after;
     for (qsizetype i = 0; i < before.size(); ++i) {
-        const auto it = std::find_if(titles_.cbegin(), titles_.cend(),
-                                     [&](const TitleRow& r) { return r.id == ids.at(i); });
+        const auto it = std::find_if(
+            titles_.cbegin(), titles_.cend(), [&](const TitleRow& r) { return r.id == ids.at(i); });
         after << index(static_cast<int>(it - titles_.cbegin()), before.at(i).column());
     }
     changePersistentIndexList(before, after);

@@ -3,6 +3,7 @@
 #include "shell/aboutinfo.h"
 #include "shell/ui/overwindow.h"
 #include "shell/ui/picturelabel.h"
+#include "support/fakeprompts.h"
 #include "support/testhome.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTest>
+#include <QUrlQuery>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,18 +51,32 @@ TEST(OverWindow, ShowsTheVersionWithTheProgramFilesDateAndThisYear)
 {
     TestHome home;
     const ProgramFileDated dated(QDateTime(QDate(2021, 3, 9), QTime(12, 0)));
-    OverWindow window(home.session());
+    FakePrompts prompts;
+    OverWindow window(home.session(), prompts);
     EXPECT_EQ(qtkit::childOf<QLabel>(&window, "lblCopy")->text(),
         QStringLiteral("Version: " MELOTHEEK_VERSION " (20210309)"));
     EXPECT_TRUE(qtkit::childOf<QLabel>(&window, "lblVersie_0")
                     ->text()
                     .endsWith(QString::number(QDate::currentDate().year())));
+
+    // The mail link names the build in its subject and leaves the window open.
+    window.show();
+    QTest::mouseClick(qtkit::childOf<PictureLabel>(&window, "lblEmail"), Qt::LeftButton);
+    ASSERT_EQ(prompts.openedUrls.size(), 1);
+    const QUrl mail = prompts.openedUrls[0];
+    EXPECT_EQ(
+        mail.scheme() + QLatin1Char(':') + mail.path(), QStringLiteral("mailto:" MELOTHEEK_CONTACT_EMAIL));
+    EXPECT_EQ(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+        QStringLiteral("Melotheek (compilation Version: " MELOTHEEK_VERSION " (20210309) )"));
+    EXPECT_FALSE(mail.toString(QUrl::FullyEncoded).contains(QLatin1Char(' ')));
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST(OverWindow, EscapeOrAClickClosesOtherKeysDoNot)
 {
     TestHome home;
-    OverWindow window(home.session());
+    FakePrompts prompts;
+    OverWindow window(home.session(), prompts);
     window.show();
     QTest::keyClick(&window, Qt::Key_A);
     QTest::keyClick(&window, Qt::Key_Return);

@@ -128,7 +128,7 @@ protected:
     static QStringList artists(const QString& db)
     {
         QStringList names;
-        for (const ArtistRow& row : Catalogue(db).FillArtistList().valueOr({}))
+        for (const ArtistRow& row : Catalogue(db).FillArtistList(QLocale(QLocale::English)).valueOr({}))
             names << row.name;
         return names;
     }

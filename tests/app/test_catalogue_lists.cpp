@@ -31,13 +31,25 @@ TEST(CatalogueLists, ArtistsSortedByNameRegardlessOfCaseWithNullAsEmpty)
     const qint64 cure = db.addArtist(QStringLiteral("Cure"));
     const qint64 unnamed = db.addArtist(QVariant());
     QList<qint64> ids;
-    for (const ArtistRow& artist : db.catalogue().FillArtistList().valueOr({}))
+    for (const ArtistRow& artist : db.catalogue().FillArtistList(QLocale(QLocale::English)).valueOr({}))
         ids << artist.id;
     EXPECT_EQ(ids, QList<qint64>({ unnamed, abba, beatles, cure }));
-    EXPECT_EQ(artistNames(db.catalogue().FillArtistList().valueOr({})).value(0, "<none>"), QString());
+    EXPECT_EQ(artistNames(db.catalogue().FillArtistList(QLocale(QLocale::English)).valueOr({})).value(0, "<none>"), QString());
+    // Accented names sort with their letter in every interface language, not after Z.
+    const qint64 zappa = db.addArtist(QStringLiteral("Zappa"));
+    const qint64 edith = db.addArtist(QStringLiteral("\u00c9dith Piaf"));
+    const qint64 ozturk = db.addArtist(QStringLiteral("\u00d6zt\u00fcrk"));
+    const qint64 ortega = db.addArtist(QStringLiteral("ortega"));
+    for (const auto language : { QLocale::Dutch, QLocale::English, QLocale::French, QLocale::German }) {
+        ids.clear();
+        for (const ArtistRow& artist : db.catalogue().FillArtistList(QLocale(language)).valueOr({}))
+            ids << artist.id;
+        EXPECT_EQ(ids, QList<qint64>({ unnamed, abba, beatles, cure, edith, ortega, ozturk, zappa }))
+            << QLocale::languageToCode(language).toStdString();
+    }
     TestCatalogue empty;
-    ASSERT_TRUE(empty.catalogue().FillArtistList().ok());
-    EXPECT_TRUE(empty.catalogue().FillArtistList().value().isEmpty());
+    ASSERT_TRUE(empty.catalogue().FillArtistList(QLocale(QLocale::English)).ok());
+    EXPECT_TRUE(empty.catalogue().FillArtistList(QLocale(QLocale::English)).value().isEmpty());
 }
 
 TEST(CatalogueLists, TitlesByDescendingYearThenTitleWithNullsAsEmptyCells)
@@ -89,12 +101,21 @@ TEST(CatalogueLookups, CdIdAndNamesWithQuotesAreFoundOrLeaveTheAnswerAlone)
         EXPECT_EQ(catalogue.CdIdExists(QLatin1String(cdid), found), artist != 77) << cdid;
         EXPECT_EQ(found, artist) << cdid;
     }
+    // Letter case and accents fold in every script; the exact spelling wins over a folded one.
+    const qint64 edith = db.addArtist(QStringLiteral("\u00c9dith Piaf"));
+    const qint64 plainEdith = db.addArtist(QStringLiteral("Edith Piaf"));
+    const qint64 bjork = db.addArtist(QStringLiteral("Bj\u00f6rk"));
+    const qint64 sigur = db.addArtist(QStringLiteral("\u0421\u0438\u0433\u0443\u0440"));
     const std::pair<QString, qint64> names[] = { { "Guns N' Roses", gnr }, { "guns n' roses", gnr },
-        { "The \"Band\"; DROP TABLE Titel; --", quoted }, { "Guns N'", 0 }, { "Nobody", 0 } };
+        { "The \"Band\"; DROP TABLE Titel; --", quoted }, { "Guns N'", 0 }, { "Nobody", 0 },
+        { "\u00c9DITH PIAF", edith }, { "\u00e9dith piaf", edith }, { "Edith Piaf", plainEdith },
+        { "BJORK", bjork }, { "bjo\u0308rk", bjork }, { "\u0441\u0438\u0433\u0443\u0440", sigur },
+        { "Bj\u00f6rk ", 0 } };
     for (const auto& [name, id] : names)
         EXPECT_EQ(catalogue.ArtistIdByName(name), id) << name.toStdString();
-    EXPECT_EQ(artistNames(catalogue.FillArtistList().valueOr({})),
-        QStringList({ "Guns", "Guns N' Roses", "The \"Band\"; DROP TABLE Titel; --" }));
+    EXPECT_EQ(artistNames(catalogue.FillArtistList(QLocale(QLocale::English)).valueOr({})),
+        QStringList({ "Bj\u00f6rk", "Edith Piaf", QStringLiteral("\u00c9dith Piaf"), "Guns", "Guns N' Roses",
+            "The \"Band\"; DROP TABLE Titel; --", QStringLiteral("\u0421\u0438\u0433\u0443\u0440") }));
 }
 
 TEST(CatalogueGrids, CaptionsBecomeColumnNamesWhateverTheyContain)

@@ -93,9 +93,12 @@ TEST_F(DiscografieTest, DiscographyListsCaptionAndEditsThroughTheAlbumWindow)
         year->setFocus();
         QTest::keyClicks(year, "19x7a9");
         EXPECT_EQ(year->text(), "1979");
+        // Enter goes from field to field to the save button, where it saves.
         QTest::keyClick(year, Qt::Key_Return);
         EXPECT_EQ(album->focusWidget(), childOf<QLineEdit>(album, "txtTitel"));
-        clickButton(album, "cmdSluiten");
+        QTest::keyClick(album->focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(album->focusWidget(), childOf<QPushButton>(album, "cmdSluiten"));
+        QTest::keyClick(album->focusWidget(), Qt::Key_Return);
     });
     clickButton(window.get(), "cmdToevoegen");
     EXPECT_TRUE(window->windowTitle().endsWith("(4)"));

@@ -5,6 +5,7 @@
 #include "extras/ui/vergroting.h"
 #include "qtkit/modal.h"
 #include "qtkit/qfiles.h"
+#include "shell/ui/builtinpictures.h"
 #include "shell/ui/picturelabel.h"
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
@@ -238,3 +239,18 @@ TEST_F(PictureTest, VergrotingFitsTheScreenAndFallsBackToTheBuiltInPicture)
 }
 
 } // namespace
+
+// The built-in pictures fill every device pixel of a scaled screen: twice the pixels at 200 %,
+// the same size on the window.
+TEST(BuiltinPictures, AreDrawnForTheScreensDevicePixels)
+{
+    for (const qreal ratio : { 1.0, 1.5, 2.0 }) {
+        const QPixmap pictures[] = { BuiltinPictures::noCover(QSize(110, 90), ratio),
+            BuiltinPictures::plainLogo(32, ratio), BuiltinPictures::playlistIcon(32, ratio) };
+        const QSize sizes[] = { QSize(110, 90), QSize(32, 32), QSize(32, 32) };
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(pictures[i].deviceIndependentSize().toSize(), sizes[i]) << ratio;
+            EXPECT_EQ(pictures[i].size(), sizes[i] * ratio) << ratio;
+        }
+    }
+}

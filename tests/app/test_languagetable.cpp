@@ -280,8 +280,8 @@ TEST(Captions, EveryOtherWindowShowsCaptionsThatFollowTheLanguage)
                   [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
                       return std::make_unique<MoveAlbumWindow>(s, p, 1, 1, QStringLiteral("A"));
                   } },
-              { "Over", [](Session& s, UserPrompts&) -> std::unique_ptr<QWidget> {
-                   return std::make_unique<OverWindow>(s);
+              { "Over", [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
+                   return std::make_unique<OverWindow>(s, p);
                } } };
     for (const auto& [name, open] : windows) {
         std::set<std::map<QString, QString>> shown;

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -212,6 +213,76 @@ TEST_F(MainWindowTest, DeletingAsksFirstAndInsertOrSpaceOpenTheEditor)
     EXPECT_EQ(tagOf("imgCover"), QStringLiteral("N"));
 }
 
+TEST_F(MainWindowTest, KeysMoveTheDetailsAndTheListMenuActsOnTheAlbumShown)
+{
+    const qint64 abba = addArtist(QStringLiteral("ABBA"));
+    const qint64 gold = addAlbum(abba, QStringLiteral("Gold"), 1992, true);
+    addAlbum(abba, QStringLiteral("Arrival"), 1976);
+    ASSERT_TRUE(QFile::rename(
+        picture(QStringLiteral("red.jpg")), home.filePath(QStringLiteral("Covers/%1.jpg").arg(gold))));
+    startWindow();
+
+    // Every way of moving the current row shows that album's cover and indicator, and makes
+    // it the album Delete asks about (Ctrl+arrow moves without selecting in a plain list).
+    const std::tuple<Qt::Key, Qt::KeyboardModifier, const char*, const char*> moves[]
+        = { { Qt::Key_Down, Qt::NoModifier, "N0", "Arrival" }, { Qt::Key_Up, Qt::NoModifier, "J1", "Gold" },
+              { Qt::Key_End, Qt::NoModifier, "N0", "Arrival" },
+              { Qt::Key_Up, Qt::ControlModifier, "J1", "Gold" } };
+    for (const auto& [key, modifier, tags, title] : moves) {
+        QTest::keyClick(titles(), key, modifier);
+        EXPECT_EQ(tagOf("imgCover") + tagOf("imgLogo"), QLatin1String(tags)) << title;
+        prompts.answers = { MsgBox::no };
+        QTest::keyClick(titles(), Qt::Key_Delete);
+        ASSERT_FALSE(prompts.boxes.isEmpty());
+        EXPECT_TRUE(prompts.boxes.last().prompt.contains(QLatin1String(title))) << title;
+    }
+
+    // The Menu key and Shift+F10 open the list's menu; play and the track list need the
+    // album's playlist.
+    auto* menu = childOf<QMenu>(window.get(), "mnuAlbumLijst");
+    auto entry = [this](const char* name) { return childOf<QAction>(window.get(), name); };
+    for (const auto& [move, key, modifier, playlist] :
+        { std::tuple { Qt::Key_Down, Qt::Key_F10, Qt::ShiftModifier, false },
+            { Qt::Key_Up, Qt::Key_Menu, Qt::NoModifier, true } }) {
+        QTest::keyClick(titles(), move);
+        QTest::keyClick(titles(), key, modifier);
+        ASSERT_TRUE(qtkit::waitUntil([menu] { return menu->isVisible(); }, "the album list's menu"));
+        EXPECT_EQ(entry("actSpelen")->isEnabled(), playlist);
+        EXPECT_EQ(entry("actTracks")->isEnabled(), playlist);
+        EXPECT_TRUE(entry("actVergroting")->isEnabled());
+        menu->close();
+    }
+    bool listed = false;
+    onNextModal(QStringLiteral("Tracks"), [&listed](QWidget* shown) {
+        listed = true;
+        shown->close();
+    });
+    entry("actTracks")->trigger();
+    EXPECT_TRUE(listed);
+
+    // The enlargement from the menu stays until the next key.
+    entry("actVergroting")->trigger();
+    ASSERT_NE(window->findChild<QWidget*>(QStringLiteral("Vergroting")), nullptr);
+    QTest::keyClick(titles(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Vergroting")), nullptr);
+}
+
+TEST_F(MainWindowTest, TheFixedSizeGrowsOnlyWhenALargerFontNeedsIt)
+{
+    addAlbum(addArtist(QStringLiteral("A")), QStringLiteral("x"), 1990);
+    startWindow();
+    EXPECT_EQ(window->size(), MainWindow::fixedWindowSize());
+    QFont large = window->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    window->setFont(large);
+    QCoreApplication::processEvents();
+    // The content needs more room than the design size; the window gives it all it needs.
+    const QSize needed = window->minimumSizeHint();
+    EXPECT_GT(needed.height(), MainWindow::fixedWindowSize().height());
+    EXPECT_EQ(window->size(), MainWindow::fixedWindowSize().expandedTo(needed));
+}
+
 TEST_F(MainWindowTest, ExitAsksAndSavesTheSelectionWhichTheNextStartRestores)
 {
     addAlbum(addArtist(QStringLiteral("A")), QStringLiteral("x"), 1990);
@@ -243,23 +314,30 @@ TEST_F(MainWindowTest, ExitAsksAndSavesTheSelectionWhichTheNextStartRestores)
 
 TEST_F(MainWindowTest, PlaylistIndicatorStartsThePlayer)
 {
-    // The player records its argument in a file it renames into place when complete.
-    const QString recorder = home.filePath(QStringLiteral("player.sh"));
+    // The player records its arguments in a file it renames into place when complete.
+    const QString recorder = home.filePath(QStringLiteral("my player.sh"));
     qtkit::writeFile(recorder,
-        "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.part\" && mv \"$0.part\" \"$(dirname \"$0\")/played.txt\"\n");
+        "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.part\" && mv \"$0.part\" \"$(dirname \"$0\")/played.txt\"\n");
     QFile::setPermissions(recorder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    home.rewriteSettings(QStringLiteral("Speler=%1\n").arg(recorder).toUtf8());
     const qint64 a = addArtist(QStringLiteral("A"));
     const qint64 listed = addAlbum(a, QStringLiteral("listed"), 2000, true);
     addAlbum(a, QStringLiteral("plain"), 1990, false);
     const QString playlist = home.filePath(QStringLiteral("Playlist/%1.m3u").arg(listed));
     startWindow();
 
+    // The player is a program (its path as it is, blanks and all) or a command with
+    // arguments split as a shell splits them; the playlist comes last.
     auto* logo = childOf<QLabel>(window.get(), "imgLogo");
-    QTest::mouseDClick(logo, Qt::LeftButton);
     const QString played = home.filePath(QStringLiteral("played.txt"));
-    ASSERT_TRUE(qtkit::waitUntil([&] { return QFile::exists(played); }, "the player to start"));
-    EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(played)), playlist);
+    for (const auto& [player, arguments] : { std::pair { recorder, QString() },
+             { QStringLiteral("'%1' --queue \"a b\"").arg(recorder), QStringLiteral("--queue|a b|") } }) {
+        QFile::remove(played);
+        session->settings.speler = player;
+        QTest::mouseDClick(logo, Qt::LeftButton);
+        ASSERT_TRUE(qtkit::waitUntil([&] { return QFile::exists(played); }, "the player to start"));
+        EXPECT_EQ(QString::fromUtf8(qtkit::fileBytes(played)), arguments + playlist + QLatin1Char('|'));
+    }
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
 
     // Without the playlist flag a double click does nothing; without a player the desktop
     // opens the playlist.

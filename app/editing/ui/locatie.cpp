@@ -4,6 +4,7 @@
 #include "shell/errorreport.h"
 #include "shell/session.h"
 #include "shell/settings.h"
+#include "shell/startfolder.h"
 #include "shell/ui/showerror.h"
 
 #include <QFileInfo>
@@ -34,8 +35,8 @@ int folderMessage(const QString& tag)
 
 } // namespace
 
-Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qint64 titleId,
-                 QWidget* parent)
+Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qint64 titleId, QWidget* parent,
+    const QString& startAt)
     : QDialog(parent)
     , session_(session)
     , prompts_(prompts)
@@ -78,17 +79,18 @@ Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qin
     connect(cmdOK_, &QPushButton::clicked, this, &Locatie::accept);
     connect(cmdAnnuleren_, &QPushButton::clicked, this, &Locatie::reject);
     connect(dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { cmdOK_->setEnabled(!currentFolder().isEmpty()); });
+        [this] { cmdOK_->setEnabled(!currentFolder().isEmpty()); });
 
     applyCaptions();
 
     cmdOK_->setEnabled(false);
-    const QString start = session_.homeFolder();
+    const bool pictures = tag_ == QLatin1String("2") || tag_ == QLatin1String("5");
+    const QString start
+        = startFolder(startAt, pictures ? QStandardPaths::PicturesLocation : QStandardPaths::MusicLocation);
     if (!setCurrentFolder(start))
         ShowError(parent, session_, prompts_,
-                  {ErrorNumbers::pathNotFound,
-                   QStringLiteral("The folder %1 does not exist").arg(start),
-                   source + QStringLiteral(".Form_Load")});
+            { ErrorNumbers::pathNotFound, QStringLiteral("The folder %1 does not exist").arg(start),
+                source + QStringLiteral(".Form_Load") });
 }
 
 void Locatie::applyCaptions()

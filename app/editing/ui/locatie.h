@@ -16,14 +16,15 @@ class UserPrompts;
 //              that folder and album (the chooser stays open underneath it), then closes;
 //   "2" .. "5" a folder of the settings window (covers, playlists, backups, photos): OK
 //              closes and chosenFolder() holds the folder.
-// Cancel (`cmdAnnuleren`) closes without a choice. The tree starts at the program's home
-// folder; when that folder is missing it is reported and the user picks from the tree.
+// Cancel (`cmdAnnuleren`) closes without a choice. The tree starts at `startAt` (the field's
+// value) when it names a folder, else at the user's Music folder (Pictures for covers and
+// photos), else at the home folder.
 class Locatie : public QDialog {
     Q_OBJECT
 public:
     // `titleId` is the album whose playlist is built (tag "0" only; ignored otherwise).
     Locatie(Session& session, UserPrompts& prompts, const QString& tag, qint64 titleId = 0,
-            QWidget* parent = nullptr);
+        QWidget* parent = nullptr, const QString& startAt = {});
 
     const QString& tag() const { return tag_; }
 

@@ -67,7 +67,7 @@ MoveAlbumWindow::MoveAlbumWindow(Session& session, UserPrompts& prompts, qint64 
 void MoveAlbumWindow::fillArtists()
 {
     cboNewArtiest_->clear();
-    const DbResult<QList<ArtistRow>> artists = Catalogue(session_.settings.database).FillArtistList();
+    const DbResult<QList<ArtistRow>> artists = Catalogue(session_.settings.database).FillArtistList(session_.languageLocale());
     if (!artists) {
         ShowError(parentWidget(), session_, prompts_,
             { artists.error().code, artists.error().text, source + QStringLiteral(".Form_Load") });

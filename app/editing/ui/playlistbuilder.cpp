@@ -17,8 +17,8 @@ namespace {
 
 const QString source = QStringLiteral("Playlist");
 
-QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
-                           const QString& accessibleName)
+QPushButton* pictureButton(
+    QWidget* parent, const char* name, QStyle::StandardPixmap icon, const QString& accessibleName)
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -31,8 +31,8 @@ QPushButton* pictureButton(QWidget* parent, const char* name, QStyle::StandardPi
 
 } // namespace
 
-PlaylistBuilder::PlaylistBuilder(Session& session, UserPrompts& prompts, const QString& folder,
-                                 qint64 titleId, QWidget* parent)
+PlaylistBuilder::PlaylistBuilder(
+    Session& session, UserPrompts& prompts, const QString& folder, qint64 titleId, QWidget* parent)
     : QDialog(parent)
     , session_(session)
     , prompts_(prompts)
@@ -44,9 +44,9 @@ PlaylistBuilder::PlaylistBuilder(Session& session, UserPrompts& prompts, const Q
     setWindowTitle(session_.message(1));
     setModal(true);
 
-    const char* names[] = {"optCodec_0", "optCodec_1", "optCodec_2"};
-    const QString captions[] = {QStringLiteral("mp3"), QStringLiteral("wma"),
-                                QStringLiteral("flac, ogg, opus, m4a")};
+    const char* names[] = { "optCodec_0", "optCodec_1", "optCodec_2" };
+    const QString captions[]
+        = { QStringLiteral("mp3"), QStringLiteral("wma"), QStringLiteral("flac, ogg, opus, m4a") };
     auto* codecs = new QButtonGroup(this);
     auto* codecRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
@@ -57,21 +57,22 @@ PlaylistBuilder::PlaylistBuilder(Session& session, UserPrompts& prompts, const Q
     }
     codecRow->addStretch();
     optCodec_[1]->setChecked(true);
+    // The list is made first but shows under the codec choice; Tab goes top to bottom.
+    setTabOrder(optCodec_[2], lvBestanden_);
 
     lvBestanden_->setObjectName(QStringLiteral("lvBestanden"));
-    lvBestanden_->setHeaderLabels({QStringLiteral("Track")});
+    lvBestanden_->setHeaderLabels({ QStringLiteral("Track") });
     lvBestanden_->setRootIsDecorated(false);
     lvBestanden_->setSelectionMode(QAbstractItemView::SingleSelection);
 
     cmdHoog_ = pictureButton(this, "cmdHoog", QStyle::SP_ArrowUp, QStringLiteral("Up"));
     cmdLaag_ = pictureButton(this, "cmdLaag", QStyle::SP_ArrowDown, QStringLiteral("Down"));
     cmdWeg_ = pictureButton(this, "cmdWeg", QStyle::SP_TrashIcon, QStringLiteral("Remove"));
-    cmdMaak_ = pictureButton(this, "cmdMaak", QStyle::SP_DialogSaveButton,
-                             QStringLiteral("Make playlist"));
+    cmdMaak_ = pictureButton(this, "cmdMaak", QStyle::SP_DialogSaveButton, QStringLiteral("Make playlist"));
     cmdStop_ = pictureButton(this, "cmdStop", QStyle::SP_DialogCancelButton, QStringLiteral("Close"));
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {cmdHoog_, cmdLaag_, cmdWeg_})
+    for (QPushButton* b : { cmdHoog_, cmdLaag_, cmdWeg_ })
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(cmdMaak_);
@@ -113,7 +114,7 @@ MusicKind PlaylistBuilder::chosenKind() const
 
 void PlaylistBuilder::report(int number, const QString& text, const QString& where)
 {
-    ShowError(this, session_, prompts_, {number, text, source + QLatin1Char('.') + where});
+    ShowError(this, session_, prompts_, { number, text, source + QLatin1Char('.') + where });
 }
 
 void PlaylistBuilder::fill()
@@ -126,7 +127,7 @@ void PlaylistBuilder::fill()
         return;
     }
     for (const QString& name : names)
-        new QTreeWidgetItem(lvBestanden_, QStringList{name});
+        new QTreeWidgetItem(lvBestanden_, QStringList { name });
     if (!names.isEmpty())
         selectRow(0);
 }
@@ -173,7 +174,7 @@ void PlaylistBuilder::make()
 {
     if (titleId_ <= 0) {
         report(ErrorNumbers::fileAccess, QStringLiteral("No album is selected for the playlist"),
-               QStringLiteral("cmdMaak_Click"));
+            QStringLiteral("cmdMaak_Click"));
         return;
     }
     const QString path = playlistPath(session_.settings.muziekDir, titleId_);

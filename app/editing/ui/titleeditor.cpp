@@ -6,6 +6,7 @@
 #include "extras/picturefiles.h"
 #include "resources/captionbindings.h"
 #include "shell/session.h"
+#include "shell/startfolder.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
@@ -129,6 +130,8 @@ void TitleEditor::buildWidgets()
         ++line;
     }
     layout->addWidget(chkPlaylist_, line++, 1, 1, 2);
+    // The check box is made before the fields it is laid out under; Tab follows the rows.
+    setTabOrder(txtDuur_, chkPlaylist_);
 
     QLabel* lblCovers = label(this, "lblCovers");
     cmdHoesje_ = named(new QPushButton(QStringLiteral("..."), this), "cmdHoesje");
@@ -303,8 +306,10 @@ bool TitleEditor::eventFilter(QObject* watched, QEvent* event)
 void TitleEditor::chooseCover()
 {
     const QString where = source + QStringLiteral(".cmdHoesje_Click");
-    const QString chosen = prompts_.openFileName(this, session_.message(6), session_.settings.coverDir,
-        QStringLiteral("*.jpg (*.jpg *.jpeg *.JPG *.JPEG)"));
+    // Covers come from the user's pictures; the cover folder holds the program's copies.
+    const QString chosen
+        = prompts_.openFileName(this, session_.message(6), startFolder({}, QStandardPaths::PicturesLocation),
+            QStringLiteral("*.jpg (*.jpg *.jpeg *.JPG *.JPEG)"));
     if (chosen.isEmpty())
         return;
 

@@ -31,13 +31,12 @@ QSize screenLimit(const QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    return {available.width() * 9 / 10, available.height() * 8 / 10};
+    return { available.width() * 9 / 10, available.height() * 8 / 10 };
 }
 
 } // namespace
 
-TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 titleId,
-                                 QWidget* parent)
+TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 titleId, QWidget* parent)
     : QDialog(parent)
     , session_(session)
     , prompts_(prompts)
@@ -62,8 +61,8 @@ TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblGeenTracks_);
     layout->addWidget(lblTracks_, 1);
-    const char* tagNames[] = {"lblTag_0", "lblTag_1", "lblTag_2", "lblTag_3", "lblTag_4"};
-    const char* tagCaptions[] = {"artiest", "titel", "album", "jaar", "datum"};
+    const char* tagNames[] = { "lblTag_0", "lblTag_1", "lblTag_2", "lblTag_3", "lblTag_4" };
+    const char* tagCaptions[] = { "artiest", "titel", "album", "jaar", "datum" };
     for (int i = 0; i < 5; ++i) {
         lblTag_[i] = new QLabel(QLatin1String(tagCaptions[i]), this);
         lblTag_[i]->setObjectName(QLatin1String(tagNames[i]));
@@ -91,7 +90,8 @@ void TrackListWindow::load(qint64 titleId)
     QString error;
     if (!readPlaylist(path, entries_, &error)) {
         const int number = QFileInfo::exists(path) ? ErrorNumbers::fileAccess : ErrorNumbers::fileNotFound;
-        ShowError(parentWidget(), session_, prompts_, {number, error, source + QStringLiteral(".Form_Load")});
+        ShowError(
+            parentWidget(), session_, prompts_, { number, error, source + QStringLiteral(".Form_Load") });
         lblTracks_->hide();
         resize(minimumSizeHint().expandedTo(QSize(240, 120)));
         return;
@@ -134,19 +134,19 @@ void TrackListWindow::playEntry(int row)
     const QString where = source + QStringLiteral(".lblTracks_MouseDown");
     if (!QFileInfo(file).isFile()) {
         ShowError(this, session_, prompts_,
-                  {ErrorNumbers::fileNotFound, QStringLiteral("The file %1 does not exist").arg(file), where});
+            { ErrorNumbers::fileNotFound, QStringLiteral("The file %1 does not exist").arg(file), where });
         return;
     }
     const QString player = session_.settings.speler.trimmed();
     if (player.isEmpty()) {
         if (!prompts_.openUrl(QUrl::fromLocalFile(file)))
             ShowError(this, session_, prompts_,
-                      {ErrorNumbers::openUrl, QStringLiteral("No program plays the file %1").arg(file), where});
+                { ErrorNumbers::openUrl, QStringLiteral("No program plays the file %1").arg(file), where });
         return;
     }
     QString error;
-    if (startDetached(player, {file}, &error) < 0)
-        ShowError(this, session_, prompts_, {ErrorNumbers::processStart, error, where});
+    if (startPlayer(player, file, &error) < 0)
+        ShowError(this, session_, prompts_, { ErrorNumbers::processStart, error, where });
 }
 
 void TrackListWindow::showTagOf(int row)

@@ -57,7 +57,7 @@ void StatistiekWindow::buildWidgets()
     imgLogo_ = new QLabel(this);
     imgLogo_->setObjectName(QStringLiteral("imgLogo"));
     imgLogo_->setGeometry(margin, margin, logoSide, logoSide);
-    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
+    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide, imgLogo_->devicePixelRatioF()));
     imgLogo_->setAccessibleName(QStringLiteral("Melotheek"));
 
     for (int i = 0; i < kStatisticsCountCount; ++i) {

@@ -61,9 +61,9 @@ AlbumDialog::AlbumDialog(Session& session, UserPrompts& prompts, const ListEntry
     txtLengte_->setVisible(tracks);
     cmdAnnuleren_->setText(session_.message(37));
     cmdSluiten_->setText(session_.message(12));
-    // Enter is the fields' own key (it moves on), so no button takes it as default.
-    cmdSluiten_->setAutoDefault(false);
-    cmdAnnuleren_->setAutoDefault(false);
+    // In the fields Enter moves on (their key filter takes it) until it reaches the save
+    // button, which takes it as the dialog's default; on Cancel it cancels.
+    cmdSluiten_->setDefault(true);
 
     auto* fields = new QGridLayout;
     fields->addWidget(lblJaar_, 0, 0);

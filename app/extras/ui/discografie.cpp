@@ -111,6 +111,10 @@ void Discografie::buildWidgets()
     layout->addWidget(fgDisco_, 1);
     layout->addLayout(cdRow);
     layout->addLayout(buttons);
+    // The drive row is made after the buttons but shows above them; Tab goes top to bottom.
+    setTabOrder(fgDisco_, cboDrive_);
+    setTabOrder(cboDrive_, cmdFreedb_);
+    setTabOrder(cmdFreedb_, cmdToevoegen_);
 
     connect(cmdToevoegen_, &QPushButton::clicked, this, &Discografie::addEntry);
     connect(cmdWijzigen_, &QPushButton::clicked, this, &Discografie::EditEntry);

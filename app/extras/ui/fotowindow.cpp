@@ -3,6 +3,7 @@
 #include "extras/picturefiles.h"
 #include "shell/errorreport.h"
 #include "shell/session.h"
+#include "shell/startfolder.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
@@ -25,13 +26,13 @@ QSize photoBounds(const QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    return {qMax(available.width() - 80, 64), qMax(available.height() - 140, 64)};
+    return { qMax(available.width() - 80, 64), qMax(available.height() - 140, 64) };
 }
 
 } // namespace
 
-FotoWindow::FotoWindow(Session& session, UserPrompts& prompts, qint64 artistId,
-                       const QString& artistName, QWidget* parent)
+FotoWindow::FotoWindow(
+    Session& session, UserPrompts& prompts, qint64 artistId, const QString& artistName, QWidget* parent)
     : QDialog(parent)
     , session_(session)
     , prompts_(prompts)
@@ -80,11 +81,11 @@ void FotoWindow::showStoredPhoto(const QString& path)
     if (showsPhoto_) {
         imgFoto_->setPixmap(QPixmap::fromImage(picture.image));
     } else {
-        imgFoto_->setPixmap(BuiltinPictures::noCover(noPhotoSize));
+        imgFoto_->setPixmap(BuiltinPictures::noCover(noPhotoSize, imgFoto_->devicePixelRatioF()));
         // Before the window shows, the report belongs over the window that opened it.
         ShowError(isVisible() ? this : parentWidget(), session_, prompts_,
-                  {QFileInfo::exists(path) ? ErrorNumbers::fileAccess : ErrorNumbers::fileNotFound,
-                   picture.error, source + QStringLiteral(".Form_Load")});
+            { QFileInfo::exists(path) ? ErrorNumbers::fileAccess : ErrorNumbers::fileNotFound, picture.error,
+                source + QStringLiteral(".Form_Load") });
     }
     fitWindow();
 }
@@ -98,8 +99,10 @@ void FotoWindow::fitWindow()
 void FotoWindow::choosePhoto()
 {
     const QString folder = session_.settings.fotoDir;
-    const QString chosen = prompts_.openFileName(this, session_.message(9), folder,
-                                                 QStringLiteral("JPEG (*.jpg *.jpeg *.JPG *.JPEG)"));
+    // Photos come from the user's pictures; the photo folder holds the program's copies.
+    const QString chosen
+        = prompts_.openFileName(this, session_.message(9), startFolder({}, QStandardPaths::PicturesLocation),
+            QStringLiteral("JPEG (*.jpg *.jpeg *.JPG *.JPEG)"));
     if (chosen.isEmpty())
         return;
     const QString target = photoPath(folder, artistId_);
@@ -111,12 +114,12 @@ void FotoWindow::choosePhoto()
     // The stored photo is replaced only by something that can be shown.
     const LoadedPicture check = loadPicture(chosen, photoBounds(this));
     if (check.image.isNull()) {
-        ShowError(this, session_, prompts_, {ErrorNumbers::fileAccess, check.error, where});
+        ShowError(this, session_, prompts_, { ErrorNumbers::fileAccess, check.error, where });
         return;
     }
     QString error;
     if (!copyPictureFile(chosen, target, &error)) {
-        ShowError(this, session_, prompts_, {ErrorNumbers::fileAccess, error, where});
+        ShowError(this, session_, prompts_, { ErrorNumbers::fileAccess, error, where });
         return;
     }
     imgFoto_->setPixmap(QPixmap::fromImage(check.image));

@@ -57,6 +57,8 @@ InfoWindow::InfoWindow(Session& session, UserPrompts& prompts, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtInfo_, 1);
     layout->addLayout(buttons);
+    // Font stands before Close but is made after it; Tab goes left to right.
+    setTabOrder(cmdOpslaan_, cmdFont_);
     resize(460, 360);
 
     QFont font = txtInfo_->font();

@@ -18,8 +18,8 @@ const QSize fallbackSize(200, 200);
 
 } // namespace
 
-Vergroting::Vergroting(Session& session, UserPrompts&, qint64 titleId,
-                       const QRect& coverOnScreen, QWidget* parent)
+Vergroting::Vergroting(
+    Session& session, UserPrompts&, qint64 titleId, const QRect& coverOnScreen, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
     , imgVergroting_(new QLabel(this))
 {
@@ -37,13 +37,18 @@ Vergroting::Vergroting(Session& session, UserPrompts&, qint64 titleId,
         screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 
-    const LoadedPicture picture = loadPicture(coverPath(session.settings.coverDir, titleId), area.size());
+    // Read for the screen's device pixels: sharp at 200 %, and no larger than the screen.
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    const LoadedPicture picture
+        = loadPicture(coverPath(session.settings.coverDir, titleId), area.size() * ratio);
     showsCover_ = !picture.image.isNull();
+    QPixmap cover = QPixmap::fromImage(picture.image);
+    cover.setDevicePixelRatio(ratio);
     const QPixmap pixmap = showsCover_
-        ? QPixmap::fromImage(picture.image)
-        : BuiltinPictures::noCover(coverOnScreen.isEmpty() ? fallbackSize : coverOnScreen.size());
+        ? cover
+        : BuiltinPictures::noCover(coverOnScreen.isEmpty() ? fallbackSize : coverOnScreen.size(), ratio);
     imgVergroting_->setPixmap(pixmap);
-    setFixedSize(pixmap.size());
+    setFixedSize(pixmap.deviceIndependentSize().toSize());
 
     // Over the small cover, but never hanging off the screen.
     QPoint topLeft = coverOnScreen.topLeft() + QPoint(rightOfCover, 0);
@@ -52,10 +57,9 @@ Vergroting::Vergroting(Session& session, UserPrompts&, qint64 titleId,
     move(topLeft);
 }
 
-void Vergroting::mouseReleaseEvent(QMouseEvent* event)
+void Vergroting::mouseReleaseEvent(QMouseEvent*)
 {
-    if (event->button() == Qt::RightButton)
-        close();
-    else
-        QWidget::mouseReleaseEvent(event);
+    // Held open by the cover's right button, the release lands on the cover; opened from the
+    // album list's menu, any click on the enlargement closes it.
+    close();
 }

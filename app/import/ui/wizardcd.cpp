@@ -148,6 +148,10 @@ void WizardCD::buildWidgets()
     layout->addStretch(1);
     layout->addLayout(buttons);
     setMinimumWidth(420);
+    // The buttons are made in another order than they stand; Tab goes left to right.
+    setTabOrder(cboArtiest_, cmdInstellingen_);
+    setTabOrder(cmdInstellingen_, cmdAnnuleren_);
+    setTabOrder(cmdAnnuleren_, cmdOK_);
 
     connect(cmdOK_, &QPushButton::clicked, this, &WizardCD::step);
     connect(cmdAnnuleren_, &QPushButton::clicked, this, &QDialog::reject);
@@ -171,7 +175,7 @@ void WizardCD::fillDrives()
 
 void WizardCD::fillArtists()
 {
-    auto artists = Catalogue(session_.settings.database).FillArtistList();
+    auto artists = Catalogue(session_.settings.database).FillArtistList(session_.languageLocale());
     if (!artists) {
         ShowError(this, session_, prompts_,
             { artists.error().code, artists.error().text, source + QStringLiteral(".Form_Load") });

@@ -1,8 +1,8 @@
 #include "shell/ui/builtinpictures.h"
 
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 namespace {
 
@@ -17,18 +17,17 @@ void drawNote(QPainter& p, const QRectF& box, const QColor& colour)
     p.drawRect(QRectF(box.left() + w * 0.46, box.top() + h * 0.14, w * 0.07, h * 0.62));
     QPainterPath flag;
     flag.moveTo(box.left() + w * 0.53, box.top() + h * 0.14);
-    flag.cubicTo(box.left() + w * 0.70, box.top() + h * 0.22, box.left() + w * 0.86,
-                 box.top() + h * 0.32, box.left() + w * 0.74, box.top() + h * 0.52);
-    flag.cubicTo(box.left() + w * 0.76, box.top() + h * 0.38, box.left() + w * 0.64,
-                 box.top() + h * 0.32, box.left() + w * 0.53, box.top() + h * 0.30);
+    flag.cubicTo(box.left() + w * 0.70, box.top() + h * 0.22, box.left() + w * 0.86, box.top() + h * 0.32,
+        box.left() + w * 0.74, box.top() + h * 0.52);
+    flag.cubicTo(box.left() + w * 0.76, box.top() + h * 0.38, box.left() + w * 0.64, box.top() + h * 0.32,
+        box.left() + w * 0.53, box.top() + h * 0.30);
     flag.closeSubpath();
     p.drawPath(flag);
 }
 
 // The pictures are drawn once per size and then served from Qt's pixmap cache: the main
 // window shows one for nearly every album it selects.
-template <typename Draw>
-QPixmap cached(const QString& key, Draw draw)
+template <typename Draw> QPixmap cached(const QString& key, Draw draw)
 {
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
@@ -38,43 +37,62 @@ QPixmap cached(const QString& key, Draw draw)
     return pixmap;
 }
 
-QPixmap drawNoCover(const QSize& size);
-QPixmap drawPlainLogo(int side);
-QPixmap drawPlaylistIcon(int side);
+// An empty pixmap of `size` coordinates with `ratio` device pixels per coordinate: painting
+// on it in coordinates fills every device pixel.
+QPixmap canvas(const QSize& size, qreal ratio, const QColor& fill)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(fill);
+    return pixmap;
+}
+
+QString ratioKey(qreal ratio)
+{
+    return QString::number(ratio, 'f', 2);
+}
+
+QPixmap drawNoCover(const QSize& size, qreal ratio);
+QPixmap drawPlainLogo(int side, qreal ratio);
+QPixmap drawPlaylistIcon(int side, qreal ratio);
 
 } // namespace
 
 namespace BuiltinPictures {
 
-QPixmap noCover(const QSize& size)
+QPixmap noCover(const QSize& size, qreal ratio)
 {
-    return cached(QStringLiteral("melotheek-nocover-%1x%2").arg(size.width()).arg(size.height()),
-                  [&] { return drawNoCover(size); });
+    return cached(QStringLiteral("melotheek-nocover-%1x%2@%3")
+                      .arg(size.width())
+                      .arg(size.height())
+                      .arg(ratioKey(ratio)),
+        [&] { return drawNoCover(size, ratio); });
 }
 
-QPixmap plainLogo(int side)
+QPixmap plainLogo(int side, qreal ratio)
 {
-    return cached(QStringLiteral("melotheek-logo-%1").arg(side), [&] { return drawPlainLogo(side); });
+    return cached(QStringLiteral("melotheek-logo-%1@%2").arg(side).arg(ratioKey(ratio)),
+        [&] { return drawPlainLogo(side, ratio); });
 }
 
-QPixmap playlistIcon(int side)
+QPixmap playlistIcon(int side, qreal ratio)
 {
-    return cached(QStringLiteral("melotheek-playlist-%1").arg(side), [&] { return drawPlaylistIcon(side); });
+    return cached(QStringLiteral("melotheek-playlist-%1@%2").arg(side).arg(ratioKey(ratio)),
+        [&] { return drawPlaylistIcon(side, ratio); });
 }
 
 } // namespace BuiltinPictures
 
 namespace {
 
-QPixmap drawNoCover(const QSize& size)
+QPixmap drawNoCover(const QSize& size, qreal ratio)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(QColor(0xe8, 0xe8, 0xe8));
+    QPixmap pixmap = canvas(size, ratio, QColor(0xe8, 0xe8, 0xe8));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal side = qMin(size.width(), size.height());
-    const QRectF disc((size.width() - side * 0.8) / 2, (size.height() - side * 0.8) / 2,
-                      side * 0.8, side * 0.8);
+    const QRectF disc(
+        (size.width() - side * 0.8) / 2, (size.height() - side * 0.8) / 2, side * 0.8, side * 0.8);
     p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 2));
     p.setBrush(QColor(0xf6, 0xf6, 0xf6));
     p.drawEllipse(disc);
@@ -82,24 +100,22 @@ QPixmap drawNoCover(const QSize& size)
     p.drawEllipse(disc.center(), side * 0.08, side * 0.08);
     p.setPen(QPen(QColor(0xc8, 0x40, 0x40), 3));
     p.drawLine(disc.topRight() + QPointF(-side * 0.1, side * 0.1),
-               disc.bottomLeft() + QPointF(side * 0.1, -side * 0.1));
+        disc.bottomLeft() + QPointF(side * 0.1, -side * 0.1));
     return pixmap;
 }
 
-QPixmap drawPlainLogo(int side)
+QPixmap drawPlainLogo(int side, qreal ratio)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(QSize(side, side), ratio, Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     drawNote(p, QRectF(0, 0, side, side), QColor(0x90, 0x90, 0x90));
     return pixmap;
 }
 
-QPixmap drawPlaylistIcon(int side)
+QPixmap drawPlaylistIcon(int side, qreal ratio)
 {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(QSize(side, side), ratio, Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

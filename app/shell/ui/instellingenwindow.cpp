@@ -4,6 +4,7 @@
 #include "resources/captionbindings.h"
 #include "shell/errorreport.h"
 #include "shell/session.h"
+#include "shell/startfolder.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/flagpictures.h"
 #include "shell/ui/showerror.h"
@@ -142,15 +143,17 @@ void InstellingenWindow::chooseLanguage(int position)
 void InstellingenWindow::chooseFile(int index)
 {
     const bool database = index == 0;
+    // The database opens where it is; the player at its program when the field names one.
     const QString chosen = prompts_.openFileName(this, session_.message(database ? 3 : 4),
-        session_.homeFolder(), database ? QStringLiteral("*.db (*.db)") : QStringLiteral("* (*)"));
+        startFolder(txtParam_[index]->text(), QStandardPaths::HomeLocation),
+        database ? QStringLiteral("*.db (*.db)") : QStringLiteral("* (*)"));
     if (!chosen.isEmpty())
         txtParam_[index]->setText(chosen);
 }
 
 void InstellingenWindow::chooseFolder(int index)
 {
-    Locatie chooser(session_, prompts_, QString::number(index), 0, this);
+    Locatie chooser(session_, prompts_, QString::number(index), 0, this, txtParam_[index]->text());
     if (chooser.exec() == QDialog::Accepted && !chooser.chosenFolder().isEmpty())
         txtParam_[index]->setText(chooser.chosenFolder());
 }

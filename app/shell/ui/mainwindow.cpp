@@ -1,12 +1,13 @@
 #include "shell/ui/mainwindow.h"
 
-#include "shell/artistlistmodel.h"
-#include "shell/session.h"
-#include "shell/startup.h"
-#include "shell/programs.h"
-#include "shell/titlelistmodel.h"
 #include "export/exportscope.h"
 #include "export/ui/maintenancecommands.h"
+#include "extras/ui/vergroting.h"
+#include "shell/artistlistmodel.h"
+#include "shell/programs.h"
+#include "shell/session.h"
+#include "shell/startup.h"
+#include "shell/titlelistmodel.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
@@ -23,8 +24,10 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -58,7 +61,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QString helpFolde
     setObjectName(QStringLiteral("Muziek"));
     buildWidgets();
     buildMenus();
-    setFixedSize(fixedWindowSize());
+    fitFixedSize();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 }
 
@@ -66,7 +69,7 @@ MainWindow::~MainWindow() = default;
 
 QSize MainWindow::fixedWindowSize()
 {
-    return {windowWidthTwips / twipsPerPixel, windowHeightTwips / twipsPerPixel};
+    return { windowWidthTwips / twipsPerPixel, windowHeightTwips / twipsPerPixel };
 }
 
 void MainWindow::buildWidgets()
@@ -131,8 +134,8 @@ void MainWindow::buildWidgets()
     cmdFoto_ = makeButton(frame1_, "cmdFoto", QStringLiteral("Foto"));
     cmdHelp_ = makeButton(frame1_, "cmdHelp", QStringLiteral("Help"));
     cmdEinde_ = makeButton(frame1_, "cmdEinde");
-    for (QPushButton* b : {cmdToevoegen_, cmdWijzigen_, cmdVerwijderen_, cmdTracks_, cmdDiscografie_,
-                           cmdInfo_, cmdFoto_, cmdHelp_})
+    for (QPushButton* b : { cmdToevoegen_, cmdWijzigen_, cmdVerwijderen_, cmdTracks_, cmdDiscografie_,
+             cmdInfo_, cmdFoto_, cmdHelp_ })
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(cmdEinde_);
@@ -140,7 +143,14 @@ void MainWindow::buildWidgets()
     setCentralWidget(central);
 
     connect(cboArtiest_, &QComboBox::activated, this, [this] { onArtistChosen(); });
-    connect(lvTitels_, &QTreeView::clicked, this, [this] { showAlbumDetails(); });
+    // Click and keyboard move the current row alike; the details, and everything Delete,
+    // Space and the player act on, follow the current row.
+    connect(lvTitels_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& current) { onCurrentAlbumChanged(current); });
+    lvTitels_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lvTitels_, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { showAlbumMenu(lvTitels_->viewport()->mapToGlobal(at)); });
+    buildAlbumMenu();
     connect(lvTitels_, &QTreeView::doubleClicked, this, &MainWindow::editAlbum);
     connect(cmdToevoegen_, &QPushButton::clicked, this, &MainWindow::addAlbum);
     connect(cmdWijzigen_, &QPushButton::clicked, this, &MainWindow::editAlbum);
@@ -183,7 +193,7 @@ QAction* MainWindow::addEntry(QMenu* menu, const QString& array, int index, cons
 
 void MainWindow::buildMenus()
 {
-    const char* const heads[] = {"Info", "", "Album", "", "", ""};
+    const char* const heads[] = { "Info", "", "Album", "", "", "" };
     for (int i = 0; i < 6; ++i) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(heads[i]));
         menu->setObjectName(QStringLiteral("mnuKop_%1").arg(i));
@@ -195,9 +205,9 @@ void MainWindow::buildMenus()
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &MainWindow::openHelp);
     connect(addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 1), &QAction::triggered, this,
-            &MainWindow::showStatistics);
+        &MainWindow::showStatistics);
     connect(addEntry(mnuKop_[0], QStringLiteral("mnuInfo"), 2), &QAction::triggered, this,
-            &MainWindow::showAbout);
+        &MainWindow::showAbout);
 
     const QString artiest = QStringLiteral("mnuArtiest");
     connect(addEntry(mnuKop_[1], artiest, 0), &QAction::triggered, this, &MainWindow::showBiography);
@@ -212,7 +222,7 @@ void MainWindow::buildMenus()
     connect(addEntry(mnuKop_[2], album, 1), &QAction::triggered, this, &MainWindow::editAlbum);
     connect(addEntry(mnuKop_[2], album, 2), &QAction::triggered, this, &MainWindow::deleteAlbum);
     connect(addEntry(mnuKop_[2], album, 3, QStringLiteral("Tracks")), &QAction::triggered, this,
-            &MainWindow::showTrackEditor);
+        &MainWindow::showTrackEditor);
     connect(addEntry(mnuKop_[2], album, 4), &QAction::triggered, this, &MainWindow::moveAlbum);
 
     QMenu* excel = mnuKop_[3]->addMenu(QStringLiteral("Excel"));
@@ -226,15 +236,15 @@ void MainWindow::buildMenus()
     for (int i = 0; i < 2; ++i) {
         const ExportScope scope = i == 0 ? ExportScope::CurrentArtist : ExportScope::AllArtists;
         connect(addEntry(excel, QStringLiteral("mnuExcel"), i), &QAction::triggered, this,
-                [this, scope] { exportWorkbook(scope); });
+            [this, scope] { exportWorkbook(scope); });
         connect(addEntry(html, QStringLiteral("mnuHtml"), i), &QAction::triggered, this,
-                [this, scope] { exportHtml(scope); });
+            [this, scope] { exportHtml(scope); });
     }
 
     connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 0), &QAction::triggered, this,
-            &MainWindow::showImportWizard);
+        &MainWindow::showImportWizard);
     connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1), &QAction::triggered, this,
-            &MainWindow::showSearch);
+        &MainWindow::showSearch);
 
     // Options: backup and restore submenus, then compact and settings (indexes 4 and 5; the
     // array has no 2 and 3).
@@ -250,18 +260,17 @@ void MainWindow::buildMenus()
     connect(maintenance_, &MaintenanceCommands::catalogueRestored, this, &MainWindow::reloadCatalogue);
     for (int i = 0; i < 4; ++i) {
         connect(addEntry(backup, QStringLiteral("mnuBackup"), i), &QAction::triggered, this,
-                [this, i] { maintenance_->backup(i); });
-        connect(addEntry(restore, QStringLiteral("mnuTerug"), i), &QAction::triggered, this,
-                [this, i] {
-                    maintenance_->restore(i);
-                    if (i == 1) // a restored cover shows at once
-                        refreshAlbumDetails();
-                });
+            [this, i] { maintenance_->backup(i); });
+        connect(addEntry(restore, QStringLiteral("mnuTerug"), i), &QAction::triggered, this, [this, i] {
+            maintenance_->restore(i);
+            if (i == 1) // a restored cover shows at once
+                refreshAlbumDetails();
+        });
     }
-    connect(addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 4), &QAction::triggered,
-            maintenance_, &MaintenanceCommands::compact);
+    connect(addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 4), &QAction::triggered, maintenance_,
+        &MaintenanceCommands::compact);
     connect(addEntry(mnuKop_[5], QStringLiteral("mnuOnderhoud"), 5), &QAction::triggered, this,
-            &MainWindow::showSettings);
+        &MainWindow::showSettings);
 }
 
 QAction* MainWindow::menuEntry(const QString& array, int index) const
@@ -277,6 +286,20 @@ QMenu* MainWindow::topMenu(int index) const
 void MainWindow::ApplyMainLanguage()
 {
     applyCaptions(this, kMainWindowCaptions, [this](int k) { return session_.message(k); });
+    fitFixedSize();
+}
+
+void MainWindow::fitFixedSize()
+{
+    // The window keeps its size, unless a larger font or longer captions need more room.
+    setFixedSize(fixedWindowSize().expandedTo(minimumSizeHint()));
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitFixedSize();
+    QMainWindow::changeEvent(event);
 }
 
 Catalogue MainWindow::catalogue() const
@@ -291,7 +314,7 @@ void MainWindow::report(const AppError& error)
 
 void MainWindow::reportDb(const DbError& error, const QString& where)
 {
-    report({error.code, error.text, source + QLatin1Char('.') + where});
+    report({ error.code, error.text, source + QLatin1Char('.') + where });
 }
 
 void MainWindow::start()
@@ -299,23 +322,23 @@ void MainWindow::start()
     IniFile& ini = session_.ini();
     const QString home = session_.homeFolder();
     if (!QDir().mkpath(home))
-        report({ErrorNumbers::pathNotFound, QStringLiteral("Cannot create the folder %1").arg(home),
-                source + QStringLiteral(".Form_Load")});
+        report({ ErrorNumbers::pathNotFound, QStringLiteral("Cannot create the folder %1").arg(home),
+            source + QStringLiteral(".Form_Load") });
     helpPage_ = ini.read(IniKeys::instellingen, IniKeys::help, home);
 
     move(savedTwips(ini, IniKeys::muziekLeft, home) / twipsPerPixel,
-         savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
+        savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
 
     StartupSettings loaded = loadStartupSettings(ini, home, QLocale::system(), helpFolder_);
     session_.settings = loaded.settings;
     for (const QString& failure : loaded.failures)
-        report({ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".Form_Load")});
+        report({ ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".Form_Load") });
     if (loaded.firstStart) {
         // Set the help page again now that the first start has written it, so F1 works at once.
         helpPage_ = session_.settings.help;
         QString error;
         if (!createDefaultFolders(session_.settings, &error))
-            report({ErrorNumbers::pathNotFound, error, source + QStringLiteral(".Form_Load")});
+            report({ ErrorNumbers::pathNotFound, error, source + QStringLiteral(".Form_Load") });
         else if (!QFileInfo::exists(session_.settings.database)) {
             const DbStatus created = Catalogue::createEmpty(session_.settings.database);
             if (!created)
@@ -341,7 +364,7 @@ void MainWindow::start()
 
 bool MainWindow::fillArtistList()
 {
-    DbResult<QList<ArtistRow>> artists = catalogue().FillArtistList();
+    DbResult<QList<ArtistRow>> artists = catalogue().FillArtistList(session_.languageLocale());
     if (!artists) {
         artistModel_->setArtists({});
         titleModel_->setTitles({});
@@ -390,6 +413,8 @@ void MainWindow::fillTitleList()
 
 void MainWindow::selectAlbumRow(int row)
 {
+    // The callers show the details once the list is complete.
+    const QScopedValueRollback quiet(selectingAlbum_, true);
     const QModelIndex index = titleModel_->index(row, 0);
     lvTitels_->setCurrentIndex(index);
     lvTitels_->scrollTo(index);
@@ -413,13 +438,14 @@ qint64 MainWindow::selectedAlbumId() const
 
 void MainWindow::showNoCover()
 {
-    imgCover_->setPixmap(BuiltinPictures::noCover(imgCover_->contentsRect().size()));
+    imgCover_->setPixmap(
+        BuiltinPictures::noCover(imgCover_->contentsRect().size(), imgCover_->devicePixelRatioF()));
     imgCover_->setTag(QStringLiteral("N"));
 }
 
 void MainWindow::showPlainLogo()
 {
-    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
+    imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide, imgLogo_->devicePixelRatioF()));
     imgLogo_->setTag(QStringLiteral("0"));
     imgLogo_->setToolTip(logoToolTip);
 }
@@ -447,7 +473,7 @@ void MainWindow::showAlbumDetails()
         showCoverFile(coverPath, source + QStringLiteral(".ShowDetails"));
 
     if (row.isPlaylist) {
-        imgLogo_->setPixmap(BuiltinPictures::playlistIcon(logoSide));
+        imgLogo_->setPixmap(BuiltinPictures::playlistIcon(logoSide, imgLogo_->devicePixelRatioF()));
         imgLogo_->setTag(QStringLiteral("1"));
         imgLogo_->setToolTip(playlistToolTip);
     } else {
@@ -458,28 +484,33 @@ void MainWindow::showAlbumDetails()
 bool MainWindow::showCoverFile(const QString& path, const QString& where)
 {
     // Read at the size it is shown, so a huge picture never costs its full size in memory.
+    // Read for the screen's device pixels, so the cover is sharp at 200 % too.
+    const qreal ratio = imgCover_->devicePixelRatioF();
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize original = reader.size();
     if (original.isValid())
-        reader.setScaledSize(original.scaled(imgCover_->contentsRect().size(), Qt::KeepAspectRatio));
+        reader.setScaledSize(original.scaled(imgCover_->contentsRect().size() * ratio, Qt::KeepAspectRatio));
     const QImage image = reader.read();
     if (image.isNull()) {
         showNoCover();
-        report({ErrorNumbers::fileAccess,
-                QStringLiteral("Cannot show the cover %1: %2").arg(path, reader.errorString()), where});
+        report({ ErrorNumbers::fileAccess,
+            QStringLiteral("Cannot show the cover %1: %2").arg(path, reader.errorString()), where });
         return false;
     }
-    imgCover_->setPixmap(QPixmap::fromImage(image));
+    QPixmap cover = QPixmap::fromImage(image);
+    cover.setDevicePixelRatio(ratio);
+    imgCover_->setPixmap(cover);
     return true;
 }
 
 void MainWindow::sortByColumn(int column)
 {
     // Every click reverses the order; the first click sorts ascending.
-    sortOrder_ = (sortColumn_ == -1 || sortOrder_ == Qt::DescendingOrder) ? Qt::AscendingOrder
-                                                                           : Qt::DescendingOrder;
+    sortOrder_
+        = (sortColumn_ == -1 || sortOrder_ == Qt::DescendingOrder) ? Qt::AscendingOrder : Qt::DescendingOrder;
     sortColumn_ = column;
+    titleModel_->setLanguage(session_.languageLocale());
     titleModel_->sort(column, sortOrder_);
     lvTitels_->header()->setSortIndicator(column, sortOrder_);
     if (lvTitels_->currentIndex().isValid())
@@ -493,7 +524,8 @@ void MainWindow::deleteAlbum()
         return;
     const TitleRow& row = titleModel_->titles().at(lvTitels_->currentIndex().row());
     const QString prompt = QLatin1Char('\'') + row.titel + QStringLiteral("' ") + session_.message(14);
-    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52)) != MsgBox::yes)
+    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52))
+        != MsgBox::yes)
         return;
     const DbStatus deleted = catalogue().deleteAlbum(id);
     if (!deleted)
@@ -506,8 +538,10 @@ void MainWindow::deleteArtist()
     const qint64 id = selectedArtistId();
     if (id == 0)
         return;
-    const QString prompt = session_.message(14) + QLatin1Char(' ') + cboArtiest_->currentText() + QStringLiteral(" ?");
-    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52)) != MsgBox::yes)
+    const QString prompt
+        = session_.message(14) + QLatin1Char(' ') + cboArtiest_->currentText() + QStringLiteral(" ?");
+    if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestionDefaultNo, session_.message(52))
+        != MsgBox::yes)
         return;
     const DbStatus deleted = catalogue().deleteArtist(id);
     if (!deleted) {
@@ -528,13 +562,13 @@ void MainWindow::openHelp()
 {
     const QString page = helpPage_.isEmpty() ? session_.settings.help : helpPage_;
     if (!QFileInfo(page).isFile()) {
-        report({ErrorNumbers::fileNotFound, QStringLiteral("Help page not found: %1").arg(page),
-                source + QStringLiteral(".Help")});
+        report({ ErrorNumbers::fileNotFound, QStringLiteral("Help page not found: %1").arg(page),
+            source + QStringLiteral(".Help") });
         return;
     }
     if (!prompts_.openUrl(QUrl::fromLocalFile(page)))
-        report({ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
-                source + QStringLiteral(".Help")});
+        report({ ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
+            source + QStringLiteral(".Help") });
 }
 
 void MainWindow::startPlayer()
@@ -546,20 +580,71 @@ void MainWindow::startPlayer()
     const QString player = session_.settings.speler.trimmed();
     if (player.isEmpty()) {
         if (!prompts_.openUrl(QUrl::fromLocalFile(playlist)))
-            report({ErrorNumbers::openUrl, QStringLiteral("No program opens the playlist %1").arg(playlist),
-                    source + QStringLiteral(".imgLogo_DblClick")});
+            report({ ErrorNumbers::openUrl, QStringLiteral("No program opens the playlist %1").arg(playlist),
+                source + QStringLiteral(".imgLogo_DblClick") });
         return;
     }
     QString error;
-    if (startDetached(player, {playlist}, &error) < 0)
-        report({ErrorNumbers::processStart, error, source + QStringLiteral(".imgLogo_DblClick")});
+    if (::startPlayer(player, playlist, &error) < 0)
+        report({ ErrorNumbers::processStart, error, source + QStringLiteral(".imgLogo_DblClick") });
+}
+
+void MainWindow::onCurrentAlbumChanged(const QModelIndex& current)
+{
+    if (selectingAlbum_ || !current.isValid())
+        return;
+    // Ctrl+arrow moves the current row without selecting it; the album acted on is always
+    // the one whose details show, so the current row is selected too.
+    QItemSelectionModel* selection = lvTitels_->selectionModel();
+    if (!selection->isRowSelected(current.row(), {}))
+        selection->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    closeEnlargement();
+    showAlbumDetails();
+}
+
+void MainWindow::buildAlbumMenu()
+{
+    albumMenu_ = new QMenu(this);
+    albumMenu_->setObjectName(QStringLiteral("mnuAlbumLijst"));
+    actSpelen_ = albumMenu_->addAction(tr("&Play"), this, &MainWindow::startPlayer);
+    actSpelen_->setObjectName(QStringLiteral("actSpelen"));
+    actTracks_ = albumMenu_->addAction(tr("&Track list"), this, &MainWindow::showTrackList);
+    actTracks_->setObjectName(QStringLiteral("actTracks"));
+    actVergroting_ = albumMenu_->addAction(tr("&Enlarged cover"), this, &MainWindow::showEnlargement);
+    actVergroting_->setObjectName(QStringLiteral("actVergroting"));
+}
+
+void MainWindow::showAlbumMenu(const QPoint& globalPosition)
+{
+    // The same conditions as the indicator's double click and right button and the cover's
+    // right button.
+    const bool album = selectedAlbumId() != 0;
+    const bool playlist = album && imgLogo_->tag() == QLatin1String("1");
+    actSpelen_->setEnabled(playlist);
+    actTracks_->setEnabled(playlist);
+    actVergroting_->setEnabled(album);
+    albumMenu_->popup(globalPosition);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lvTitels_) {
         if (event->type() == QEvent::KeyPress) {
-            switch (static_cast<QKeyEvent*>(event)->key()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            // An enlargement opened from the menu stays until the next key.
+            if (vergroting_) {
+                closeEnlargement();
+                if (key->key() == Qt::Key_Escape)
+                    return true;
+            }
+            if (key->key() == Qt::Key_Menu
+                || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+                const QRect row = lvTitels_->visualRect(lvTitels_->currentIndex());
+                const QPoint at = row.isValid() ? row.bottomLeft() : QPoint(0, 0);
+                showAlbumMenu(lvTitels_->viewport()->mapToGlobal(at));
+                return true;
+            }
+            switch (key->key()) {
             case Qt::Key_Delete:
                 deleteAlbum();
                 return true;
@@ -597,7 +682,7 @@ bool MainWindow::confirmExit()
     if (titleModel_->rowCount() > 0 && lvTitels_->currentIndex().isValid())
         write(IniKeys::laatsteAlbum, lvTitels_->currentIndex().row() + 1);
     for (const QString& failure : failures)
-        report({ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".cmdEinde_Click")});
+        report({ ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".cmdEinde_Click") });
     return true;
 }
 

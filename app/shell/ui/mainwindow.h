@@ -16,6 +16,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QMenu;
+class QModelIndex;
 class QPushButton;
 class QTreeView;
 class Session;
@@ -29,8 +30,7 @@ class Vergroting;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Session& session, UserPrompts& prompts, QString helpFolder,
-               QWidget* parent = nullptr);
+    MainWindow(Session& session, UserPrompts& prompts, QString helpFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Reads the settings (writing them on a first start), applies the language, fills the
@@ -43,7 +43,8 @@ public:
     // The help page of the current language, as set at start-up.
     const QString& helpPage() const { return helpPage_; }
 
-    // Fixed size in pixels (7050 x 5595 twips).
+    // Fixed size in pixels (7050 x 5595 twips); the window grows beyond it only when its
+    // content needs more room (a larger font, longer captions).
     static QSize fixedWindowSize();
 
     // The window's menu entries by array name and index ("mnuArtiest", 5).
@@ -56,10 +57,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWidgets();
+    void fitFixedSize();
     void buildMenus();
     QAction* addEntry(QMenu* menu, const QString& array, int index, const QString& fixedCaption = {});
 
@@ -72,6 +75,11 @@ private:
     void onArtistChosen();
     void fillTitleList();
     void selectAlbumRow(int row);
+    // The current row moved by a click or a key: select it and show its details.
+    void onCurrentAlbumChanged(const QModelIndex& current);
+    // The album list's context menu: play, track list, enlarged cover.
+    void buildAlbumMenu();
+    void showAlbumMenu(const QPoint& globalPosition);
     void showAlbumDetails();
     void clearAlbumDetails();
     void showPlainLogo();
@@ -154,10 +162,17 @@ private:
     QPointer<InfoWindow> info_;
     QPointer<Vergroting> vergroting_;
 
+    QMenu* albumMenu_ = nullptr;
+    QAction* actSpelen_ = nullptr;
+    QAction* actTracks_ = nullptr;
+    QAction* actVergroting_ = nullptr;
+
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;
 
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     bool exiting_ = false;
+    // True while the program itself moves the current album (it shows the details after).
+    bool selectingAlbum_ = false;
 };

@@ -1,7 +1,5 @@
 // The main window's ways into the statistics, about, search and settings windows and the
 // two exports.
-#include "shell/ui/mainwindow.h"
-
 #include "export/exportscope.h"
 #include "export/ui/expexcel.h"
 #include "export/ui/htmlexportcommand.h"
@@ -11,6 +9,7 @@
 #include "shell/session.h"
 #include "shell/titlelistmodel.h"
 #include "shell/ui/instellingenwindow.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/overwindow.h"
 
 void MainWindow::showStatistics()
@@ -21,7 +20,7 @@ void MainWindow::showStatistics()
 
 void MainWindow::showAbout()
 {
-    OverWindow window(session_, this);
+    OverWindow window(session_, prompts_, this);
     window.exec();
 }
 
@@ -36,7 +35,7 @@ void MainWindow::showSettings()
     InstellingenWindow window(session_, prompts_, helpFolder_, this);
     connect(&window, &InstellingenWindow::languageChanged, this, &MainWindow::ApplyMainLanguage);
     connect(&window, &InstellingenWindow::helpPageChanged, this,
-            [this](const QString& page) { helpPage_ = page; });
+        [this](const QString& page) { helpPage_ = page; });
     connect(&window, &InstellingenWindow::databaseChanged, this, &MainWindow::reloadCatalogue);
     window.exec();
 }
