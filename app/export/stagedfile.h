@@ -18,21 +18,32 @@ public:
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Creates the staging file in the destination's folder and copies `source` into it, to
-    // the disk. A missing source or folder, a full disk: an error naming the file.
+    // Creates the empty staging file in the destination's folder, for a writer that writes
+    // it by its path (stagedPath()). A missing folder, a full disk: an error naming the file.
+    FileStatus create();
+
+    // Creates the staging file and copies `source` into it. A missing source or folder, a full
+    // disk: an error naming the file.
     FileStatus copyFrom(const QString& source);
 
-    // The staged copy, to check it before it is committed; "" before copyFrom succeeded.
+    // The staging file; "" before create() or copyFrom() succeeded.
     QString stagedPath() const;
 
-    // Renames the staged copy over the destination. The result keeps the permission bits the
+    // Puts the staged file in place of the destination: its content goes to the disk first,
+    // then it is renamed over the destination. The result keeps the permission bits the
     // destination had (read and write for its owner, read for others when it is new).
     FileStatus commit();
 
+    // As commit(), but only when nothing of the destination's name exists yet; an existing
+    // file is never replaced.
+    FileStatus commitAsNew();
+
 private:
+    FileStatus prepareForCommit();
+
     QString m_destination;
     std::unique_ptr<QTemporaryFile> m_staged;
-    bool m_copied = false;
+    bool m_ready = false;
 };
 
 // The path as the file system functions of the standard library take it.
@@ -48,5 +59,5 @@ void copyPermissions(const QString& model, const QString& path);
 FileStatus syncToDisk(const QString& path);
 
 // Renames `from` over `to` in one step, replacing what is there (the file keeps its content;
-// only the name changes). Both must be on one file system.
+// only the name changes), and makes the new name durable. Both must be on one file system.
 FileStatus replaceByRename(const QString& from, const QString& to);

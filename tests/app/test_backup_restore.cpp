@@ -11,7 +11,6 @@
 #include "export/backup.h"
 #include "export/cabinet.h"
 #include "export/ui/maintenancecommands.h"
-#include "export/ui/offthread.h"
 #include "export/ui/terugzetten.h"
 #include "qtkit/modal.h"
 #include "qtkit/qfiles.h"
@@ -21,21 +20,15 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
-#include <QTimer>
-#include <chrono>
-#include <condition_variable>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
-#include <mutex>
 
 namespace {
 
@@ -170,13 +163,13 @@ TEST_F(BackupRestoreTest, DatedCopyAsksToCreateThenToOverwriteAndKeepsOneFilePer
 {
     backup(0);
     EXPECT_EQ(boxPrompts(), QStringList({ session.message(67), "Backup: " + todaysBackup }));
-    EXPECT_EQ(qtkit::fileBytes(backupDir + todaysBackup), qtkit::fileBytes(dbPath));
+    EXPECT_EQ(artists(backupDir + todaysBackup), QStringList { "Current Artist" });
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     addArtist(QStringLiteral("Later Artist"));
     backup(0);
     EXPECT_EQ(boxPrompts().value(0), session.message(66));
-    EXPECT_EQ(qtkit::fileBytes(backupDir + todaysBackup), qtkit::fileBytes(dbPath));
+    EXPECT_EQ(artists(backupDir + todaysBackup), QStringList({ "Current Artist", "Later Artist" }));
     EXPECT_EQ(qtkit::treeOf(backupDir), QStringList { todaysBackup });
 
     // No: the day's copy stays as it was.
@@ -464,7 +457,6 @@ TEST_F(BackupRestoreTest, BackupThatIsNoCatalogueIsRefusedAndTheCatalogueStays)
 TEST_F(BackupRestoreTest, DatabaseRestorePutsTheChosenBackupInPlaceAndSignalsIt)
 {
     backup(0); // today's copy holds "Current Artist" only
-    const QByteArray backupBytes = qtkit::fileBytes(backupDir + todaysBackup);
     addArtist("Added Later");
 
     QSignalSpy restored(&commands, &MaintenanceCommands::catalogueRestored);
@@ -480,7 +472,7 @@ TEST_F(BackupRestoreTest, DatabaseRestorePutsTheChosenBackupInPlaceAndSignalsIt)
         EXPECT_FALSE(childOf<QPushButton>(window, "cmdKeuze_0")->isVisible());
         EXPECT_FALSE(childOf<QComboBox>(window, "cboBackup")->isVisible());
         EXPECT_TRUE(childOf<QLabel>(window, "lblMelding")->isVisible());
-        EXPECT_EQ(childOf<QLabel>(window, "lblMelding")->text(), session.message(63));
+        EXPECT_TRUE(childOf<QLabel>(window, "lblMelding")->text().startsWith(session.message(63)));
         qtkit::clickButton(window, "cmdKeuze_1");
     });
     commands.restore(0);
@@ -488,37 +480,9 @@ TEST_F(BackupRestoreTest, DatabaseRestorePutsTheChosenBackupInPlaceAndSignalsIt)
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
     EXPECT_EQ(restored.count(), 1);
     EXPECT_EQ(artistsWhenSignalled, QStringList { "Current Artist" });
-    EXPECT_EQ(qtkit::fileBytes(dbPath), backupBytes);
+    EXPECT_EQ(artists(dbPath), QStringList { "Current Artist" });
     EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
     EXPECT_FALSE(commands.isBusy());
-}
-
-// ---- file work off the user-interface thread ----
-
-TEST(OffUiThread, WorkRunsElsewhereWhileEventsAreHandledUnderTheBusyPointer)
-{
-    std::mutex mutex;
-    std::condition_variable fired;
-    bool timerFired = false;
-    Qt::CursorShape shapeDuringWork = Qt::ArrowCursor;
-    QTimer::singleShot(10, [&] {
-        if (const QCursor* cursor = QGuiApplication::overrideCursor())
-            shapeDuringWork = cursor->shape();
-        std::lock_guard lock(mutex);
-        timerFired = true;
-        fired.notify_all();
-    });
-    QThread* const uiThread = QThread::currentThread();
-    // The work waits for the timer: it can only fire when the event loop runs meanwhile.
-    const auto [ranElsewhere, sawTimer] = runOffUiThread([&] {
-        std::unique_lock lock(mutex);
-        const bool seen = fired.wait_for(lock, std::chrono::seconds(10), [&] { return timerFired; });
-        return std::pair<bool, bool>(QThread::currentThread() != uiThread, seen);
-    });
-    EXPECT_TRUE(ranElsewhere);
-    EXPECT_TRUE(sawTimer);
-    EXPECT_EQ(shapeDuringWork, Qt::WaitCursor);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)
