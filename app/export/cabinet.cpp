@@ -219,7 +219,7 @@ FileStatus writeCabinet(const QString& cabPath, const QStringList& files, Cabine
     }
     if (FileStatus synced = syncToDisk(stagedPath); !synced)
         return synced;
-    return replaceByRename(stagedPath, cabPath);
+    return moveIntoPlace(stagedPath, cabPath);
 }
 
 FileResult<QStringList> cabinetFileNames(const QString& cabPath)
@@ -262,7 +262,7 @@ FileResult<int> extractCabinet(const QString& cabPath, const QString& folder, co
         const QString staged = stage.filePath(name);
         if (FileStatus synced = syncToDisk(staged); !synced)
             return synced.error();
-        if (FileStatus moved = replaceByRename(staged, QDir(folder).filePath(name)); !moved)
+        if (FileStatus moved = moveIntoPlace(staged, QDir(folder).filePath(name)); !moved)
             return moved.error();
     }
     return static_cast<int>(choice.chosen.size());

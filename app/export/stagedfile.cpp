@@ -25,8 +25,21 @@ std::filesystem::path nativePath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+QString resolvedTarget(const QString& path)
+{
+    QFileInfo info(path);
+    // A loop of links resolves to nothing: the path itself is kept, and the write fails there.
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) {
+        const QString next = info.symLinkTarget();
+        if (next.isEmpty())
+            break;
+        info.setFile(next);
+    }
+    return info.isSymLink() ? path : info.filePath();
+}
+
 StagedFile::StagedFile(QString destination)
-    : m_destination(std::move(destination))
+    : m_destination(resolvedTarget(destination))
 {
 }
 
@@ -136,5 +149,25 @@ FileStatus replaceByRename(const QString& from, const QString& to)
     if (error)
         return fileError(error, QStringLiteral("Cannot put %1 in place of %2").arg(from, to));
     syncFolder(QFileInfo(to).absolutePath());
+    return {};
+}
+
+FileStatus moveIntoPlace(const QString& from, const QString& to)
+{
+    const QString target = resolvedTarget(to);
+    std::error_code error;
+    std::filesystem::rename(nativePath(from), nativePath(target), error);
+    if (!error) {
+        syncFolder(QFileInfo(target).absolutePath());
+        return {};
+    }
+    if (error != std::errc::cross_device_link)
+        return fileError(error, QStringLiteral("Cannot put %1 in place of %2").arg(from, to));
+    StagedFile copy(target);
+    if (FileStatus copied = copy.copyFrom(from); !copied)
+        return copied;
+    if (FileStatus committed = copy.commit(); !committed)
+        return committed;
+    QFile::remove(from);
     return {};
 }

@@ -8,9 +8,17 @@
 
 class QTemporaryFile;
 
+// The file a write to `path` replaces: `path` itself, or, when it is a symbolic link (or a
+// chain of them), the file it finally points to, which need not exist yet. Every writer puts
+// its new version there, so the link stays a link and the file it points to is the one that
+// changes (as QSaveFile, which the other writers use, does).
+QString resolvedTarget(const QString& path);
+
 // A new version of a file, prepared beside it under a temporary name and then put in its
 // place in one step (a rename). Whatever fails before that step, the file keeps its old
-// content; a staged copy that is not committed is removed when the object goes.
+// content; a staged copy that is not committed is removed when the object goes. When the
+// destination is a symbolic link, the file it points to is the one staged beside and
+// replaced (resolvedTarget).
 class StagedFile {
 public:
     explicit StagedFile(QString destination);
@@ -61,3 +69,7 @@ FileStatus syncToDisk(const QString& path);
 // Renames `from` over `to` in one step, replacing what is there (the file keeps its content;
 // only the name changes), and makes the new name durable. Both must be on one file system.
 FileStatus replaceByRename(const QString& from, const QString& to);
+
+// Puts the finished file `from` in place of `to` (of its resolved target when `to` is a link):
+// by a rename, or, when the target lies on another file system, by a copy staged beside it.
+FileStatus moveIntoPlace(const QString& from, const QString& to);
