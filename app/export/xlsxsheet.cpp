@@ -1,7 +1,45 @@
 #include "export/xlsxsheet.h"
 
 #include <QFile>
+#include <QXmlStreamReader>
+#include <minizip/unzip.h>
 #include <xlsxwriter.h>
+
+namespace {
+
+// libxlsxwriter does not check its writes to the temporary files the rows and the parts of
+// the workbook pass through: a disk that fills up there gives a workbook that opens with rows
+// missing and reports no error. So the written workbook is read back: every part must be
+// complete XML (and match its checksum). Returns why it is not, or "".
+QString incompleteWorkbook(const QByteArray& path)
+{
+    unzFile zip = unzOpen64(path.constData());
+    if (!zip)
+        return QStringLiteral("it is no complete zip file");
+    QString problem;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (int rc = unzGoToFirstFile(zip); rc == UNZ_OK && problem.isEmpty(); rc = unzGoToNextFile(zip)) {
+        char name[512] = {};
+        if (unzGetCurrentFileInfo64(zip, nullptr, name, sizeof name - 1, nullptr, 0, nullptr, 0) != UNZ_OK
+            || unzOpenCurrentFile(zip) != UNZ_OK) {
+            problem = QStringLiteral("a part cannot be read");
+            break;
+        }
+        QXmlStreamReader xml;
+        int read = 0;
+        while ((read = unzReadCurrentFile(zip, chunk.data(), static_cast<unsigned>(chunk.size()))) > 0) {
+            xml.addData(QByteArray(chunk.constData(), read));
+            while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::Invalid) { }
+        }
+        const bool intact = unzCloseCurrentFile(zip) == UNZ_OK && read == 0;
+        if (!intact || xml.tokenType() != QXmlStreamReader::EndDocument)
+            problem = QStringLiteral("its part %1 is incomplete").arg(QString::fromUtf8(name));
+    }
+    unzClose(zip);
+    return problem;
+}
+
+} // namespace
 
 void XlsxSheet::WorkbookFree::operator()(lxw_workbook* workbook) const
 {
@@ -106,6 +144,10 @@ bool XlsxSheet::finish()
     if (closed != LXW_NO_ERROR) {
         error_ = QStringLiteral("The workbook cannot be written: %1")
                      .arg(QString::fromUtf8(lxw_strerror(closed)));
+        return false;
+    }
+    if (const QString problem = incompleteWorkbook(path_); !problem.isEmpty()) {
+        error_ = QStringLiteral("The workbook was not written completely (is the disk full?): %1").arg(problem);
         return false;
     }
     return true;

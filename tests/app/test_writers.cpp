@@ -262,9 +262,9 @@ TEST_P(WriterTest, ALinkStaysAndTheFileItPointsToGetsTheNewVersion)
 
     const std::optional<QString> failure = GetParam().write(home);
     ASSERT_FALSE(failure) << failure->toStdString();
-    EXPECT_TRUE(QFileInfo(target).isSymLink()) << QFileInfo(target).size();
+    EXPECT_TRUE(QFileInfo(target).isSymLink());
     EXPECT_EQ(QFileInfo(target).symLinkTarget(), real);
-    EXPECT_TRUE(GetParam().isNew(home, real)) << QFileInfo(real).size();
+    EXPECT_TRUE(GetParam().isNew(home, real));
     QStringList now = qtkit::treeOf(QFileInfo(target).absolutePath());
     now.removeAll(QStringLiteral("kept.db")); // the restore keeps what it replaced
     EXPECT_EQ(now, beside) << "nothing left beside the link";
@@ -286,8 +286,7 @@ TEST_P(WriterTest, ADiskThatFillsUpLeavesTheOldVersionWholeAndIsReported)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_TRUE(failure) << "the writer says it failed; the file has " << QFileInfo(target).size() << " bytes: "
-                         << qtkit::fileBytes(target).left(20).toHex().toStdString();
+    ASSERT_TRUE(failure) << "the writer says it failed";
     EXPECT_FALSE(failure->isEmpty());
     EXPECT_TRUE(qtkit::snapshot(folder) == before) << "the old version whole, nothing left behind";
     if (QFileInfo(target).suffix() == QLatin1String("db")) {
