@@ -583,12 +583,9 @@ bool MainWindow::confirmExit()
     if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestion, session_.message(52)) != MsgBox::yes)
         return false;
 
-    IniFile& ini = session_.ini();
-    QStringList failures;
+    QList<IniChange> keys;
     auto write = [&](const QString& key, int value) {
-        QString error;
-        if (!ini.write(IniKeys::beeld, key, QString::number(value), &error))
-            failures << QStringLiteral("%1: %2").arg(key, error);
+        keys << IniChange{IniKeys::beeld, key, QString::number(value)};
     };
     write(IniKeys::muziekTop, y() * twipsPerPixel);
     write(IniKeys::muziekLeft, x() * twipsPerPixel);
@@ -596,8 +593,12 @@ bool MainWindow::confirmExit()
         write(IniKeys::laatsteArtiest, cboArtiest_->currentIndex());
     if (titleModel_->rowCount() > 0 && lvTitels_->currentIndex().isValid())
         write(IniKeys::laatsteAlbum, lvTitels_->currentIndex().row() + 1);
-    for (const QString& failure : failures)
-        report({ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".cmdEinde_Click")});
+    QString error;
+    if (!session_.ini().update(keys, &error)) {
+        for (const IniChange& key : keys)
+            report({ErrorNumbers::settingsWrite, QStringLiteral("%1: %2").arg(key.key, error),
+                    source + QStringLiteral(".cmdEinde_Click")});
+    }
     return true;
 }
 
