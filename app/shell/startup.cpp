@@ -77,6 +77,7 @@ StartupSettings loadStartupSettings(IniFile& ini, const QString& homeFolder,
     s.taal = ini.read(instellingen, taal, home);
     if (!isLanguageBase(s.taal))
         s.taal = QStringLiteral("200");
+    resolveRelativePaths(s, home);
     return result;
 }
 

@@ -1,9 +1,16 @@
 // The settings file as several writers share it: this run, a second running copy of the
 // program and the user's editor. A write changes only its own keys and leaves everything
 // else as the file holds it at that moment.
+#include "qtkit/modal.h"
 #include "qtkit/qfiles.h"
 #include "shell/inifile.h"
+#include "shell/startup.h"
+#include "shell/ui/instellingenwindow.h"
+#include "support/fakeprompts.h"
+#include "support/testhome.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <thread>
@@ -49,6 +56,37 @@ TEST(SettingsFile, AWriteKeepsWhatOthersWroteSinceTheFileWasRead)
             EXPECT_TRUE(after.contains(QStringLiteral("Test"), QLatin1String(prefix) + QString::number(i)))
                 << prefix << i;
     EXPECT_EQ(qtkit::treeOf(dir.path()), QStringList { "Melotheek.ini" }) << "no lock or staging file left";
+}
+
+TEST(SettingsFile, EmptyOrRelativeFoldersLieInsideTheHomeFolderNotTheWorkingFolder)
+{
+    TestHome home;
+    const struct {
+        QByteArray written;
+        QString used;
+    } folders[] = {
+        { "", home.path() },
+        { "Hoezen", home.filePath("Hoezen/") },
+        { "./Oud/../Hoezen/", home.filePath("Hoezen/") },
+        { "/srv/muziek/Hoezen/", "/srv/muziek/Hoezen/" },
+    };
+    for (const auto& folder : folders) {
+        home.rewriteSettings("CoverDir=" + folder.written + "\nDatabase=Elders/Muziek.db\n");
+        const StartupSettings loaded = loadStartupSettings(home.session().ini(), home.path(), QLocale::c(), {});
+        EXPECT_EQ(loaded.settings.coverDir, folder.used) << folder.written.toStdString();
+        EXPECT_EQ(loaded.settings.database, home.filePath("Elders/Muziek.db"));
+    }
+
+    // The settings window keeps what was typed in the file and says where such folders lie.
+    FakePrompts prompts;
+    InstellingenWindow window(home.session(), prompts, QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR));
+    EXPECT_TRUE(qtkit::childOf<QLabel>(&window, "lblMappen")->text().contains(home.path()));
+    qtkit::childOf<QLineEdit>(&window, "txtParam_2")->clear();
+    qtkit::childOf<QLineEdit>(&window, "txtParam_3")->setText(QStringLiteral("Lijsten"));
+    qtkit::clickButton(&window, "cmdSluiten");
+    EXPECT_EQ(home.session().settings.coverDir, home.path());
+    EXPECT_EQ(home.session().settings.muziekDir, home.filePath("Lijsten/"));
+    EXPECT_EQ(IniFile(home.iniPath()).read(instellingen, QStringLiteral("MuziekDir"), {}), "Lijsten/");
 }
 
 } // namespace
