@@ -7,6 +7,7 @@
 #include "shell/titlelistmodel.h"
 #include "export/exportscope.h"
 #include "export/ui/maintenancecommands.h"
+#include "shell/windowplacement.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
@@ -14,6 +15,7 @@
 #include "shell/ui/userprompts.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -303,8 +305,15 @@ void MainWindow::start()
                 source + QStringLiteral(".Form_Load")});
     helpPage_ = ini.read(IniKeys::instellingen, IniKeys::help, home);
 
-    move(savedTwips(ini, IniKeys::muziekLeft, home) / twipsPerPixel,
-         savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
+    const QPoint saved(savedTwips(ini, IniKeys::muziekLeft, home) / twipsPerPixel,
+                       savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    move(placedOnScreens(saved, fixedWindowSize(), screens));
 
     StartupSettings loaded = loadStartupSettings(ini, home, QLocale::system(), helpFolder_);
     session_.settings = loaded.settings;
