@@ -39,6 +39,21 @@ QString incompleteWorkbook(const QByteArray& path)
     return problem;
 }
 
+// What a cell can hold of `value`: a cell takes 32,767 characters (counted as UTF-16 units by
+// spreadsheet programs, as code points by libxlsxwriter, which refuses a longer string and
+// with it the whole workbook). A longer value is cut to fit with "…" as its last character,
+// never between the halves of a surrogate pair.
+QString fittedInCell(const QString& value)
+{
+    constexpr qsizetype cellCharacters = 32767;
+    if (value.size() <= cellCharacters)
+        return value;
+    qsizetype kept = cellCharacters - 1;
+    if (value.at(kept - 1).isHighSurrogate())
+        --kept;
+    return value.left(kept) + QChar(0x2026);
+}
+
 } // namespace
 
 void XlsxSheet::WorkbookFree::operator()(lxw_workbook* workbook) const
@@ -107,8 +122,9 @@ bool XlsxSheet::check(int result, int row, int column)
 
 bool XlsxSheet::text(int row, int column, const QString& value, CellStyle style)
 {
-    widths_.add(column, value, style == CellStyle::Bold);
-    const QByteArray utf8 = value.toUtf8();
+    const QString fitted = fittedInCell(value);
+    widths_.add(column, fitted, style == CellStyle::Bold);
+    const QByteArray utf8 = fitted.toUtf8();
     return check(worksheet_write_string(sheet_, static_cast<lxw_row_t>(row - 1),
                      static_cast<lxw_col_t>(column - 1), utf8.constData(), format(style)),
         row, column);
