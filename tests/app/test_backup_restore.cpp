@@ -349,6 +349,53 @@ TEST_F(BackupRestoreTest, ArchiveRestoreAsksAndRestoresOnlyMatchingFiles)
         snapshot(playlistDir), (Files { { "7.m3u", "/music/a.mp3\n" }, { "8.M3U", "/music/b.mp3\n" } }));
 }
 
+TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne)
+{
+    // Small limits stand in for the format's, so the splitting is tried in a blink.
+    Files covers;
+    QStringList paths;
+    for (int id = 1; id <= 7; ++id) {
+        covers[QString::number(id) + ".jpg"] = randomBytes(1000 + id, id);
+        writeFile(coverDir + QString::number(id) + ".jpg", covers[QString::number(id) + ".jpg"]);
+        paths << coverDir + QString::number(id) + ".jpg";
+    }
+    const QString cab = backupDir + archiveName(1);
+    const struct {
+        CabinetLimits limits;
+        int members;
+    } cases[] = {
+        { { 3, kCabinetMaxBytes }, 3 }, // by file count: 3 + 3 + 1
+        { { 100, 2100 }, 4 }, // by size: two files of about 1000 bytes each
+        { {}, 1 }, // all in one again: the set's further members go
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(writeCabinet(cab, paths, CabinetCompression::Stored, c.limits));
+        const QStringList members = QDir(backupDir).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(members.size(), c.members) << members.join(' ').toStdString();
+        Files together;
+        for (const QString& member : members)
+            together.merge(cabextractFiles(backupDir + member)); // each a cabinet of its own
+        EXPECT_EQ(together, covers);
+        for (const QString& path : paths)
+            writeFile(path, "changed");
+        const FileResult<int> restored = restoreArchive(*archiveKind(1, session.settings), cab);
+        ASSERT_TRUE(restored) << restored.error().text.toStdString();
+        EXPECT_EQ(restored.value(), 7);
+        EXPECT_EQ(snapshot(coverDir), covers);
+    }
+
+    // A set with a member missing restores nothing; a file no cabinet holds is refused and
+    // the set in place stays whole.
+    ASSERT_TRUE(writeCabinet(cab, paths, CabinetCompression::Stored, { 3, kCabinetMaxBytes }));
+    const Files set = snapshot(backupDir);
+    EXPECT_FALSE(writeCabinet(cab, paths, CabinetCompression::Stored, { 100, 1003 }));
+    EXPECT_EQ(snapshot(backupDir), set);
+    writeFile(coverDir + "1.jpg", "changed");
+    QFile::remove(backupDir + QDir(backupDir).entryList({ "*-2of3.cab" }).value(0));
+    EXPECT_FALSE(restoreArchive(*archiveKind(1, session.settings), cab));
+    EXPECT_EQ(qtkit::fileBytes(coverDir + "1.jpg"), "changed");
+}
+
 TEST_F(BackupRestoreTest, ArchiveOfAnotherLanguageIsNotFound)
 {
     writeFile(coverDir + "1.jpg", randomBytes(100, 1));
