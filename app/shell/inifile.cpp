@@ -73,8 +73,12 @@ bool IniFile::update(const QList<IniChange>& changes, QString* error)
 {
     // Two copies of the program that read, change and write the file at the same moment
     // would each lose the other's change: one at a time. A lock left by a copy that was
-    // killed is taken over (its process is gone).
+    // killed is taken over (its process is gone). A copy killed while it created the lock
+    // leaves it empty, naming no process: such a lock only goes by its age, and as a write
+    // holds the lock for milliseconds, a few seconds mean it was left behind (Qt's default,
+    // half a minute, would fail every settings write in that time).
     QLockFile lock(path_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(5000);
     if (!lock.tryLock(10000)) {
         if (error)
             *error = QStringLiteral("The settings file is locked by another program (%1.lock)").arg(path_);

@@ -9,6 +9,8 @@
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -56,6 +58,17 @@ TEST(SettingsFile, AWriteKeepsWhatOthersWroteSinceTheFileWasRead)
             EXPECT_TRUE(after.contains(QStringLiteral("Test"), QLatin1String(prefix) + QString::number(i)))
                 << prefix << i;
     EXPECT_EQ(qtkit::treeOf(dir.path()), QStringList { "Melotheek.ini" }) << "no lock or staging file left";
+
+    // A copy killed while it created its lock leaves an empty lock file, which names no process
+    // to look for: a few seconds on, it no longer stands in the way.
+    const QString lock = path + QStringLiteral(".lock");
+    qtkit::writeFile(lock, "");
+    QFile lockFile(lock);
+    ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-8), QFileDevice::FileModificationTime));
+    lockFile.close();
+    QString error;
+    EXPECT_TRUE(mine.write(instellingen, QStringLiteral("Speler"), QStringLiteral("mpv"), &error)) << error.toStdString();
 }
 
 TEST(SettingsFile, EmptyOrRelativeFoldersLieInsideTheHomeFolderNotTheWorkingFolder)

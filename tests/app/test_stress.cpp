@@ -305,9 +305,11 @@ private:
             work = [=, this] {
                 SettingsFields fields = settingsFields(session_.settings);
                 fields[1] = player;
-                return saveSettings(session_.ini(), session_.settings, fields, LanguageBase::English,
-                    QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR))
-                    .isEmpty();
+                const QStringList failures = saveSettings(session_.ini(), session_.settings, fields,
+                    LanguageBase::English, QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR));
+                for (const QString& failure : failures)
+                    std::cerr << "stress child: " << failure.toStdString() << std::endl;
+                return failures.isEmpty();
             };
             return { QStringLiteral("settings"), player };
         }
