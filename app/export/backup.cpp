@@ -90,12 +90,10 @@ QStringList filesToArchive(const ArchiveKind& kind)
 
 FileStatus backupArchive(const ArchiveKind& kind, const QString& cabPath, ProgressReport* progress)
 {
-    Q_UNUSED(progress)
-    return writeCabinet(cabPath, filesToArchive(kind), kind.compression);
+    return writeCabinet(cabPath, filesToArchive(kind), kind.compression, {}, progress);
 }
 
 FileResult<int> restoreArchive(const ArchiveKind& kind, const QString& cabPath, ProgressReport* progress)
 {
-    Q_UNUSED(progress)
-    return extractCabinet(cabPath, kind.folder, kind.mask);
+    return extractCabinet(cabPath, kind.folder, kind.mask, progress);
 }

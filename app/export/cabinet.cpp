@@ -8,6 +8,7 @@
 
 #include "editing/legacytext.h"
 #include "export/stagedfile.h"
+#include "shell/progressreport.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,6 +130,8 @@ QStringList namesOf(GCabCabinet* cabinet)
 struct ExtractChoice {
     QRegularExpression mask;
     QStringList chosen;
+    ProgressReport* progress = nullptr;
+    qint64 total = 0;
 };
 
 gboolean chooseForExtraction(GCabFile* file, gpointer data)
@@ -140,6 +143,8 @@ gboolean chooseForExtraction(GCabFile* file, gpointer data)
     // Names that were stored in the old code page are written as the file system expects.
     gcab_file_set_extract_name(file, QFile::encodeName(name).constData());
     choice->chosen << name;
+    if (choice->progress)
+        choice->progress->setCount(choice->chosen.size(), choice->total);
     return TRUE;
 }
 
@@ -218,9 +223,27 @@ QList<SetMember> setMembersBeside(const QFileInfo& first)
     return found;
 }
 
+// The files done so far of all cabinets of one archive, for the progress window.
+struct FileCount {
+    ProgressReport* progress = nullptr;
+    qint64 done = 0;
+    qint64 total = 0;
+    void next()
+    {
+        if (progress)
+            progress->setCount(++done, total);
+    }
+};
+
+gboolean countWrittenFile(GCabFile*, gpointer data)
+{
+    static_cast<FileCount*>(data)->next();
+    return TRUE;
+}
+
 // Writes one cabinet of `files` at `staged`; `cabPath` names it in errors.
-FileStatus writeOneCabinet(
-    const QString& staged, const QString& cabPath, const QStringList& files, CabinetCompression compression)
+FileStatus writeOneCabinet(const QString& staged, const QString& cabPath, const QStringList& files,
+    CabinetCompression compression, FileCount& count)
 {
     GErrorSlot error;
     const GObjectPtr<GCabFolder> folder(gcab_folder_new(
@@ -241,7 +264,7 @@ FileStatus writeOneCabinet(
     if (!stream)
         return gError(error, QStringLiteral("Cannot create %1").arg(cabPath));
     if (!gcab_cabinet_write_simple(
-            cabinet.get(), G_OUTPUT_STREAM(stream.get()), nullptr, nullptr, nullptr, error.out())
+            cabinet.get(), G_OUTPUT_STREAM(stream.get()), countWrittenFile, &count, nullptr, error.out())
         || !g_output_stream_close(G_OUTPUT_STREAM(stream.get()), nullptr, error.out()))
         return gError(error, QStringLiteral("Cannot write %1").arg(cabPath));
     return {};
@@ -288,7 +311,7 @@ bool matchesFileMask(const QString& name, const QString& mask)
 }
 
 FileStatus writeCabinet(const QString& cabPath, const QStringList& files, CabinetCompression compression,
-    const CabinetLimits& limits)
+    const CabinetLimits& limits, ProgressReport* progress)
 {
     if (files.isEmpty())
         return FileError { ErrorNumbers::fileNotFound,
@@ -330,9 +353,10 @@ FileStatus writeCabinet(const QString& cabPath, const QStringList& files, Cabine
     for (qsizetype k = 2; k <= members.size(); ++k)
         memberNames << setMemberName(target, setId, static_cast<int>(k), static_cast<int>(members.size()));
 
+    FileCount count { progress, 0, files.size() };
     for (qsizetype k = 0; k < members.size(); ++k) {
         const QString staged = stage.filePath(memberNames[k]);
-        if (FileStatus written = writeOneCabinet(staged, cabPath, members[k], compression); !written)
+        if (FileStatus written = writeOneCabinet(staged, cabPath, members[k], compression, count); !written)
             return written;
         if (members.size() > 1) {
             if (FileStatus marked = markSetMember(staged, setId, static_cast<quint16>(k)); !marked)
@@ -363,7 +387,8 @@ FileResult<QStringList> cabinetFileNames(const QString& cabPath)
     return namesOf(open.cabinet.get());
 }
 
-FileResult<int> extractCabinet(const QString& cabPath, const QString& folder, const QString& mask)
+FileResult<int> extractCabinet(
+    const QString& cabPath, const QString& folder, const QString& mask, ProgressReport* progress)
 {
     if (!QFileInfo(folder).isDir())
         return FileError { ErrorNumbers::pathNotFound,
@@ -372,6 +397,7 @@ FileResult<int> extractCabinet(const QString& cabPath, const QString& folder, co
     if (!set)
         return set.error();
     std::vector<OpenCabinet> cabinets(static_cast<std::size_t>(set.value().size()));
+    qint64 matching = 0;
     for (std::size_t i = 0; i < cabinets.size(); ++i) {
         const QString& member = set.value()[static_cast<qsizetype>(i)];
         if (FileStatus status = openCabinet(member, cabinets[i]); !status)
@@ -382,6 +408,7 @@ FileResult<int> extractCabinet(const QString& cabPath, const QString& folder, co
                     QStringLiteral("%1 holds the file name \"%2\", which is not a plain file name; "
                                    "nothing was restored")
                         .arg(member, name) };
+            matching += matchesFileMask(name, mask) ? 1 : 0;
         }
     }
 
@@ -389,7 +416,8 @@ FileResult<int> extractCabinet(const QString& cabPath, const QString& folder, co
     QTemporaryDir stage(QDir(folder).filePath(QStringLiteral(".melotheek-restore-XXXXXX")));
     if (!stage.isValid())
         return cannotCreateIn(folder, stage.errorString());
-    ExtractChoice choice { QRegularExpression::fromWildcard(mask, Qt::CaseInsensitive), {} };
+    ExtractChoice choice { QRegularExpression::fromWildcard(mask, Qt::CaseInsensitive), {}, progress,
+        matching };
     const GObjectPtr<GFile> stageFolder = gfileFor(stage.path());
     for (std::size_t i = 0; i < cabinets.size(); ++i) {
         GErrorSlot error;

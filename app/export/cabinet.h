@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class ProgressReport;
+
 // Cabinet archives (.cab) of the backup folder, written and read in process with libgcab.
 // Our archives are flat: every file is stored under its own name, without a folder.
 
@@ -33,8 +35,9 @@ struct CabinetLimits {
 // put in place first and `cabPath` last, so a failure (unreadable file, full disk, missing
 // folder) or a kill leaves the older archive or set of that name whole, and no partial file
 // behind. Members of a replaced set are removed afterwards.
+// `progress`, when given, counts the files written.
 FileStatus writeCabinet(const QString& cabPath, const QStringList& files, CabinetCompression compression,
-    const CabinetLimits& limits = {});
+    const CabinetLimits& limits = {}, ProgressReport* progress = nullptr);
 
 // The names stored in a cabinet, in the archive's order. Names that were not stored as UTF-8
 // are read in the Windows code page the old archiver used.
@@ -49,7 +52,9 @@ FileResult<QStringList> cabinetFileNames(const QString& cabPath);
 // extracted into a temporary folder inside `folder` and only then renamed into place one by
 // one. An archive that holds any name other than a plain file name ("../x", "/etc/x", "a\b")
 // is refused as a whole, so no file outside `folder` is ever touched.
-FileResult<int> extractCabinet(const QString& cabPath, const QString& folder, const QString& mask);
+// `progress`, when given, counts the files read back.
+FileResult<int> extractCabinet(
+    const QString& cabPath, const QString& folder, const QString& mask, ProgressReport* progress = nullptr);
 
 // Whether a stored name is a plain file name: not empty, not "." or "..", without "/" or "\".
 bool isPlainFileName(const QString& name);

@@ -14,6 +14,7 @@
 #include "export/ui/terugzetten.h"
 #include "qtkit/modal.h"
 #include "qtkit/qfiles.h"
+#include "shell/progressreport.h"
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
 
@@ -368,8 +369,15 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
         { { 100, 2100 }, 4 }, // by size: two files of about 1000 bytes each
         { {}, 1 }, // all in one again: the set's further members go
     };
+    // What the progress window is told: files done of all files, over the whole set.
+    struct Counted : ProgressReport {
+        std::pair<qint64, qint64> last;
+        void setCount(qint64 done, qint64 total) override { last = { done, total }; }
+    };
     for (const auto& c : cases) {
-        ASSERT_TRUE(writeCabinet(cab, paths, CabinetCompression::Stored, c.limits));
+        Counted written, restoredCount;
+        ASSERT_TRUE(writeCabinet(cab, paths, CabinetCompression::Stored, c.limits, &written));
+        EXPECT_EQ(written.last, std::make_pair(qint64(7), qint64(7)));
         const QStringList members = QDir(backupDir).entryList(QDir::Files | QDir::Hidden);
         EXPECT_EQ(members.size(), c.members) << members.join(' ').toStdString();
         Files together;
@@ -378,8 +386,9 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
         EXPECT_EQ(together, covers);
         for (const QString& path : paths)
             writeFile(path, "changed");
-        const FileResult<int> restored = restoreArchive(*archiveKind(1, session.settings), cab);
+        const FileResult<int> restored = restoreArchive(*archiveKind(1, session.settings), cab, &restoredCount);
         ASSERT_TRUE(restored) << restored.error().text.toStdString();
+        EXPECT_EQ(restoredCount.last, std::make_pair(qint64(7), qint64(7)));
         EXPECT_EQ(restored.value(), 7);
         EXPECT_EQ(snapshot(coverDir), covers);
     }
