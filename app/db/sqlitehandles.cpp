@@ -12,7 +12,10 @@
 
 namespace {
 
-constexpr int busyTimeoutMs = 2000;
+// How long a statement waits for another connection's lock before it fails: backup, restore
+// and compaction of a large catalogue hold it for seconds, and a second running copy of the
+// program should wait for them rather than fail its change.
+constexpr int busyTimeoutMs = 10000;
 
 QString sqliteMessage(sqlite3* db, int code)
 {

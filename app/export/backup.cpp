@@ -1,6 +1,6 @@
 #include "export/backup.h"
 
-#include "db/catalogue.h"
+#include "export/cataloguefile.h"
 #include "export/stagedfile.h"
 #include "shell/settings.h"
 
@@ -26,10 +26,12 @@ FileStatus checkBackupFolder(const QString& folder)
         QStringLiteral("The backup folder %1 does not exist").arg(folder) };
 }
 
-FileStatus backupCatalogue(const QString& database, const QString& target)
+FileStatus backupCatalogue(const QString& database, const QString& target, ProgressReport* progress)
 {
     StagedFile copy(target);
-    if (FileStatus copied = copy.copyFrom(database); !copied)
+    if (FileStatus created = copy.create(); !created)
+        return created;
+    if (FileStatus copied = copyCatalogueInto(database, copy.stagedPath(), progress); !copied)
         return copied;
     return copy.commit();
 }
@@ -39,22 +41,28 @@ QStringList catalogueBackups(const QString& folder)
     return QDir(folder).entryList({ QStringLiteral("*.db") }, QDir::Files, QDir::Name);
 }
 
-FileStatus restoreCatalogue(const QString& backupPath, const QString& database)
+QString keptCatalogueName(const QString& folder, const QDateTime& now)
+{
+    const QString stem = now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = stem + QStringLiteral(".db");
+    for (int n = 2; QFileInfo::exists(QDir(folder).filePath(name)); ++n)
+        name = stem + QStringLiteral("-%1.db").arg(n);
+    return name;
+}
+
+FileStatus restoreCatalogue(
+    const QString& backupPath, const QString& database, const QString& keptPath, ProgressReport* progress)
 {
     StagedFile copy(database);
     if (FileStatus copied = copy.copyFrom(backupPath); !copied)
         return copied;
-    if (DbStatus checked = Catalogue(copy.stagedPath()).checkCatalogue(); !checked)
-        return FileError { FileErrorNumbers::invalidFileFormat,
+    if (FileStatus checked = verifyCatalogueFile(copy.stagedPath()); !checked)
+        return FileError { checked.error().number == FileErrorNumbers::diskFull ? FileErrorNumbers::diskFull
+                                                                                : FileErrorNumbers::invalidFileFormat,
             QStringLiteral("%1 is not a catalogue this program can use; the catalogue was not "
                            "replaced (%2)")
                 .arg(backupPath, checked.error().text) };
-    if (FileStatus committed = copy.commit(); !committed)
-        return committed;
-    // A rollback journal left by an interrupted write belonged to the replaced file; applied
-    // to the restored one it would damage it.
-    QFile::remove(database + QStringLiteral("-journal"));
-    return {};
+    return replaceCatalogueContent(database, copy.stagedPath(), keptPath, progress);
 }
 
 std::optional<ArchiveKind> archiveKind(int index, const Settings& settings)
@@ -80,12 +88,12 @@ QStringList filesToArchive(const ArchiveKind& kind)
     return paths;
 }
 
-FileStatus backupArchive(const ArchiveKind& kind, const QString& cabPath)
+FileStatus backupArchive(const ArchiveKind& kind, const QString& cabPath, ProgressReport* progress)
 {
-    return writeCabinet(cabPath, filesToArchive(kind), kind.compression);
+    return writeCabinet(cabPath, filesToArchive(kind), kind.compression, {}, progress);
 }
 
-FileResult<int> restoreArchive(const ArchiveKind& kind, const QString& cabPath)
+FileResult<int> restoreArchive(const ArchiveKind& kind, const QString& cabPath, ProgressReport* progress)
 {
-    return extractCabinet(cabPath, kind.folder, kind.mask);
+    return extractCabinet(cabPath, kind.folder, kind.mask, progress);
 }

@@ -4,11 +4,12 @@
 
 #include <QString>
 
-// Compacting the catalogue: SQLite rewrites it (VACUUM INTO) into a temporary file without the
-// space of deleted rows, and the new file takes the place of the old one in one rename.
+class ProgressReport;
 
-// The temporary file of a compaction: "CompDb.db" in the program's home folder.
-QString compactionTempPath(const QString& homeFolder);
+// Compacting the catalogue: SQLite rewrites it without the space of deleted rows and copies
+// the result back in place in one transaction (VACUUM), holding the write lock from the start
+// to the end, so no change another program commits meanwhile is lost (it waits) and a crash
+// part way leaves the old content.
 
 // How much smaller the file became, in whole percent of its old size: an exact half goes to
 // the even neighbour (1.5 -> 2, 2.5 -> 2); a file that grew gives a negative saving. An empty
@@ -21,8 +22,6 @@ struct CompactionOutcome {
     int saving = 0; // savingPercent(sizeBefore, sizeAfter)
 };
 
-// Compacts the catalogue `database` through the temporary file `tempPath` (a leftover of an
-// interrupted run is removed first). The compacted copy is checked to be a usable catalogue
-// before it replaces the original. When anything fails the catalogue stays byte for byte as it
-// was and no temporary file is left behind.
-FileResult<CompactionOutcome> compactCatalogue(const QString& database, const QString& tempPath);
+// Compacts the catalogue `database`. When anything fails, or the job is cancelled, the
+// catalogue keeps its content; a catalogue marked read-only is not compacted.
+FileResult<CompactionOutcome> compactCatalogue(const QString& database, ProgressReport* progress = nullptr);

@@ -11,6 +11,8 @@
 // shell's (file not found 53, file access 75, path not found 76). They are the numbers users
 // of the catalogue know from its earlier releases.
 namespace FileErrorNumbers {
+// Not a failure: the user stopped the job, and it left everything as it was.
+constexpr int cancelled = 18;
 constexpr int badFileName = 52;
 constexpr int diskFull = 61;
 constexpr int tooManyFiles = 67;

@@ -3,60 +3,119 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <fcntl.h>
 #include <unistd.h>
+
+namespace {
+
+// Makes a rename in `folder` durable: the folder's entry is flushed like a file's content.
+void syncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
 
 std::filesystem::path nativePath(const QString& path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+QString resolvedTarget(const QString& path)
+{
+    QFileInfo info(path);
+    // A loop of links resolves to nothing: the path itself is kept, and the write fails there.
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) {
+        const QString next = info.symLinkTarget();
+        if (next.isEmpty())
+            break;
+        info.setFile(next);
+    }
+    return info.isSymLink() ? path : info.filePath();
+}
+
 StagedFile::StagedFile(QString destination)
-    : m_destination(std::move(destination))
+    : m_destination(resolvedTarget(destination))
 {
 }
 
 StagedFile::~StagedFile() = default;
 
-FileStatus StagedFile::copyFrom(const QString& source)
+FileStatus StagedFile::create()
 {
     const QFileInfo target(m_destination);
     // Hidden and recognisable, in the destination's folder so that the rename stays on one
     // file system.
     m_staged = std::make_unique<QTemporaryFile>(
         target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    m_ready = false;
     if (!m_staged->open())
         return FileError { QFileInfo::exists(target.absolutePath()) ? ErrorNumbers::fileAccess
                                                                     : ErrorNumbers::pathNotFound,
             QStringLiteral("Cannot create a file in %1: %2")
                 .arg(target.absolutePath(), m_staged->errorString()) };
     m_staged->close();
+    m_ready = true;
+    return {};
+}
 
+FileStatus StagedFile::copyFrom(const QString& source)
+{
+    if (FileStatus created = create(); !created)
+        return created;
     std::error_code error;
     std::filesystem::copy_file(nativePath(source), nativePath(m_staged->fileName()),
         std::filesystem::copy_options::overwrite_existing, error);
-    if (error)
+    if (error) {
+        m_ready = false;
         return fileError(error, QStringLiteral("Cannot copy %1 to %2").arg(source, m_destination));
-    if (FileStatus synced = syncToDisk(m_staged->fileName()); !synced)
-        return synced;
-    m_copied = true;
+    }
     return {};
 }
 
 QString StagedFile::stagedPath() const
 {
-    return m_copied ? m_staged->fileName() : QString();
+    return m_ready ? m_staged->fileName() : QString();
+}
+
+FileStatus StagedFile::prepareForCommit()
+{
+    if (!m_ready)
+        return FileError { ErrorNumbers::fileAccess,
+            QStringLiteral("Nothing was prepared to replace %1").arg(m_destination) };
+    if (FileStatus synced = syncToDisk(m_staged->fileName()); !synced)
+        return synced;
+    copyPermissions(m_destination, m_staged->fileName());
+    return {};
 }
 
 FileStatus StagedFile::commit()
 {
-    if (!m_copied)
-        return FileError { ErrorNumbers::fileAccess,
-            QStringLiteral("Nothing was prepared to replace %1").arg(m_destination) };
-    copyPermissions(m_destination, m_staged->fileName());
+    if (FileStatus prepared = prepareForCommit(); !prepared)
+        return prepared;
     if (FileStatus renamed = replaceByRename(m_staged->fileName(), m_destination); !renamed)
         return renamed;
     m_staged->setAutoRemove(false);
-    m_copied = false;
+    m_ready = false;
+    return {};
+}
+
+FileStatus StagedFile::commitAsNew()
+{
+    if (FileStatus prepared = prepareForCommit(); !prepared)
+        return prepared;
+    // A second name for the staged file that fails when the name is taken; the staged name
+    // then goes with the object.
+    if (::link(QFile::encodeName(m_staged->fileName()).constData(), QFile::encodeName(m_destination).constData())
+        != 0)
+        return fileError(std::error_code(errno, std::generic_category()),
+            QStringLiteral("Cannot create %1").arg(m_destination));
+    syncFolder(QFileInfo(m_destination).absolutePath());
+    m_ready = false;
     return {};
 }
 
@@ -89,5 +148,26 @@ FileStatus replaceByRename(const QString& from, const QString& to)
     std::filesystem::rename(nativePath(from), nativePath(to), error);
     if (error)
         return fileError(error, QStringLiteral("Cannot put %1 in place of %2").arg(from, to));
+    syncFolder(QFileInfo(to).absolutePath());
+    return {};
+}
+
+FileStatus moveIntoPlace(const QString& from, const QString& to)
+{
+    const QString target = resolvedTarget(to);
+    std::error_code error;
+    std::filesystem::rename(nativePath(from), nativePath(target), error);
+    if (!error) {
+        syncFolder(QFileInfo(target).absolutePath());
+        return {};
+    }
+    if (error != std::errc::cross_device_link)
+        return fileError(error, QStringLiteral("Cannot put %1 in place of %2").arg(from, to));
+    StagedFile copy(target);
+    if (FileStatus copied = copy.copyFrom(from); !copied)
+        return copied;
+    if (FileStatus committed = copy.commit(); !committed)
+        return committed;
+    QFile::remove(from);
     return {};
 }

@@ -3,14 +3,10 @@
 #include "db/sqlitehandles.h"
 #include "export/rowstream.h"
 #include "export/sheetlayout.h"
+#include "export/stagedfile.h"
 #include "export/xlsxsheet.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 std::optional<AppError> writeWorkbook(const Catalogue& catalogue, ExportScope scope, qint64 artistId,
     const SheetFieldSelection& fields, const SheetCaptions& captions, const QString& filePath,
@@ -22,15 +18,15 @@ std::optional<AppError> writeWorkbook(const Catalogue& catalogue, ExportScope sc
             QStringLiteral("The workbook %1 cannot be written: %2").arg(shownPath, why), source };
     };
 
-    // Reserves a free name beside the target; removed again unless the workbook is put in place.
-    QTemporaryFile scratch(filePath + QStringLiteral(".XXXXXX"));
-    if (!scratch.open())
-        return fileError(scratch.errorString());
-    scratch.close();
+    // Built under a free name beside the target (beside the file it points to, when it is a
+    // link); removed again unless the workbook is put in place.
+    StagedFile scratch(filePath);
+    if (FileStatus created = scratch.create(); !created)
+        return fileError(created.error().text);
 
     SheetLayout layout(fields, captions);
     {
-        XlsxSheet sheet(scratch.fileName());
+        XlsxSheet sheet(scratch.stagedPath());
         if (!sheet.isOpen() || !layout.writeHeader(sheet))
             return fileError(sheet.error());
 
@@ -47,18 +43,8 @@ std::optional<AppError> writeWorkbook(const Catalogue& catalogue, ExportScope sc
             return fileError(sheet.error());
     }
 
-    // A new workbook gets the usual document permissions, a replaced one keeps its own.
-    const QFileDevice::Permissions permissions = QFile::exists(filePath)
-        ? QFile::permissions(filePath)
-        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser
-            | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    scratch.setPermissions(permissions);
-
-    // rename() replaces an existing workbook in one step, so readers see the old or the new one.
-    if (std::rename(
-            QFile::encodeName(scratch.fileName()).constData(), QFile::encodeName(filePath).constData())
-        != 0)
-        return fileError(QString::fromLocal8Bit(std::strerror(errno)));
-    scratch.setAutoRemove(false);
+    // One rename replaces an existing workbook, so readers see the old or the new one.
+    if (FileStatus committed = scratch.commit(); !committed)
+        return fileError(committed.error().text);
     return std::nullopt;
 }

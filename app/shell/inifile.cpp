@@ -1,6 +1,7 @@
 #include "shell/inifile.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
 
 // Only narrow (UTF-8) strings are used, so no wide-character converter is needed; the
@@ -60,27 +61,59 @@ bool IniFile::contains(const QString& section, const QString& key) const
 bool IniFile::write(const QString& section, const QString& key, const QString& value,
                     QString* error)
 {
-    const QByteArray s = section.toUtf8();
-    const QByteArray k = key.toUtf8();
-    const QByteArray v = value.toUtf8();
-    // Values are single-line in a profile file: a line break would start a new key.
-    QByteArray clean = v;
-    clean.replace('\r', ' ').replace('\n', ' ');
-    if (data_->ini.SetValue(s.constData(), k.constData(), clean.constData()) < 0) {
-        if (error)
-            *error = QStringLiteral("Cannot set %1 in section %2").arg(key, section);
-        return false;
-    }
-    return save(error);
+    return update({IniChange{section, key, value}}, error);
 }
 
 bool IniFile::remove(const QString& section, const QString& key, QString* error)
 {
-    const QByteArray s = section.toUtf8();
-    const QByteArray k = key.toUtf8();
-    if (!data_->ini.Delete(s.constData(), k.constData()))
-        return true; // nothing to remove
-    return save(error);
+    return update({IniChange{section, key, std::nullopt}}, error);
+}
+
+bool IniFile::update(const QList<IniChange>& changes, QString* error)
+{
+    // Two copies of the program that read, change and write the file at the same moment
+    // would each lose the other's change: one at a time. A lock left by a copy that was
+    // killed is taken over (its process is gone). A copy killed while it created the lock
+    // leaves it empty, naming no process: such a lock only goes by its age, and as a write
+    // holds the lock for milliseconds, a few seconds mean it was left behind (Qt's default,
+    // half a minute, would fail every settings write in that time).
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(5000);
+    if (!lock.tryLock(10000)) {
+        if (error)
+            *error = QStringLiteral("The settings file is locked by another program (%1.lock)").arg(path_);
+        return false;
+    }
+    reload();
+    bool changed = false;
+    for (const IniChange& change : changes) {
+        const QByteArray s = change.section.toUtf8();
+        const QByteArray k = change.key.toUtf8();
+        if (!change.value) {
+            changed = data_->ini.Delete(s.constData(), k.constData()) || changed;
+            continue;
+        }
+        // Values are single-line in a profile file: a line break would start a new key.
+        QByteArray clean = change.value->toUtf8();
+        clean.replace('\r', ' ').replace('\n', ' ');
+        const char* present = data_->ini.GetValue(s.constData(), k.constData(), nullptr);
+        if (present && clean == present)
+            continue;
+        if (data_->ini.SetValue(s.constData(), k.constData(), clean.constData()) < 0) {
+            if (error)
+                *error = QStringLiteral("Cannot set %1 in section %2").arg(change.key, change.section);
+            reload();
+            return false;
+        }
+        changed = true;
+    }
+    if (!changed && exists())
+        return true;
+    if (!save(error)) {
+        reload(); // what is in memory is what is on disk
+        return false;
+    }
+    return true;
 }
 
 bool IniFile::save(QString* error)

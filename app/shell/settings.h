@@ -18,6 +18,16 @@ struct Settings {
 // The path with one trailing "/" appended when its last character is not one.
 QString withSeparator(const QString& path);
 
+// A folder setting as the program uses it: an empty or relative folder lies inside
+// `homeFolder` (never in whatever folder the program was started from), with one trailing
+// "/"; an absolute one is kept as it is, with its "/".
+QString resolvedFolder(const QString& value, const QString& homeFolder);
+
+// Resolves the four folders of `settings` so, and a relative catalogue path against
+// `homeFolder` too (an empty one stays empty: there is no catalogue to open then). The file
+// keeps the values as written.
+void resolveRelativePaths(Settings& settings, const QString& homeFolder);
+
 // Section and key names of the settings file.
 namespace IniKeys {
 inline const QString instellingen = QStringLiteral("Instellingen");

@@ -24,12 +24,10 @@ LanguageBase languageAtPosition(int position)
 QStringList saveSettings(IniFile& ini, Settings& settings, const SettingsFields& fields,
     LanguageBase language, const QString& helpFolder)
 {
-    QStringList failures;
+    QList<IniChange> changes;
     const auto store = [&](const QString& key, QString& inMemory, const QString& value) {
         inMemory = value;
-        QString error;
-        if (!ini.write(IniKeys::instellingen, key, value, &error))
-            failures << QStringLiteral("Cannot write %1 to %2: %3").arg(key, ini.path(), error);
+        changes << IniChange { IniKeys::instellingen, key, value };
     };
 
     const std::array<std::pair<const QString*, QString*>, kSettingsFieldCount> targets { {
@@ -50,6 +48,14 @@ QStringList saveSettings(IniFile& ini, Settings& settings, const SettingsFields&
     store(IniKeys::taal, settings.taal, taalOf(language));
     const QString page = helpPageFor(helpFolder, settings.taal);
     store(IniKeys::help, settings.help, page);
+
+    // All keys in one replacement of the file: a crash never leaves half of a save.
+    QStringList failures;
+    QString error;
+    if (!ini.update(changes, &error)) {
+        for (const IniChange& change : changes)
+            failures << QStringLiteral("Cannot write %1 to %2: %3").arg(change.key, ini.path(), error);
+    }
     settings.help = ini.read(IniKeys::instellingen, IniKeys::help, page);
     return failures;
 }

@@ -38,7 +38,8 @@ LanguageBase languageAtPosition(int position);
 // reader appends file names to the folders directly, and "Covers" + "12.jpg" would name a
 // file beside the folder. An empty folder stays empty.
 //
-// Every write replaces the file atomically. Returns one text per key that could not be
-// written (empty when all were).
+// The keys are written in one atomic replacement of the file that keeps every other key as
+// the file holds it then. Returns one text per key that could not be written (empty when all
+// were).
 QStringList saveSettings(IniFile& ini, Settings& settings, const SettingsFields& fields,
     LanguageBase language, const QString& helpFolder);

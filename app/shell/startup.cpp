@@ -31,10 +31,11 @@ StartupSettings loadStartupSettings(IniFile& ini, const QString& homeFolder,
     Settings& s = result.settings;
     const QString home = withSeparator(homeFolder);
 
+    // The first start writes its keys in one replacement of the file, `Setup` among them: a
+    // start that is interrupted leaves a first start still to be done.
+    QList<IniChange> firstStartKeys;
     auto write = [&](const QString& key, const QString& value) {
-        QString error;
-        if (!ini.write(instellingen, key, value, &error))
-            result.failures << QStringLiteral("%1: %2").arg(key, error);
+        firstStartKeys << IniChange { instellingen, key, value };
     };
 
     // Nothing is shipped with the program, so a missing file is a first start too.
@@ -57,6 +58,11 @@ StartupSettings loadStartupSettings(IniFile& ini, const QString& homeFolder,
         // A player is never written on a first start; reading it keeps one the user set.
         s.speler = ini.read(instellingen, speler, QString());
         write(setup, QStringLiteral("1"));
+        QString error;
+        if (!ini.update(firstStartKeys, &error)) {
+            for (const IniChange& change : firstStartKeys)
+                result.failures << QStringLiteral("%1: %2").arg(change.key, error);
+        }
         return result;
     }
 
@@ -71,6 +77,7 @@ StartupSettings loadStartupSettings(IniFile& ini, const QString& homeFolder,
     s.taal = ini.read(instellingen, taal, home);
     if (!isLanguageBase(s.taal))
         s.taal = QStringLiteral("200");
+    resolveRelativePaths(s, home);
     return result;
 }
 

@@ -26,7 +26,8 @@ std::optional<int> numericSetting(const QString& text);
 // detects the language from `systemLocale`, writes `Help`, `Taal`, the five folder keys
 // and `Setup` = "1". A normal start reads every key; a `Taal` that is not one of the four
 // bases runs in English and is left in the file as it is. A missing key reads as
-// `homeFolder`, as the callers expect.
+// `homeFolder`, as the callers expect; an empty or relative folder (and a relative catalogue
+// path) is taken inside `homeFolder` (resolveRelativePaths).
 StartupSettings loadStartupSettings(IniFile& ini, const QString& homeFolder,
                                     const QLocale& systemLocale, const QString& helpFolder);
 

@@ -7,6 +7,7 @@
 #include "shell/ui/centeredmsgbox.h"
 #include "shell/ui/errorwindow.h"
 #include "shell/ui/userprompts.h"
+#include "shell/windowplacement.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -62,6 +64,26 @@ TEST(BoxPlacement, CentredHalvesGoToTheEvenNeighbour)
     EXPECT_EQ(centredBoxPosition(QRect(10, 10, 100, 100), QSize(300, 100)), QPoint(-90, 10));
     EXPECT_EQ(requestedBoxPosition({ -1, 20 }, QSize(1920, 1080), QSize(301, 100)), QPoint(810, 20));
     EXPECT_EQ(requestedBoxPosition({ 5, -1 }, QSize(1920, 1080), QSize(300, 100)), QPoint(5, 490));
+}
+
+TEST(WindowPlacement, APositionNoScreenShowsIsCentredOnThePrimary)
+{
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const struct {
+        QPoint saved;
+        QPoint placed;
+    } cases[] = {
+        {{100, 50}, {100, 50}},     // wholly on the primary screen
+        {{2000, 300}, {2000, 300}}, // on the second screen
+        {{1800, 10}, {1800, 10}},   // across both: the title bar can still be grabbed
+        {{5000, 200}, {560, 240}},  // the screen it was on is gone
+        {{100, -500}, {560, 240}},  // title bar above every screen
+        {{-780, 100}, {560, 240}},  // only a sliver of the title bar is shown
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(placedOnScreens(c.saved, QSize(800, 600), screens), c.placed) << c.saved.x() << "," << c.saved.y();
+    // Larger than the screen: its top-left corner stays on the screen.
+    EXPECT_EQ(placedOnScreens({-5000, 0}, QSize(2000, 1200), screens), QPoint(0, 0));
 }
 
 TEST(CenteredMsgBox, ReturnsThePressedButtonsCodeAndSitsOverItsOwner)

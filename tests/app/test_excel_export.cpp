@@ -207,6 +207,35 @@ TEST_F(ExcelExportTest, ColumnsAreSizedToTheirContent)
     EXPECT_NEAR(sheet.widths["A"], 255.0 + 5.0 / 7.0, 0.01);
 }
 
+TEST_F(ExcelExportTest, ValuesLongerThanACellHoldsAreCutWithAnEllipsis)
+{
+    // A cell holds 32,767 characters (UTF-16 units); a longer comment is cut, never split
+    // inside a surrogate pair, and the rest of the sheet is still written.
+    const qint64 artist = db.addArtist(QStringLiteral("Long"));
+    const QString note = QStringLiteral("\U0001F3B5");
+    const struct {
+        int year;
+        QString comment;
+        QString cell;
+    } cases[] = {
+        { 2002, QString(40000, QLatin1Char('x')), QString(32766, QLatin1Char('x')) + QChar(0x2026) },
+        { 2001, QString(32767, QLatin1Char('y')), QString(32767, QLatin1Char('y')) },
+        { 2000, QString(32765, QLatin1Char('z')) + note + QStringLiteral("tail"),
+            QString(32765, QLatin1Char('z')) + QChar(0x2026) },
+    };
+    for (const auto& c : cases)
+        db.addAlbum(artist, QString::number(c.year), c.year, { { QStringLiteral("Bijzonderheden"), c.comment } });
+    const WorkbookContents sheet = exportWith({ 2, 5 }, ExportScope::CurrentArtist, artist);
+    for (int row = 0; row < 3; ++row) {
+        const std::string cell = "B" + std::to_string(row + 3);
+        ASSERT_TRUE(sheet.values.count(cell)) << cell;
+        const std::string& seen = sheet.values.at(cell);
+        EXPECT_TRUE(seen == textCell(cases[row].cell.toStdString()))
+            << cell << ": " << seen.size() << " bytes ending in " << seen.substr(seen.size() - 8);
+        EXPECT_EQ(sheet.values.at("A" + std::to_string(row + 3)), numberCell(cases[row].year));
+    }
+}
+
 // ---- the window ----
 
 TEST_F(ExcelExportTest, ExportNumbersTheTickedBoxesWritesAndOpensTheWorkbook)

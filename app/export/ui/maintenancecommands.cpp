@@ -2,9 +2,9 @@
 
 #include "export/backup.h"
 #include "export/compaction.h"
-#include "export/ui/offthread.h"
 #include "export/ui/terugzetten.h"
 #include "shell/session.h"
+#include "shell/ui/progresswindow.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -18,6 +18,7 @@ const QString restoreSource = QStringLiteral("Muziek.mnuTerug_Click");
 const QString maintenanceSource = QStringLiteral("Muziek.mnuOnderhoud_Click");
 
 constexpr int msgDatabase = 3;
+constexpr int msgBackup = 8;
 constexpr int msgCompact = 34;
 constexpr int msgRestore = 35;
 constexpr int msgAttention = 52;
@@ -60,7 +61,9 @@ MaintenanceCommands::MaintenanceCommands(Session& session, UserPrompts& prompts,
 
 void MaintenanceCommands::report(const FileError& error, const QString& source)
 {
-    ShowError(owner_, session_, prompts_, { error.number, error.text, source });
+    // A job the user cancelled left everything as it was: nothing to report.
+    if (error.number != FileErrorNumbers::cancelled)
+        ShowError(owner_, session_, prompts_, { error.number, error.text, source });
 }
 
 void MaintenanceCommands::backup(int index)
@@ -98,8 +101,12 @@ void MaintenanceCommands::backupCatalogueFile()
         return;
     const QString database = session_.settings.database;
     const QString target = QDir(folder).filePath(name);
-    const FileStatus copied
-        = runOffUiThread([database, target] { return backupCatalogue(database, target); });
+    ProgressWindow window(owner_, session_.message(msgBackup), ProgressWindow::Cancel::Offered);
+    const QString step = tr("Copying the catalogue to %1").arg(name);
+    const FileStatus copied = window.run([database, target, step](ProgressReport& progress) {
+        progress.setStep(step);
+        return backupCatalogue(database, target, &progress);
+    });
     if (!copied)
         return report(copied.error(), backupSource);
     prompts_.messageBox(
@@ -122,7 +129,12 @@ void MaintenanceCommands::backupArchiveOf(int index)
     const QString name = session_.message(kind->nameMessage) + QStringLiteral(".cab");
     const QString cabPath = QDir(folder).filePath(name);
     const ArchiveKind what = *kind;
-    const FileStatus written = runOffUiThread([what, cabPath] { return backupArchive(what, cabPath); });
+    ProgressWindow window(owner_, session_.message(msgBackup), ProgressWindow::Cancel::Offered);
+    const QString step = tr("Writing %1").arg(name);
+    const FileStatus written = window.run([what, cabPath, step](ProgressReport& progress) {
+        progress.setStep(step);
+        return backupArchive(what, cabPath, &progress);
+    });
     if (!written)
         return report(written.error(), backupSource);
     prompts_.messageBox(
@@ -148,8 +160,12 @@ void MaintenanceCommands::restoreArchiveOf(int index)
         return;
     const QString cabPath = QDir(folder).filePath(name);
     const ArchiveKind what = *kind;
-    const FileResult<int> restored
-        = runOffUiThread([what, cabPath] { return restoreArchive(what, cabPath); });
+    ProgressWindow window(owner_, session_.message(msgRestore), ProgressWindow::Cancel::Offered);
+    const QString step = tr("Restoring the files of %1").arg(name);
+    const FileResult<int> restored = window.run([what, cabPath, step](ProgressReport& progress) {
+        progress.setStep(step);
+        return restoreArchive(what, cabPath, &progress);
+    });
     if (!restored)
         return report(restored.error(), restoreSource);
     prompts_.messageBox(owner_, session_.message(msgRestored), MsgBox::okInformation, name);
@@ -175,9 +191,12 @@ void MaintenanceCommands::compact()
         != MsgBox::yes)
         return;
     const QString database = session_.settings.database;
-    const QString temp = compactionTempPath(session_.homeFolder());
-    const FileResult<CompactionOutcome> outcome
-        = runOffUiThread([database, temp] { return compactCatalogue(database, temp); });
+    ProgressWindow window(owner_, session_.message(msgCompact), ProgressWindow::Cancel::Offered);
+    const QString step = tr("Compacting the catalogue");
+    const FileResult<CompactionOutcome> outcome = window.run([database, step](ProgressReport& progress) {
+        progress.setStep(step);
+        return compactCatalogue(database, &progress);
+    });
     if (!outcome)
         return report(outcome.error(), maintenanceSource);
     prompts_.messageBox(owner_,

@@ -17,8 +17,10 @@ struct FileError;
 // the interface language). Questions and notices go through the prompts over `owner`; every
 // failure is reported through the error window and is never followed by a success notice.
 //
-// File work runs off the user-interface thread with the busy pointer, the windows staying
-// responsive. While one command runs, another one asked for is ignored.
+// File work runs off the user-interface thread behind the modal progress window `Voortgang`
+// over `owner`: the windows keep repainting, but none takes input, so nothing in the program
+// can change the catalogue or its files meanwhile. A job the user cancels leaves everything as
+// it was and is not reported. While one command runs, another one asked for is ignored.
 class MaintenanceCommands : public QObject {
     Q_OBJECT
 public:

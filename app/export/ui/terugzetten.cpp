@@ -1,12 +1,14 @@
 #include "export/ui/terugzetten.h"
 
 #include "export/backup.h"
-#include "export/ui/offthread.h"
 #include "shell/session.h"
+#include "shell/ui/progresswindow.h"
 #include "shell/ui/showerror.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -60,30 +62,43 @@ void Terugzetten::restoreChosen()
 {
     if (busy_ || cboBackup_->count() == 0 || cboBackup_->currentIndex() < 0)
         return;
-    const QString backup = QDir(session_.settings.backupDir).filePath(cboBackup_->currentText());
+    const QString folder = session_.settings.backupDir;
+    const QString chosen = cboBackup_->currentText();
+    const QString backup = QDir(folder).filePath(chosen);
     const QString database = session_.settings.database;
+    const QString kept = keptCatalogueName(folder, QDateTime::currentDateTime());
+    const QString keptPath = QDir(folder).filePath(kept);
     busy_ = true;
-    const FileStatus status
-        = runOffUiThread([backup, database] { return restoreCatalogue(backup, database); });
+    ProgressWindow window(this, session_.message(35), ProgressWindow::Cancel::Offered);
+    const QString step = tr("Restoring the catalogue from %1").arg(chosen);
+    const FileStatus status = window.run([backup, database, keptPath, step](ProgressReport& progress) {
+        progress.setStep(step);
+        return restoreCatalogue(backup, database, keptPath, &progress);
+    });
     busy_ = false;
     if (!status) {
-        ShowError(this, session_, prompts_,
-            { status.error().number, status.error().text, QStringLiteral("Terugzetten.cmdKeuze_Click") });
+        if (status.error().number != FileErrorNumbers::cancelled)
+            ShowError(this, session_, prompts_,
+                { status.error().number, status.error().text, QStringLiteral("Terugzetten.cmdKeuze_Click") });
         return;
     }
     restored_ = true;
-    showDone();
+    showDone(QFileInfo::exists(keptPath) ? kept : QString());
     emit catalogueRestored();
 }
 
-void Terugzetten::showDone()
+void Terugzetten::showDone(const QString& kept)
 {
     cmdKeuze0_->hide();
     cboBackup_->hide();
     cmdKeuze1_->setText(QStringLiteral("Ok"));
     cmdKeuze1_->setDefault(true);
     setWindowTitle(session_.message(52));
-    lblMelding_->setText(session_.message(63));
+    QString text = session_.message(63);
+    if (!kept.isEmpty())
+        text += QLatin1Char('\n')
+            + tr("The catalogue as it was before is kept as %1; choose it here to undo the restore.").arg(kept);
+    lblMelding_->setText(text);
     lblMelding_->show();
 }
 

@@ -12,9 +12,11 @@ class UserPrompts;
 //
 // Choosing state: `cboBackup` lists the backups of the backup folder (the last one chosen),
 // `cmdKeuze_0` ("Ok") restores the chosen one, `cmdKeuze_1` (Cancel) closes. Done state, after
-// a restore: only `lblMelding` ("Data has been restored.") and `cmdKeuze_1`, now "Ok". A
-// restore that fails is reported and the window stays in the choosing state with the
-// catalogue unchanged.
+// a restore: only `lblMelding` ("Data has been restored.", and the name under which the
+// replaced catalogue was kept) and `cmdKeuze_1`, now "Ok". The replaced catalogue is kept in
+// the backup folder as a backup like the others, so choosing it undoes the restore. A restore
+// runs behind the progress window; one that fails is reported and the window stays in the
+// choosing state with the catalogue unchanged.
 class Terugzetten : public QDialog {
     Q_OBJECT
 public:
@@ -33,7 +35,7 @@ protected:
 private:
     void fillBackups();
     void restoreChosen();
-    void showDone();
+    void showDone(const QString& kept);
 
     Session& session_;
     UserPrompts& prompts_;

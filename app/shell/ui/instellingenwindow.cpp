@@ -11,6 +11,7 @@
 #include "shell/ui/userprompts.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -101,6 +102,14 @@ void InstellingenWindow::buildWidgets()
     grid->addWidget(lblTaal_, kSettingsFieldCount, 0);
     grid->addLayout(language, kSettingsFieldCount, 1, 1, 2);
 
+    auto* folders = new QLabel(
+        tr("An empty or relative folder or catalogue is taken inside the home folder %1.")
+            .arg(QDir::toNativeSeparators(session_.homeFolder())),
+        this);
+    folders->setObjectName(QStringLiteral("lblMappen"));
+    folders->setWordWrap(true);
+    grid->addWidget(folders, kSettingsFieldCount + 1, 0, 1, 3);
+
     cmdSluiten_ = new QPushButton(this);
     cmdSluiten_->setObjectName(QStringLiteral("cmdSluiten"));
     cmdSluiten_->setDefault(true);
@@ -165,6 +174,8 @@ void InstellingenWindow::save()
         fields[static_cast<std::size_t>(i)] = txtParam_[i]->text();
     const QStringList failures = saveSettings(
         session_.ini(), session_.settings, fields, languageAtPosition(cboTaal_->currentIndex()), helpFolder_);
+    // The file keeps what was typed; the program works inside its home folder.
+    resolveRelativePaths(session_.settings, session_.homeFolder());
     for (const QString& failure : failures)
         ShowError(this, session_, prompts_,
             { ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".cmdSluiten_Click") });

@@ -8,6 +8,7 @@
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/titlelistmodel.h"
+#include "shell/windowplacement.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
@@ -15,6 +16,7 @@
 #include "shell/ui/userprompts.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -326,8 +328,15 @@ void MainWindow::start()
             source + QStringLiteral(".Form_Load") });
     helpPage_ = ini.read(IniKeys::instellingen, IniKeys::help, home);
 
-    move(savedTwips(ini, IniKeys::muziekLeft, home) / twipsPerPixel,
-        savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
+    const QPoint saved(savedTwips(ini, IniKeys::muziekLeft, home) / twipsPerPixel,
+                       savedTwips(ini, IniKeys::muziekTop, home) / twipsPerPixel);
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    move(placedOnScreens(saved, fixedWindowSize().expandedTo(minimumSizeHint()), screens));
 
     StartupSettings loaded = loadStartupSettings(ini, home, QLocale::system(), helpFolder_);
     session_.settings = loaded.settings;
@@ -668,12 +677,9 @@ bool MainWindow::confirmExit()
     if (prompts_.messageBox(this, prompt, MsgBox::yesNoQuestion, session_.message(52)) != MsgBox::yes)
         return false;
 
-    IniFile& ini = session_.ini();
-    QStringList failures;
+    QList<IniChange> keys;
     auto write = [&](const QString& key, int value) {
-        QString error;
-        if (!ini.write(IniKeys::beeld, key, QString::number(value), &error))
-            failures << QStringLiteral("%1: %2").arg(key, error);
+        keys << IniChange{IniKeys::beeld, key, QString::number(value)};
     };
     write(IniKeys::muziekTop, y() * twipsPerPixel);
     write(IniKeys::muziekLeft, x() * twipsPerPixel);
@@ -681,8 +687,12 @@ bool MainWindow::confirmExit()
         write(IniKeys::laatsteArtiest, cboArtiest_->currentIndex());
     if (titleModel_->rowCount() > 0 && lvTitels_->currentIndex().isValid())
         write(IniKeys::laatsteAlbum, lvTitels_->currentIndex().row() + 1);
-    for (const QString& failure : failures)
-        report({ ErrorNumbers::settingsWrite, failure, source + QStringLiteral(".cmdEinde_Click") });
+    QString error;
+    if (!session_.ini().update(keys, &error)) {
+        for (const IniChange& key : keys)
+            report({ErrorNumbers::settingsWrite, QStringLiteral("%1: %2").arg(key.key, error),
+                    source + QStringLiteral(".cmdEinde_Click")});
+    }
     return true;
 }
 

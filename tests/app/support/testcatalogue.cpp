@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sqlite3.h>
@@ -123,4 +124,60 @@ qint64 scalarRaw(const QString& path, const QString& sql)
     if (sqlite3_step(raw) != SQLITE_ROW)
         return -1;
     return sqlite3_column_int64(raw, 0);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QString integrityOf(const QString& path)
+{
+    auto db = openRaw(path);
+    if (!db)
+        return QStringLiteral("cannot open %1").arg(path);
+    QStringList findings;
+    for (const char* check : { "PRAGMA integrity_check", "PRAGMA foreign_key_check" }) {
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(db.get(), check, -1, &raw, nullptr) != SQLITE_OK) {
+            findings << QString::fromUtf8(sqlite3_errmsg(db.get()));
+            continue;
+        }
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+            QStringList cells;
+            for (int c = 0; c < sqlite3_column_count(raw); ++c)
+                cells << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, c)));
+            if (cells != QStringList { QStringLiteral("ok") })
+                findings << cells.join(QLatin1Char(' '));
+        }
+        if (rc != SQLITE_DONE)
+            findings << QString::fromUtf8(sqlite3_errmsg(db.get()));
+    }
+    return findings.isEmpty() ? QStringLiteral("ok") : findings.join(QStringLiteral("; "));
+}
+
+RawConnection::RawConnection(const QString& path)
+{
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        ADD_FAILURE() << "cannot open " << path.toStdString() << ": " << sqlite3_errmsg(m_db);
+}
+
+RawConnection::~RawConnection()
+{
+    sqlite3_close_v2(m_db);
+}
+
+bool RawConnection::exec(const QString& sql, QString* error) const
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK && error != nullptr)
+        *error = QString::fromUtf8(message != nullptr ? message : sqlite3_errstr(rc));
+    sqlite3_free(message);
+    return rc == SQLITE_OK;
 }

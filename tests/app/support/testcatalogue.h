@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+struct sqlite3;
+
 // A fresh, empty catalogue in its own temporary folder, with short ways to fill it. Adding a
 // row that the catalogue refuses records a test failure and yields 0.
 class TestCatalogue {
@@ -46,3 +48,26 @@ bool execRaw(const QString& path, const QString& sql, QString* error = nullptr);
 
 // The first column of the first row of `sql` as a whole number; -1 when the query fails.
 qint64 scalarRaw(const QString& path, const QString& sql);
+
+// The file's bytes, to show that a failed operation left it exactly as it was.
+QByteArray fileBytes(const QString& path);
+
+// What SQLite's own checks say of the file: "ok" when `PRAGMA integrity_check` passes and
+// `PRAGMA foreign_key_check` finds nothing, else their findings (or why the file would not open).
+QString integrityOf(const QString& path);
+
+// A connection of "another program" that stays open for as long as it lives, without a busy
+// time-out: it answers at once whether it got what it asked for.
+class RawConnection {
+public:
+    explicit RawConnection(const QString& path);
+    ~RawConnection();
+    RawConnection(const RawConnection&) = delete;
+    RawConnection& operator=(const RawConnection&) = delete;
+
+    // Runs `sql`; false (with SQLite's message in `error`) when it fails.
+    bool exec(const QString& sql, QString* error = nullptr) const;
+
+private:
+    sqlite3* m_db = nullptr;
+};
