@@ -1,6 +1,6 @@
 #include "editing/ui/tracklistwindow.h"
 
-#include "editing/id3v1.h"
+#include "editing/musictags.h"
 #include "editing/playlistfile.h"
 #include "shell/errorreport.h"
 #include "shell/programs.h"
@@ -31,13 +31,12 @@ QSize screenLimit(const QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    return {available.width() * 9 / 10, available.height() * 8 / 10};
+    return { available.width() * 9 / 10, available.height() * 8 / 10 };
 }
 
 } // namespace
 
-TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 titleId,
-                                 QWidget* parent)
+TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 titleId, QWidget* parent)
     : QDialog(parent)
     , session_(session)
     , prompts_(prompts)
@@ -62,11 +61,11 @@ TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblGeenTracks_);
     layout->addWidget(lblTracks_, 1);
-    const char* tagNames[] = {"lblTag_0", "lblTag_1", "lblTag_2", "lblTag_3", "lblTag_4"};
-    const char* tagCaptions[] = {"artiest", "titel", "album", "jaar", "datum"};
-    for (int i = 0; i < 5; ++i) {
+    const char* tagCaptions[tagLabelCount]
+        = { "artiest", "titel", "album", "jaar", "datum", "commentaar", "genre", "lengte" };
+    for (int i = 0; i < tagLabelCount; ++i) {
         lblTag_[i] = new QLabel(QLatin1String(tagCaptions[i]), this);
-        lblTag_[i]->setObjectName(QLatin1String(tagNames[i]));
+        lblTag_[i]->setObjectName(QStringLiteral("lblTag_%1").arg(i));
         // Tag texts come from the files: never let them be taken for markup.
         lblTag_[i]->setTextFormat(Qt::PlainText);
         lblTag_[i]->hide();
@@ -91,7 +90,8 @@ void TrackListWindow::load(qint64 titleId)
     QString error;
     if (!readPlaylist(path, entries_, &error)) {
         const int number = QFileInfo::exists(path) ? ErrorNumbers::fileAccess : ErrorNumbers::fileNotFound;
-        ShowError(parentWidget(), session_, prompts_, {number, error, source + QStringLiteral(".Form_Load")});
+        ShowError(
+            parentWidget(), session_, prompts_, { number, error, source + QStringLiteral(".Form_Load") });
         lblTracks_->hide();
         resize(minimumSizeHint().expandedTo(QSize(240, 120)));
         return;
@@ -134,19 +134,19 @@ void TrackListWindow::playEntry(int row)
     const QString where = source + QStringLiteral(".lblTracks_MouseDown");
     if (!QFileInfo(file).isFile()) {
         ShowError(this, session_, prompts_,
-                  {ErrorNumbers::fileNotFound, QStringLiteral("The file %1 does not exist").arg(file), where});
+            { ErrorNumbers::fileNotFound, QStringLiteral("The file %1 does not exist").arg(file), where });
         return;
     }
     const QString player = session_.settings.speler.trimmed();
     if (player.isEmpty()) {
         if (!prompts_.openUrl(QUrl::fromLocalFile(file)))
             ShowError(this, session_, prompts_,
-                      {ErrorNumbers::openUrl, QStringLiteral("No program plays the file %1").arg(file), where});
+                { ErrorNumbers::openUrl, QStringLiteral("No program plays the file %1").arg(file), where });
         return;
     }
     QString error;
-    if (startDetached(player, {file}, &error) < 0)
-        ShowError(this, session_, prompts_, {ErrorNumbers::processStart, error, where});
+    if (startDetached(player, { file }, &error) < 0)
+        ShowError(this, session_, prompts_, { ErrorNumbers::processStart, error, where });
 }
 
 void TrackListWindow::showTagOf(int row)
@@ -154,15 +154,17 @@ void TrackListWindow::showTagOf(int row)
     if (row < 0 || row >= entries_.size())
         return;
     const QString file = entries_.at(row);
-    const std::optional<Id3v1Tag> tag = readId3v1(file);
-    if (!tag)
-        return; // no file, too short or no tag: nothing to show, nothing to report
+    const QFileInfo info(file);
+    if (!info.isFile())
+        return; // the file is gone: nothing to show, nothing to report
+    // A file without tags, or one that is no music TagLib knows, still shows its date.
+    const MusicTags tag = readMusicTags(file).value_or(MusicTags());
     const bool firstTime = lblTag_[0]->isHidden();
-    lblTag_[0]->setText(tag->artist);
-    lblTag_[1]->setText(tag->title);
-    lblTag_[2]->setText(tag->album);
-    lblTag_[3]->setText(tag->year);
-    lblTag_[4]->setText(QFileInfo(file).lastModified().toString(QStringLiteral("dd-MM-yyyy hh:mm")));
+    const QString texts[tagLabelCount] = { tag.artist, tag.title, tag.album, tag.year,
+        info.lastModified().toString(QStringLiteral("dd-MM-yyyy hh:mm")), tag.comment, tag.genre,
+        lengthText(tag.lengthSeconds) };
+    for (int i = 0; i < tagLabelCount; ++i)
+        lblTag_[i]->setText(texts[i]);
     if (firstTime) {
         for (QLabel* label : lblTag_)
             label->show();
