@@ -81,8 +81,6 @@ TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
     for (const QString& notMusic :
         { bogus, dir.path(), dir.filePath(QStringLiteral("missing.mp3")), dir.path() + nonUtf8 })
         EXPECT_FALSE(readMusicTags(notMusic)) << qPrintable(notMusic);
-    ASSERT_TRUE(writeMusicFile(dir.path() + nonUtf8, AudioKind::Flac, 1, tags));
-    EXPECT_TRUE(readMusicTags(dir.path() + nonUtf8)); // a name that is not UTF-8 still opens
 }
 
 class TrackListTest : public ::testing::Test {
