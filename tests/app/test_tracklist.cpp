@@ -77,9 +77,7 @@ TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
     EXPECT_FALSE(readMusicTags(untagged).value().hasTags());
     const QString bogus = dir.filePath(QStringLiteral("text.mp3"));
     writeFile(bogus, QByteArray("just some text, no frames\n").repeated(100));
-    const QString nonUtf8 = QFile::decodeName("/\xff\xfe.flac");
-    for (const QString& notMusic :
-        { bogus, dir.path(), dir.filePath(QStringLiteral("missing.mp3")), dir.path() + nonUtf8 })
+    for (const QString& notMusic : { bogus, dir.path(), dir.filePath(QStringLiteral("missing.mp3")) })
         EXPECT_FALSE(readMusicTags(notMusic)) << qPrintable(notMusic);
 }
 
