@@ -212,18 +212,29 @@ QString readDiscogsCsv(QIODevice& input, const std::function<bool(const DiscogsR
                 = QStringLiteral("Line %1 is longer than any collection list has.").arg(lineNumber + 1);
             break;
         }
-        ++lineNumber;
-        if (reading.rowPending && !line.trimmed().isEmpty()) {
-            reading.rowLine = lineNumber;
-            reading.rowPending = false;
+        // A carriage return alone ends a line too (files from old Macs): the line is fed in
+        // pieces, one per physical line.
+        for (qsizetype start = 0; start < line.size() && !reading.stopped && reading.error.isEmpty();) {
+            qsizetype end = line.indexOf('\r', start);
+            while (end >= 0 && end + 1 < line.size() && line[end + 1] == '\n')
+                end = line.indexOf('\r', end + 1);
+            end = end < 0 ? line.size() : end + 1;
+            const QByteArrayView piece(line.constData() + start, end - start);
+            start = end;
+            ++lineNumber;
+            if (reading.rowPending && !piece.trimmed().isEmpty()) {
+                reading.rowLine = lineNumber;
+                reading.rowPending = false;
+            }
+            if (csv_parse(parser.get(), piece.data(), size_t(piece.size()), onField, onRow, &reading)
+                != size_t(piece.size())) {
+                reading.error = QStringLiteral("The row at line %1 cannot be read: %2")
+                                    .arg(reading.rowLine)
+                                    .arg(QString::fromUtf8(csv_strerror(csv_error(parser.get()))));
+            }
         }
-        if (csv_parse(parser.get(), line.constData(), size_t(line.size()), onField, onRow, &reading)
-            != size_t(line.size())) {
-            reading.error = QStringLiteral("The row at line %1 cannot be read: %2")
-                                .arg(reading.rowLine)
-                                .arg(QString::fromUtf8(csv_strerror(csv_error(parser.get()))));
+        if (!reading.error.isEmpty())
             break;
-        }
     }
     if (reading.error.isEmpty() && !reading.stopped)
         csv_fini(parser.get(), onField, onRow, &reading);

@@ -73,6 +73,12 @@ TEST(DiscogsCsv, ImportsAWholeFileAndReportsWhatItSkipsAndRefuses)
                   "JOIN Artiest ON Artiest.Id = ArtiestId WHERE Titel = 'Now, That''s Music'")),
         QVariantList({ "Various", QVariant(), "CD", notes.left(50) }));
 
+    // Carriage returns alone end lines too: the refused row is on line 3.
+    qtkit::writeFile(file, "Title,Artist\rMore,Someone\r,Nobody\r");
+    const DiscogsReport oldMac = importDiscogsCollection(db.catalogue(), file);
+    ASSERT_EQ(oldMac.refusals.size(), 1);
+    EXPECT_EQ(oldMac.refusals[0].line, 3);
+
     // Files that are no collection list at all.
     for (const QByteArray& bad :
         { QByteArray(), QByteArray("Title,Format\r\nX,CD\r\n"), QByteArray("\"unclosed").repeated(200000) }) {
