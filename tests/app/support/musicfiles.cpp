@@ -2,15 +2,11 @@
 
 #include <QFile>
 #include <QtEndian>
-#include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
 #include <taglib/flacpicture.h>
-#include <taglib/id3v2tag.h>
-#include <taglib/mp4file.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tpropertymap.h>
-#include <taglib/wavfile.h>
 
 namespace {
 
@@ -192,29 +188,13 @@ bool writeMusicFile(const QString& path, AudioKind kind, int seconds, const TagV
     }
     ref.file()->setProperties(properties);
 
-    if (!tags.frontPicture.isEmpty()) {
-        const TagLib::ByteVector data(tags.frontPicture.constData(), uint(tags.frontPicture.size()));
-        auto id3v2Front = [&](TagLib::ID3v2::Tag* tag) {
-            auto* frame = new TagLib::ID3v2::AttachedPictureFrame;
-            frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
-            frame->setMimeType("image/jpeg");
-            frame->setPicture(data);
-            tag->addFrame(frame);
-        };
-        if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(ref.file()))
-            id3v2Front(mpeg->ID3v2Tag(true));
-        else if (auto* riff = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file()))
-            id3v2Front(riff->ID3v2Tag());
-        else if (auto* flacFile = dynamic_cast<TagLib::FLAC::File*>(ref.file())) {
-            auto* picture = new TagLib::FLAC::Picture;
-            picture->setType(TagLib::FLAC::Picture::FrontCover);
-            picture->setMimeType("image/jpeg");
-            picture->setData(data);
-            flacFile->addPicture(picture);
-        } else if (auto* m4a = dynamic_cast<TagLib::MP4::File*>(ref.file())) {
-            m4a->tag()->setItem("covr",
-                TagLib::MP4::CoverArtList().append(TagLib::MP4::CoverArt(TagLib::MP4::CoverArt::JPEG, data)));
-        }
+    if (auto* flacFile = dynamic_cast<TagLib::FLAC::File*>(ref.file());
+        flacFile && !tags.frontPicture.isEmpty()) {
+        auto* picture = new TagLib::FLAC::Picture;
+        picture->setType(TagLib::FLAC::Picture::FrontCover);
+        picture->setMimeType("image/jpeg");
+        picture->setData(TagLib::ByteVector(tags.frontPicture.constData(), uint(tags.frontPicture.size())));
+        flacFile->addPicture(picture);
     }
     if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(ref.file()))
         return mpeg->save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers);

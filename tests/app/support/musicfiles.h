@@ -17,7 +17,7 @@ struct TagValues {
     int disc = 0;
     QString comment;
     QString genre;
-    QByteArray frontPicture; // embedded as the front cover when not empty (not for Opus/Ogg)
+    QByteArray frontPicture; // embedded as the front cover of a FLAC file when not empty
 };
 
 // Untagged audio of about `seconds` seconds (MP4: a container without samples).
