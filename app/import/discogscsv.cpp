@@ -2,6 +2,7 @@
 
 #include "editing/titlestore.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
@@ -68,7 +69,8 @@ void onRow(int, void* context)
                 missing << needed;
         }
         if (!missing.isEmpty()) {
-            reading->error = QStringLiteral("The file is no Discogs collection list: it has no column %1.")
+            reading->error = QCoreApplication::translate(
+                "DiscogsImport", "The file is no Discogs collection list: it has no column %1.")
                                  .arg(missing.join(QStringLiteral(", ")));
             reading->stopped = true;
         }
@@ -172,7 +174,8 @@ DiscogsRow mapDiscogsRow(const DiscogsColumns& columns, const QList<QByteArray>&
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8(bytes);
         if (utf8.hasError() || hasControlCharacters(text)) {
-            row.refusal = QStringLiteral("the row holds bytes that are no text");
+            row.refusal
+                = QCoreApplication::translate("DiscogsImport", "the row holds bytes that are no text");
             return row;
         }
         texts.append(std::move(text));
@@ -181,7 +184,7 @@ DiscogsRow mapDiscogsRow(const DiscogsColumns& columns, const QList<QByteArray>&
     album.artist = discogsArtist(field(columns, texts, "Artist"));
     album.titel = field(columns, texts, "Title").simplified();
     if (album.artist.isEmpty() || album.titel.isEmpty()) {
-        row.refusal = QStringLiteral("the row has no artist or no title");
+        row.refusal = QCoreApplication::translate("DiscogsImport", "the row has no artist or no title");
         return row;
     }
     album.jaar = discogsYear(field(columns, texts, "Released"));
@@ -197,7 +200,7 @@ QString readDiscogsCsv(QIODevice& input, const std::function<bool(const DiscogsR
 {
     std::unique_ptr<csv_parser, ParserFree> parser(new csv_parser);
     if (csv_init(parser.get(), 0) != 0)
-        return QStringLiteral("The CSV reader cannot start.");
+        return QCoreApplication::translate("DiscogsImport", "The CSV reader cannot start.");
     csv_set_realloc_func(parser.get(), cappedRealloc);
     Reading reading { sink, {}, {}, false, false, 0, true, {} };
 
@@ -208,8 +211,9 @@ QString readDiscogsCsv(QIODevice& input, const std::function<bool(const DiscogsR
         if (line.isEmpty())
             break;
         if (!line.endsWith('\n') && line.size() >= qsizetype(maxFieldBytes) - 1) {
-            reading.error
-                = QStringLiteral("Line %1 is longer than any collection list has.").arg(lineNumber + 1);
+            reading.error = QCoreApplication::translate(
+                "DiscogsImport", "Line %1 is longer than any collection list has.")
+                                .arg(lineNumber + 1);
             break;
         }
         // A carriage return alone ends a line too (files from old Macs): the line is fed in
@@ -228,9 +232,10 @@ QString readDiscogsCsv(QIODevice& input, const std::function<bool(const DiscogsR
             }
             if (csv_parse(parser.get(), piece.data(), size_t(piece.size()), onField, onRow, &reading)
                 != size_t(piece.size())) {
-                reading.error = QStringLiteral("The row at line %1 cannot be read: %2")
-                                    .arg(reading.rowLine)
-                                    .arg(QString::fromUtf8(csv_strerror(csv_error(parser.get()))));
+                reading.error
+                    = QCoreApplication::translate("DiscogsImport", "The row at line %1 cannot be read: %2")
+                          .arg(reading.rowLine)
+                          .arg(QString::fromUtf8(csv_strerror(csv_error(parser.get()))));
             }
         }
         if (!reading.error.isEmpty())
@@ -239,6 +244,7 @@ QString readDiscogsCsv(QIODevice& input, const std::function<bool(const DiscogsR
     if (reading.error.isEmpty() && !reading.stopped)
         csv_fini(parser.get(), onField, onRow, &reading);
     if (reading.error.isEmpty() && !reading.haveHeader)
-        reading.error = QStringLiteral("The file is empty: it has no header row.");
+        reading.error
+            = QCoreApplication::translate("DiscogsImport", "The file is empty: it has no header row.");
     return reading.error;
 }

@@ -3,6 +3,7 @@
 #include "db/sqlitehandles.h"
 #include "import/discogscsv.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <optional>
@@ -117,7 +118,8 @@ DiscogsReport importDiscogsCollection(
     DiscogsReport report;
     QFile file(csvPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        report.failure = QStringLiteral("The file %1 cannot be read: %2").arg(csvPath, file.errorString());
+        report.failure = QCoreApplication::translate("DiscogsImport", "The file %1 cannot be read: %2")
+                             .arg(csvPath, file.errorString());
         return report;
     }
     auto opened = AlbumWriter::open(catalogue.path());
