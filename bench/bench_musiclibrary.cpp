@@ -81,7 +81,7 @@ qint64 importAll(const AlbumDestination& target, qint64* filesRead = nullptr)
         return -1;
     if (filesRead)
         *filesRead = scan.value().filesRead;
-    return importFolderAlbums(target, scan.value().newAlbums).stored;
+    return importFolderAlbums(target, scan.value().newAlbums).stored.size();
 }
 
 void BM_FirstImport(benchmark::State& state)

@@ -97,32 +97,34 @@ DbResult<qint64> cataloguedAlbumId(const Catalogue& catalogue, const QString& ar
     return rows.value().rows.isEmpty() ? qint64(0) : rows.value().rows.first().first().toLongLong();
 }
 
-std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
-    const AlbumDestination& destination, const FolderAlbum& album)
+namespace {
+
+// Adds `album` on `db`, inside the transaction the caller holds, under a savepoint of its own:
+// after a failure the album's rows are gone again and the rest of the transaction stands.
+// The playlist is written last (staged and renamed), so the album is flagged only with it.
+std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
+    const AlbumDestination& destination, const FolderAlbum& album, const QDateTime& now)
 {
     if (album.tracks.isEmpty() || album.artist.trimmed().isEmpty() || album.titel.trimmed().isEmpty())
         return AppError { invalidAlbum, QStringLiteral("The album has no artist, title or tracks."), source };
-    auto connection = SqliteConnection::open(destination.catalogue.path());
-    if (!connection)
-        return failure(connection.error());
-    const SqliteConnection& db = connection.value();
-    if (auto upgraded = upgradeCatalogueSchema(db); !upgraded)
-        return failure(upgraded.error());
-    SqliteTransaction transaction(db);
-    if (auto status = transaction.begin(); !status)
+    if (auto status = db.exec(QStringLiteral("SAVEPOINT album")); !status)
         return failure(status.error());
+    auto undo = [&db](AppError error) {
+        db.exec(QStringLiteral("ROLLBACK TO album"));
+        db.exec(QStringLiteral("RELEASE album"));
+        return error;
+    };
 
-    const QDateTime now = QDateTime::currentDateTime();
     StoredFolderAlbum stored;
     auto existing = artistIdOn(db, album.artist);
     if (!existing)
-        return failure(existing.error());
+        return undo(failure(existing.error()));
     stored.artistId = existing.value();
     if (stored.artistId == 0) {
         auto artist = insert(db, QStringLiteral("INSERT INTO Artiest (Artiest, datum_init) VALUES (?, ?)"),
             { album.artist, now });
         if (!artist)
-            return failure(artist.error());
+            return undo(failure(artist.error()));
         stored.artistId = artist.value();
         stored.newArtist = true;
     }
@@ -134,7 +136,7 @@ std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
             album.drager.isEmpty() ? QVariant() : QVariant(album.drager), stored.artistId, now,
             lengte.isEmpty() ? QVariant() : QVariant(lengte) });
     if (!title)
-        return failure(title.error());
+        return undo(failure(title.error()));
     stored.titleId = title.value();
     for (const FolderTrack& track : album.tracks) {
         auto row = insert(db,
@@ -142,7 +144,7 @@ std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
             { stored.titleId, track.nummer, track.naam,
                 track.lengthSeconds ? QVariant(lengthText(track.lengthSeconds)) : QVariant() });
         if (!row)
-            return failure(row.error());
+            return undo(failure(row.error()));
     }
     for (const FoundMusicFile& file : album.files) {
         auto row = insert(db,
@@ -150,24 +152,91 @@ std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
                            "VALUES (?, ?, ?, ?)"),
             { file.path, file.size, file.modified, stored.titleId });
         if (!row)
-            return failure(row.error());
+            return undo(failure(row.error()));
     }
 
-    // The playlist lists the files below the album's folder; written (staged and renamed)
-    // while the transaction is still open, so the album is flagged only with its playlist.
-    const QString playlist = playlistPath(destination.muziekDir, stored.titleId);
+    // The playlist lists the files below the album's folder.
     QStringList names;
     for (const FolderTrack& track : album.tracks)
         names.append(track.path.mid(album.folder.size()));
     QString error;
-    if (!writePlaylist(playlist, album.folder, names, &error))
-        return AppError { ErrorNumbers::fileAccess, error, source };
-    if (auto status = transaction.commit(); !status) {
-        QFile::remove(playlist);
-        return failure(status.error());
-    }
-    stored.coverProblem = takeCover(destination, album, stored.titleId);
+    if (!writePlaylist(playlistPath(destination.muziekDir, stored.titleId), album.folder, names, &error))
+        return undo(AppError { ErrorNumbers::fileAccess, error, source });
+    if (auto status = db.exec(QStringLiteral("RELEASE album")); !status)
+        return undo(failure(status.error()));
     return stored;
+}
+
+QString albumName(const FolderAlbum& album)
+{
+    return album.artist + QStringLiteral(" - ") + album.titel;
+}
+
+} // namespace
+
+std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
+    const AlbumDestination& destination, const FolderAlbum& album)
+{
+    const LibraryImport done = importFolderAlbums(destination, { album });
+    if (!done.failed.isEmpty())
+        return done.failed.first().second;
+    if (done.stored.isEmpty())
+        return AppError { invalidAlbum, QStringLiteral("The album was not stored."), source };
+    return done.stored.first();
+}
+
+LibraryImport importFolderAlbums(
+    const AlbumDestination& destination, const QList<FolderAlbum>& albums, const LibraryProgress& progress)
+{
+    LibraryImport result;
+    auto connection = SqliteConnection::open(destination.catalogue.path());
+    if (!connection) {
+        result.failed.append({ QString(), failure(connection.error()) });
+        return result;
+    }
+    const SqliteConnection& db = connection.value();
+    if (auto upgraded = upgradeCatalogueSchema(db); !upgraded) {
+        result.failed.append({ QString(), failure(upgraded.error()) });
+        return result;
+    }
+
+    // Albums are committed a batch at a time: each stays whole under its savepoint, and one
+    // commit for many saves the disc a flush per album. Covers follow each commit.
+    const QDateTime now = QDateTime::currentDateTime();
+    qsizetype next = 0;
+    while (next < albums.size() && !result.cancelled) {
+        SqliteTransaction transaction(db);
+        if (auto status = transaction.begin(); !status) {
+            result.failed.append({ albumName(albums[next]), failure(status.error()) });
+            return result;
+        }
+        QList<std::pair<const FolderAlbum*, StoredFolderAlbum>> batch;
+        for (; next < albums.size() && batch.size() < albumsPerCommit; ++next) {
+            if (progress && !progress(next, albums.size(), albums[next].folder)) {
+                result.cancelled = true;
+                break;
+            }
+            auto added = addAlbumOn(db, destination, albums[next], now);
+            if (const auto* error = std::get_if<AppError>(&added))
+                result.failed.append({ albumName(albums[next]), *error });
+            else
+                batch.append({ &albums[next], std::get<StoredFolderAlbum>(added) });
+        }
+        if (auto status = transaction.commit(); !status) {
+            for (const auto& [album, stored] : batch) {
+                QFile::remove(playlistPath(destination.muziekDir, stored.titleId));
+                result.failed.append({ albumName(*album), failure(status.error()) });
+            }
+            return result;
+        }
+        for (auto& [album, stored] : batch) {
+            stored.coverProblem = takeCover(destination, *album, stored.titleId);
+            result.stored.append(stored);
+            if (stored.coverProblem)
+                result.coverProblems.append({ albumName(*album), *stored.coverProblem });
+        }
+    }
+    return result;
 }
 
 DbResult<QHash<QString, RememberedFile>> rememberedMusicFiles(const Catalogue& catalogue)

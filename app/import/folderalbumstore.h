@@ -5,7 +5,9 @@
 #include "shell/errorreport.h"
 
 #include <QHash>
+#include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -34,13 +36,33 @@ struct StoredFolderAlbum {
 
 // Stores `album` whole or not at all: the artist (reused by name, else new), the album with
 // its year, carrier, length and playlist flag, its tracks, and the files it was made of in
-// `Muziekbestand`, in one transaction; its playlist `MuziekDir` + id + ".m3u" is written
-// before that transaction commits, so a failure of either leaves neither. The cover is then
-// taken from the first embedded front picture of its files, else from "cover.jpg",
-// "folder.jpg" or "front.jpg" in its folder, through the checked cover copy. Upgrades the
-// catalogue's schema when it is older.
+// `Muziekbestand`; its playlist `MuziekDir` + id + ".m3u" is written before the transaction
+// commits, so a failure of either leaves neither. The cover is then taken from the first
+// embedded front picture of its files, else from "cover.jpg", "folder.jpg" or "front.jpg" in
+// its folder, through the checked cover copy. Upgrades the catalogue's schema when older.
 std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
     const AlbumDestination& destination, const FolderAlbum& album);
+
+// Asked as work goes on: `done` of `total` steps, the folder or album at hand. Answers false
+// to cancel.
+using LibraryProgress = std::function<bool(qint64 done, qint64 total, const QString& current)>;
+
+// What importing albums did.
+struct LibraryImport {
+    QList<StoredFolderAlbum> stored; // committed, in order
+    QList<std::pair<QString, AppError>> failed; // "artist - title" and why (the rest went on)
+    QList<std::pair<QString, AppError>> coverProblems; // stored, but without their cover
+    bool cancelled = false;
+};
+
+// How many albums one commit holds at most.
+inline constexpr qsizetype albumsPerCommit = 100;
+
+// Stores each album as storeFolderAlbum does, whole under a savepoint of its own, committing
+// up to `albumsPerCommit` at a time; a failing album is noted and the next follows. Cancel
+// stops before the next album and commits those before it: what was stored stays stored.
+LibraryImport importFolderAlbums(const AlbumDestination& destination, const QList<FolderAlbum>& albums,
+    const LibraryProgress& progress = {});
 
 // A file as the catalogue remembers it from an earlier import.
 struct RememberedFile {

@@ -1,14 +1,5 @@
 #include "import/musiclibrary.h"
 
-namespace {
-
-QString albumName(const FolderAlbum& album)
-{
-    return album.artist + QStringLiteral(" - ") + album.titel;
-}
-
-} // namespace
-
 DbResult<LibraryScan> scanMusicLibrary(
     const Catalogue& catalogue, const QString& root, const LibraryProgress& progress)
 {
@@ -62,28 +53,6 @@ DbResult<LibraryScan> scanMusicLibrary(
         if (auto status = rememberMusicFiles(catalogue, album.files, present.value()); !status)
             return status.error();
         result.presentAlbums.append(std::move(album));
-    }
-    return result;
-}
-
-LibraryImport importFolderAlbums(
-    const AlbumDestination& destination, const QList<FolderAlbum>& albums, const LibraryProgress& progress)
-{
-    LibraryImport result;
-    for (qsizetype i = 0; i < albums.size(); ++i) {
-        const FolderAlbum& album = albums[i];
-        if (progress && !progress(i, albums.size(), album.folder)) {
-            result.cancelled = true;
-            break;
-        }
-        auto stored = storeFolderAlbum(destination, album);
-        if (const auto* error = std::get_if<AppError>(&stored)) {
-            result.failed.append({ albumName(album), *error });
-            continue;
-        }
-        ++result.stored;
-        if (const auto& cover = std::get<StoredFolderAlbum>(stored).coverProblem)
-            result.coverProblems.append({ albumName(album), *cover });
     }
     return result;
 }

@@ -13,10 +13,6 @@
 // only the files that are new or changed (path, size and modification time remembered in the
 // catalogue) and stores nothing twice.
 
-// Asked as work goes on: `done` of `total` steps, the folder or album at hand. Answers false
-// to cancel.
-using LibraryProgress = std::function<bool(qint64 done, qint64 total, const QString& current)>;
-
 // What a walk through the library found.
 struct LibraryScan {
     QList<FolderAlbum> newAlbums; // not in the catalogue yet
@@ -34,16 +30,3 @@ struct LibraryScan {
 // next run skips them too. A catalogue that cannot be read or upgraded gives its error.
 DbResult<LibraryScan> scanMusicLibrary(
     const Catalogue& catalogue, const QString& root, const LibraryProgress& progress = {});
-
-// What importing the chosen albums did.
-struct LibraryImport {
-    qint64 stored = 0;
-    QList<std::pair<QString, AppError>> failed; // "artist - title" and why
-    QList<std::pair<QString, AppError>> coverProblems; // stored, but without their cover
-    bool cancelled = false;
-};
-
-// Stores each album whole (storeFolderAlbum); a failure is noted and the next album follows.
-// Cancelling stops before the next album: what was stored stays stored.
-LibraryImport importFolderAlbums(const AlbumDestination& destination, const QList<FolderAlbum>& albums,
-    const LibraryProgress& progress = {});

@@ -182,14 +182,14 @@ TEST_F(FolderImportTest, ASecondRunReadsOnlyWhatChangedAndStoresNothingTwice)
     const LibraryImport cancelled = importFolderAlbums(
         destination, first.value().newAlbums, [](qint64 done, qint64, const QString&) { return done < 1; });
     EXPECT_TRUE(cancelled.cancelled);
-    EXPECT_EQ(cancelled.stored, qint64(1));
+    EXPECT_EQ(cancelled.stored.size(), 1);
     EXPECT_EQ(count("Tracks"), qint64(2));
 
     auto second = scanMusicLibrary(home.catalogue(), music);
     ASSERT_TRUE(second);
     EXPECT_EQ(second.value().newAlbums.size(), 2);
     EXPECT_EQ(second.value().filesKnown, 4); // the stored album's two files, the untagged one, the noise
-    EXPECT_EQ(importFolderAlbums(destination, second.value().newAlbums).stored, 2);
+    EXPECT_EQ(importFolderAlbums(destination, second.value().newAlbums).stored.size(), 2);
 
     // Nothing changed: nothing is read. One file retagged: only it is read, its album is present.
     auto third = scanMusicLibrary(home.catalogue(), music);
