@@ -7,7 +7,11 @@
 class IniFile;
 
 // The CD lookup component's persisted properties (CDDBServer, UserEmail, CDDBIfc, CDDBMode,
-// CDDBFilePath, AppTitle, AppVer) kept in section `Discovant` of the settings file.
+// CDDBFilePath, AppTitle, AppVer, CDDBProto, CDDBCAFile) kept in section `Discovant` of the
+// settings file.
+//
+// AppTitle and AppVer default to Melotheek's own name and version (the program names itself
+// to the server); only another name or version the user chose is written out.
 //
 // A property set back to its default is removed from the file. An empty value (left by
 // hand, say) also reads as "not stored", so the property falls back to its default (for
@@ -28,6 +32,8 @@ protected:
     void remove(const std::string& name) override;
 
 private:
+    void erase(const std::string& name);
+
     IniFile& ini_;
     QString lastError_;
 };

@@ -2,6 +2,9 @@
 
 #include "discovant/widgets/choosers.h"
 #include "discovant/widgets/submitinfowindow.h"
+#include "discovant/widgets/windowtexts.h"
+#include "discovant/widgets/windowthread.h"
+#include "discovant/widgets/workwindow.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -21,9 +24,13 @@ DiscovantWidget::DiscovantWidget(discovant::PropertyStore& store, QWidget* paren
     setAccessibleName(QString::fromStdString(discovant::Discovant::componentTitle()));
     setToolTip(accessibleName());
     core_.restoreProperties(store_);
-    core_.setPropertyChangedHandler([this](const std::string&) { saveProperties(); });
+    // An operation may run on a worker thread; the store and the signal's receivers belong to
+    // the window thread, and the worker waits until they have had it.
+    core_.setPropertyChangedHandler(
+        [this](const std::string&) { discovant::widgets::onThreadOf(this, [this] { saveProperties(); }); });
     core_.setProtocolErrorHandler([this](int32_t number, const std::string& message) {
-        emit protocolError(number, QString::fromStdString(message));
+        const QString text = QString::fromStdString(message);
+        discovant::widgets::onThreadOf(this, [this, number, &text] { emit protocolError(number, text); });
     });
     core_.setLookupUi(this);
 }
@@ -79,30 +86,54 @@ void DiscovantWidget::paintEvent(QPaintEvent*)
         disc.adjusted(0, disc.height() / 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("D"));
 }
 
+std::string DiscovantWidget::chooseServerSite()
+{
+    const discovant::DiscovantSettings settings = core_.settings();
+    const discovant::uCDDBLang language = core_.CDDBLanguage();
+    core_.clearCancel();
+    discovant::widgets::WorkWindow progress(window(), language,
+        discovant::widgets::workTexts(language).fetchingSites, [this] { core_.cancel(); });
+    const int16_t sites = progress.run([this, &settings] {
+        core_.applySettings(settings);
+        return core_.GetServerSites();
+    });
+    // A cancel stays in force (cancelRequested()) until the next operation clears it.
+    if (progress.cancelled() || sites == 0)
+        return {};
+    // The list is in hand: the chooser runs here, on the window thread.
+    return core_.GetServer(0);
+}
+
 int DiscovantWidget::chooseMatch(
     const std::vector<std::string>& lines, bool offerSubmit, const discovant::PopUpSettings& popUp)
 {
-    fuzzyMatch_->clear();
-    for (const std::string& line : lines)
-        fuzzyMatch_->AddItem(QString::fromStdString(line));
-    return fuzzyMatch_->GetSelection(offerSubmit, popUp);
+    return discovant::widgets::onThreadOf(this, [&] {
+        fuzzyMatch_->clear();
+        for (const std::string& line : lines)
+            fuzzyMatch_->AddItem(QString::fromStdString(line));
+        return fuzzyMatch_->GetSelection(offerSubmit, popUp);
+    });
 }
 
 int DiscovantWidget::chooseServer(
     const std::vector<std::string>& lines, const discovant::PopUpSettings& popUp)
 {
-    serverSites_->clear();
-    for (const std::string& line : lines)
-        serverSites_->AddItem(QString::fromStdString(line));
-    return serverSites_->GetSelection(popUp);
+    return discovant::widgets::onThreadOf(this, [&] {
+        serverSites_->clear();
+        for (const std::string& line : lines)
+            serverSites_->AddItem(QString::fromStdString(line));
+        return serverSites_->GetSelection(popUp);
+    });
 }
 
 bool DiscovantWidget::submitNewEntry(const discovant::SubmissionRequest& request,
     const discovant::PopUpSettings& popUp, discovant::SubmittedEntry& submitted)
 {
-    std::optional<discovant::SubmittedEntry> entry = submitInfo_->SubmitData(request, popUp);
-    if (!entry)
-        return false;
-    submitted = std::move(*entry);
-    return true;
+    return discovant::widgets::onThreadOf(this, [&] {
+        std::optional<discovant::SubmittedEntry> entry = submitInfo_->SubmitData(request, popUp);
+        if (!entry)
+            return false;
+        submitted = std::move(*entry);
+        return true;
+    });
 }

@@ -29,9 +29,12 @@ class SubmitInfoWindow;
 // of them changes; the host keeps the store (its settings file section "Discovant", say) and
 // must keep it alive as long as the control.
 //
-// The host sets the objectName ("Discovant1"). Everything runs on the GUI thread; operations
-// of the core that open a window (LookupMediaByToc with several matches, GetServer, a
-// submission, ReviseMediaEntry) show it modally and return when the user closed it.
+// The host sets the objectName ("Discovant1"). Operations of the core that open a window
+// (LookupMediaByToc with several matches, GetServer, a submission, ReviseMediaEntry) show it
+// modally and return when the user closed it. A host may run them on a worker thread (see
+// Discovant::settings()): the windows, the store and protocolError are then still served on
+// the control's own thread while the worker waits, so that thread must keep processing
+// events (behind a modal progress window, say).
 class DiscovantWidget : public QWidget, public discovant::LookupUi {
     Q_OBJECT
 
@@ -51,6 +54,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     static QSize logoSize();
+
+    // Lets the user choose a mirror of the server: the site list is fetched on a worker
+    // thread behind frmProgress (whose Cancel stops the transfer), then frmServerSites shows
+    // it. The chosen site's whole address becomes CDDBServer and is returned; "" when the
+    // list could not be fetched (protocolError says why), the user cancelled (cancelRequested()
+    // then holds), or chose none.
+    std::string chooseServerSite();
 
     // --- discovant::LookupUi: modal windows in CDDBLanguage, placed by PopUpLocTop/Left ---
     // frmFuzzyMatch: 1-based position of the chosen line; 0 for "no match" (submit) or when

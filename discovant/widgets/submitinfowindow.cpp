@@ -3,6 +3,7 @@
 #include "discovant/cddb/numeric.h"
 #include "discovant/cddb/xmcdwriter.h"
 #include "discovant/widgets/popupplacement.h"
+#include "discovant/widgets/workwindow.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -503,7 +504,15 @@ void SubmitInfoWindow::submitClicked()
 void SubmitInfoWindow::importCdText()
 {
     showError(QString(), true);
-    const std::optional<std::string> cdText = request_.readCdText ? request_.readCdText() : std::nullopt;
+    std::optional<std::string> cdText;
+    if (request_.readCdText) {
+        // The drive may take seconds; the editor keeps repainting meanwhile. A drive command
+        // cannot be broken off, so Cancel waits for the reader and drops what it read.
+        WorkWindow window(this, texts_.language, workTexts(texts_.language).readingDisc);
+        cdText = window.run(request_.readCdText);
+        if (window.cancelled())
+            return;
+    }
     if (!cdText) {
         showError(texts_.cdTextUnreadable, true);
         return;

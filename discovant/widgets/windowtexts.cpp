@@ -29,6 +29,24 @@ ChooserTexts chooserTexts(uCDDBLang language)
         QStringLiteral("Select") };
 }
 
+WorkTexts workTexts(uCDDBLang language)
+{
+    switch (textLanguage(language)) {
+    case uCDDBLang::GERMAN:
+        return { QStringLiteral("Bitte warten..."), QStringLiteral("&Abbrechen"),
+            QStringLiteral("Wird abgebrochen..."), QStringLiteral("Die CD wird gelesen..."),
+            QStringLiteral("Die Serverliste wird abgerufen...") };
+    case uCDDBLang::FRENCH:
+        return { QStringLiteral("Veuillez patienter..."), QStringLiteral("&Annuler"),
+            QStringLiteral("Annulation..."), QStringLiteral("Lecture du disque..."),
+            QStringLiteral("Récupération de la liste des serveurs...") };
+    case uCDDBLang::ENGLISH:
+        break;
+    }
+    return { QStringLiteral("Please wait..."), QStringLiteral("Cancel"), QStringLiteral("Cancelling..."),
+        QStringLiteral("Reading the disc..."), QStringLiteral("Fetching the server list...") };
+}
+
 SubmitTexts submitTexts(uCDDBLang language)
 {
     SubmitTexts texts;

@@ -50,6 +50,16 @@ struct SubmitTexts {
 };
 SubmitTexts submitTexts(uCDDBLang language);
 
+// frmProgress, the window that stands while a drive or the server works.
+struct WorkTexts {
+    QString title;
+    QString cancelButton;
+    QString cancelling;
+    QString readingDisc; // the CD-Text import
+    QString fetchingSites; // the site list
+};
+WorkTexts workTexts(uCDDBLang language);
+
 // Language of the texts: GERMAN, FRENCH, or ENGLISH for every other value.
 uCDDBLang textLanguage(uCDDBLang language);
 

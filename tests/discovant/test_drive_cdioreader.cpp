@@ -40,31 +40,17 @@ TEST(CdioReader, ReadsTocAndCdTextOfCueImages)
             "  TRACK 02 AUDIO\n    INDEX 01 00:04:00\n",
             600, "150 450 750", "" },
         // Track 2 has no title: its field stays empty.
-        { "text", R"(PERFORMER "The Band"
-TITLE "Live at Home"
-FILE "text.bin" BINARY
-  TRACK 01 AUDIO
-    TITLE "Opening"
-    PERFORMER "The Band"
-    INDEX 01 00:00:00
-  TRACK 02 AUDIO
-    INDEX 01 00:03:00
-  TRACK 03 AUDIO
-    TITLE "Encore"
-    INDEX 01 00:06:00
-)",
+        { "text",
+            "PERFORMER \"The Band\"\nTITLE \"Live at Home\"\nFILE \"text.bin\" BINARY\n"
+            "  TRACK 01 AUDIO\n    TITLE \"Opening\"\n    PERFORMER \"The Band\"\n    INDEX 01 00:00:00\n"
+            "  TRACK 02 AUDIO\n    INDEX 01 00:03:00\n"
+            "  TRACK 03 AUDIO\n    TITLE \"Encore\"\n    INDEX 01 00:06:00\n",
             kTenSeconds, "150 375 600 900", "The Band|Live at Home||||Opening||Encore|" },
         // The string ends at the last track with text.
-        { "partial", R"(TITLE "Sampler"
-FILE "partial.bin" BINARY
-  TRACK 01 AUDIO
-    INDEX 01 00:00:00
-  TRACK 02 AUDIO
-    PERFORMER "Guest"
-    INDEX 01 00:03:00
-  TRACK 03 AUDIO
-    INDEX 01 00:06:00
-)",
+        { "partial",
+            "TITLE \"Sampler\"\nFILE \"partial.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+            "  TRACK 02 AUDIO\n    PERFORMER \"Guest\"\n    INDEX 01 00:03:00\n"
+            "  TRACK 03 AUDIO\n    INDEX 01 00:06:00\n",
             kTenSeconds, "150 375 600 900", "|Sampler||||||" },
         // CD-Text comes out as UTF-8, from a cue sheet saved as UTF-8 or in the Windows code page.
         { "utf8",

@@ -11,7 +11,9 @@ namespace discovant {
 namespace {
 
 using test::buildCdTextAnswer;
+using test::buildCdTextBlocks;
 using test::cdTextAnswerFromPacks;
+using test::CdTextBlock;
 using test::cdTextPack;
 using Bytes = std::vector<unsigned char>;
 
@@ -62,6 +64,8 @@ Bytes runawayString()
     return cdTextAnswerFromPacks(packs);
 }
 
+// Single blocks as encoders write them, several language blocks, double-byte text, the "same as
+// previous" TAB, and damaged sequences.
 TEST(CdTextDecoder, DecodesEveryKindOfAnswer)
 {
     const Bytes album = buildCdTextAnswer({
@@ -72,6 +76,15 @@ TEST(CdTextDecoder, DecodesEveryKindOfAnswer)
     const std::string albumText = "Miles Davis|Kind of Blue||||So What|Freddie Freeloader|Blue in Green|";
     ASSERT_LE(album.size(), kCdTextBufferSize);
     ASSERT_EQ(runawayString().size(), kCdTextBufferSize);
+    const CdTextBlock english { 0, false, 0x01,
+        { { kTitle, { "Winter", "Snow", "Ice" } }, { kPerformer, { "Band" } } } };
+    const CdTextBlock german { 1, false, 0x00,
+        { { kTitle, { "Winter DE", "Schnee", "Eis", "Zugabe" } }, { kPerformer, { "Kapelle" } } } };
+    // Shift-JIS (MS-JIS): the album "日本" and the track "次", each ending in two zero bytes.
+    const CdTextBlock japanese { 0, true, 0x80, { { kTitle, { "\x93\xFA\x96\x7B", "\x8E\x9F" } } } };
+    // GBK (Mandarin): "中文", which the Japanese code page would read otherwise.
+    const CdTextBlock mandarin { 0, true, 0x82, { { kTitle, { "\xD6\xD0\xCE\xC4", "" } } } };
+
     const CdTextCase cases[] = {
         { "album as an encoder writes it", album, true, albumText },
         { "the same in a full zero-filled buffer", test::padTo(album, kCdTextBufferSize), true, albumText },
@@ -114,28 +127,6 @@ TEST(CdTextDecoder, DecodesEveryKindOfAnswer)
             buildCdTextAnswer(
                 { { kTitle, { "Caf\xE9 \x80uro", "Ni\xF1o" } }, { kPerformer, { "Bj\xC3\xB6rk" } } }),
             true, "Bj\xC3\xB6rk|Caf\xC3\xA9 \xE2\x82\xACuro||||Ni\xC3\xB1o|" },
-    };
-    for (const CdTextCase& c : cases) {
-        std::string text = "garbage";
-        EXPECT_EQ(decodeCdTextBuffer(c.answer.data(), c.answer.size(), text), c.ok) << c.name;
-        EXPECT_EQ(text, c.text) << c.name;
-    }
-}
-
-TEST(CdTextDecoder, OneLanguageBlockDoubleByteTextAndSameAsPrevious)
-{
-    using test::buildCdTextBlocks;
-    using test::CdTextBlock;
-    const CdTextBlock english { 0, false, 0x01,
-        { { kTitle, { "Winter", "Snow", "Ice" } }, { kPerformer, { "Band" } } } };
-    const CdTextBlock german { 1, false, 0x00,
-        { { kTitle, { "Winter DE", "Schnee", "Eis", "Zugabe" } }, { kPerformer, { "Kapelle" } } } };
-    // Shift-JIS (MS-JIS): the album "日本" and the track "次", each ending in two zero bytes.
-    const CdTextBlock japanese { 0, true, 0x80, { { kTitle, { "\x93\xFA\x96\x7B", "\x8E\x9F" } } } };
-    // GBK (Mandarin): "中文", which the Japanese code page would read otherwise.
-    const CdTextBlock mandarin { 0, true, 0x82, { { kTitle, { "\xD6\xD0\xCE\xC4", "" } } } };
-
-    const CdTextCase cases[] = {
         { "only the first language's block", buildCdTextBlocks({ english, german }), true,
             "Band|Winter||||Snow|Ice|" },
         { "whatever order the drive returns them in", buildCdTextBlocks({ german, english }), true,
@@ -154,7 +145,7 @@ TEST(CdTextDecoder, OneLanguageBlockDoubleByteTextAndSameAsPrevious)
             true, "|\xE6\x97\xA5||||\xE6\xAC\xA1|\xE6\xAC\xA1|" },
     };
     for (const CdTextCase& c : cases) {
-        std::string text;
+        std::string text = "garbage";
         EXPECT_EQ(decodeCdTextBuffer(c.answer.data(), c.answer.size(), text), c.ok) << c.name;
         EXPECT_EQ(text, c.text) << c.name;
     }

@@ -1,23 +1,13 @@
 #include "discovant/cddb/entry.h"
+#include "testkit/files.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 using namespace discovant;
+using testkit::withCrLf; // the answers are written with LF, a server ends lines with CR LF
 
 namespace {
-
-// Lines written with LF; a server ends them with CR LF.
-std::string crlf(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
 
 const std::string kReadAnswer = R"(210 rock 180b0c03 CD database entry follows (until terminating `.')
 # xmcd
@@ -76,7 +66,7 @@ std::string fieldsOf(const DiscEntry& entry)
 
 TEST(DiscEntry, ParsesARealisticAnswer)
 {
-    for (const std::string& answer : { crlf(kReadAnswer), kReadAnswer }) {
+    for (const std::string& answer : { withCrLf(kReadAnswer), kReadAnswer }) {
         const DiscEntry entry = parsed(answer);
         EXPECT_EQ(entry.GetMediaID(), "180b0c03");
         EXPECT_EQ(entry.GetAlbumCategory(), "rock");
@@ -93,7 +83,7 @@ TEST(DiscEntry, ParsesARealisticAnswer)
 
 TEST(DiscEntry, AccessorsOutOfRange)
 {
-    const DiscEntry entry = parsed(crlf(kReadAnswer));
+    const DiscEntry entry = parsed(withCrLf(kReadAnswer));
     for (const int16_t idx : { int16_t(0), int16_t(-1), int16_t(4), int16_t(32767), int16_t(-32768) }) {
         EXPECT_EQ(entry.GetTrackName(idx), "") << idx;
         EXPECT_EQ(entry.GetTrackNotes(idx), "") << idx;
@@ -146,14 +136,14 @@ TEST(DiscEntry, ParsesKeysContinuationsAndStatusLines)
     for (const Case& c : cases) {
         DiscEntry entry;
         entry.setAlbumCategory("jazz");
-        EXPECT_EQ(entry.parseReadAnswer(crlf(c.answer)), c.parsed) << c.what;
+        EXPECT_EQ(entry.parseReadAnswer(withCrLf(c.answer)), c.parsed) << c.what;
         EXPECT_EQ(fieldsOf(entry), c.fields) << c.what;
     }
 }
 
 TEST(DiscEntry, AnswersCutAnywhereAreSafe)
 {
-    const std::string answer = crlf(kReadAnswer);
+    const std::string answer = withCrLf(kReadAnswer);
     for (size_t length = 0; length <= answer.size(); ++length) {
         DiscEntry entry;
         entry.parseReadAnswer(std::string_view(answer).substr(0, length));
@@ -168,7 +158,7 @@ TEST(DiscEntry, AnswersCutAnywhereAreSafe)
 TEST(DiscEntry, Windows1252AndBrokenBytes)
 {
     DiscEntry entry;
-    std::string answer = crlf("210 x\nDTITLE=Bj\xF6rk / Homog\xE9nic\nTTITLE0=Caf\xC3\xA9\n"
+    std::string answer = withCrLf("210 x\nDTITLE=Bj\xF6rk / Homog\xE9nic\nTTITLE0=Caf\xC3\xA9\n"
                               "TTITLE1=A\xE2\x82\nTTITLE1=\xAC!\nEXTD=x\n");
     answer += std::string("TTITLE2=nul\0byte\r\n", 18);
     entry.parseReadAnswer(answer);
@@ -187,7 +177,7 @@ TEST(DiscEntry, Windows1252AndBrokenBytes)
 
 TEST(DiscEntry, ResetStartsEveryLookup)
 {
-    DiscEntry entry = parsed(crlf(kReadAnswer));
+    DiscEntry entry = parsed(withCrLf(kReadAnswer));
     entry.setCdText("Band|Album|");
     entry.reset(deriveLookupValues("150 10000 20000"));
     EXPECT_EQ(entry.GetMediaID(), "09010802");
@@ -199,7 +189,7 @@ TEST(DiscEntry, ResetStartsEveryLookup)
     EXPECT_EQ(entry.GetCdText(), "Band|Album|");
 
     // After reset a repeated TTITLE key starts a new list rather than continuing the old one.
-    entry.parseReadAnswer(crlf("210 x\nTTITLE0=New\n"));
+    entry.parseReadAnswer(withCrLf("210 x\nTTITLE0=New\n"));
     EXPECT_EQ(entry.trackNames(), (std::vector<std::string> { "New" }));
 
     // An invalid TOC leaves the previous identifier readable but no lengths.

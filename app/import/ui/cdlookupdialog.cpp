@@ -1,9 +1,11 @@
 #include "import/ui/cdlookupdialog.h"
 
 #include "discovant/cddb/discovant.h"
+#include "discovant/widgets/discovantwidget.h"
 #include "import/disclookup.h"
 #include "shell/ui/userprompts.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -31,12 +33,24 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     , txtServer_(new QLineEdit(text(core.CDDBServer()), this))
     , txtEmail_(new QLineEdit(text(core.EmailAddress()), this))
     , txtMap_(new QLineEdit(text(core.CDDBFilePath()), this))
+    , txtProgramma_(new QLineEdit(text(core.AppName()), this))
+    , txtVersie_(new QLineEdit(text(core.AppVersion()), this))
+    , cboProtocol_(new QComboBox(this))
+    , txtCertificaten_(new QLineEdit(text(core.CDDBCAFile()), this))
 {
     setObjectName(QStringLiteral("CdLookup"));
     setWindowTitle(lookupCaption);
     txtServer_->setObjectName(QStringLiteral("txtServer"));
     txtEmail_->setObjectName(QStringLiteral("txtEmail"));
     txtMap_->setObjectName(QStringLiteral("txtMap"));
+    txtProgramma_->setObjectName(QStringLiteral("txtProgramma"));
+    txtVersie_->setObjectName(QStringLiteral("txtVersie"));
+    cboProtocol_->setObjectName(QStringLiteral("cboProtocol"));
+    txtCertificaten_->setObjectName(QStringLiteral("txtCertificaten"));
+    cboProtocol_->addItem(tr("6 (UTF-8)"), 6);
+    cboProtocol_->addItem(tr("5 (older servers)"), 5);
+    cboProtocol_->setCurrentIndex(cboProtocol_->findData(core.CDDBProtocol()));
+    txtCertificaten_->setPlaceholderText(tr("The system's certificates"));
 
     auto* explanation
         = new QLabel(QStringLiteral("A CDDB server wants your e-mail address with every lookup. Discs can "
@@ -51,10 +65,19 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     folderRow->addWidget(txtMap_, 1);
     folderRow->addWidget(browse);
 
+    serverRow_ = new QHBoxLayout;
+    serverRow_->addWidget(txtServer_, 1);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Server:"), txtServer_);
+    // A row holding a layout has no buddy of its own: the access key goes to the field.
+    auto* serverLabel = new QLabel(QStringLiteral("&Server:"), this);
+    serverLabel->setBuddy(txtServer_);
+    form->addRow(serverLabel, serverRow_);
     form->addRow(QStringLiteral("&E-mail address:"), txtEmail_);
     form->addRow(QStringLiteral("&Local database folder:"), folderRow);
+    form->addRow(tr("Program &name:"), txtProgramma_);
+    form->addRow(tr("Program &version:"), txtVersie_);
+    form->addRow(tr("P&rotocol level:"), cboProtocol_);
+    form->addRow(tr("&Certificate authorities (PEM file):"), txtCertificaten_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -68,6 +91,32 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     connect(buttons, &QDialogButtonBox::accepted, this, &CdLookupDialog::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(browse, &QPushButton::clicked, this, &CdLookupDialog::browseFolder);
+}
+
+void CdLookupDialog::offerSites(DiscovantWidget& control)
+{
+    auto* sites = new QPushButton(tr("&Mirrors..."), this);
+    sites->setObjectName(QStringLiteral("cmdServers"));
+    serverRow_->addWidget(sites);
+    connect(sites, &QPushButton::clicked, this, [this, &control] {
+        QStringList errors;
+        const QMetaObject::Connection listening = connect(
+            &control, &DiscovantWidget::protocolError, this, [&errors](int number, const QString& message) {
+                errors << QStringLiteral("%1: %2").arg(number).arg(message);
+            });
+        // The list comes from the server in the field, and the choice shows there; OK stores it.
+        const std::string before = core_.CDDBServer();
+        const QString typed = txtServer_->text().trimmed();
+        if (!typed.isEmpty())
+            core_.setCDDBServer(typed.toStdString());
+        const std::string chosen = control.chooseServerSite();
+        core_.setCDDBServer(before);
+        disconnect(listening);
+        if (!chosen.empty())
+            txtServer_->setText(text(chosen));
+        else if (!errors.isEmpty() && !control.core().cancelRequested())
+            prompts_.messageBox(this, errors.join(QLatin1Char('\n')), MsgBox::okWarning, lookupCaption);
+    });
 }
 
 void CdLookupDialog::browseFolder()
@@ -97,6 +146,19 @@ void CdLookupDialog::save()
     const QString folder = txtMap_->text().trimmed();
     if (folder != text(core_.CDDBFilePath()))
         core_.setCDDBFilePath(folder.toStdString());
+    // An emptied name or version would leave the hello without one; those keep the old value.
+    const QString name = txtProgramma_->text().trimmed();
+    if (!name.isEmpty() && name != text(core_.AppName()))
+        core_.setAppName(name.toStdString());
+    const QString version = txtVersie_->text().trimmed();
+    if (!version.isEmpty() && version != text(core_.AppVersion()))
+        core_.setAppVersion(version.toStdString());
+    const int level = cboProtocol_->currentData().toInt();
+    if (level != core_.CDDBProtocol())
+        core_.setCDDBProtocol(level);
+    const QString caFile = txtCertificaten_->text().trimmed();
+    if (caFile != text(core_.CDDBCAFile()))
+        core_.setCDDBCAFile(caFile.toStdString());
     accept();
 }
 

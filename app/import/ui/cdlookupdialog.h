@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+class DiscovantWidget;
+class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class UserPrompts;
@@ -10,13 +13,19 @@ class Discovant;
 }
 
 // "CD lookup": the server, the e-mail address a public CDDB server wants with every
-// request, and an optional local CDDB database folder. OK sets them on the component, which
-// has its host store them (section `Discovant` of the settings file). An address the
-// component refuses keeps the window open.
+// request, and an optional local CDDB database folder; the program name and version the
+// hello carries (a server such as gnudb answers only names registered with it), the
+// protocol level and the certificate authorities of a private https server. OK sets them on
+// the component, which has its host store them (section `Discovant` of the settings file).
+// An address the component refuses keeps the window open.
 class CdLookupDialog : public QDialog {
     Q_OBJECT
 public:
     CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts, QWidget* parent = nullptr);
+
+    // Adds the button `cmdServers` beside the server, which lets the user choose one of the
+    // server's mirror sites through `control` (the control of `core`).
+    void offerSites(DiscovantWidget& control);
 
 private:
     void save();
@@ -27,6 +36,11 @@ private:
     QLineEdit* txtServer_;
     QLineEdit* txtEmail_;
     QLineEdit* txtMap_;
+    QLineEdit* txtProgramma_;
+    QLineEdit* txtVersie_;
+    QComboBox* cboProtocol_;
+    QLineEdit* txtCertificaten_;
+    QHBoxLayout* serverRow_ = nullptr;
 };
 
 // Before a lookup that must go to the server without an e-mail address: asks for it in the

@@ -1,18 +1,24 @@
 #include "import/ui/disclookupflow.h"
 
 #include "discovant/widgets/discovantwidget.h"
+#include "discovant/widgets/windowthread.h"
 #include "import/disclookup.h"
-#include "shell/ui/busycursor.h"
 #include "import/ui/cdlookupdialog.h"
 #include "shell/session.h"
+#include "shell/ui/progresswindow.h"
 #include "shell/ui/userprompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
 #include <QObject>
+#include <optional>
+#include <type_traits>
 
 using discovant::uCDDBMatchCode;
+using discovant::uCDDBStep;
+using discovant::widgets::onThreadOf;
 
 namespace {
 
@@ -39,7 +45,8 @@ private:
     int lifted_ = 0;
 };
 
-// The control's windows, shown with the normal pointer in the middle of a busy lookup.
+// The control's windows, shown with the normal pointer in the middle of a busy lookup. The
+// component calls them on the worker thread; they are shown on the window thread.
 class PointerFriendlyUi : public discovant::LookupUi {
 public:
     explicit PointerFriendlyUi(DiscovantWidget& control)
@@ -49,24 +56,83 @@ public:
     int chooseMatch(const std::vector<std::string>& lines, bool offerSubmit,
         const discovant::PopUpSettings& popUp) override
     {
-        CursorPause pause;
-        return control_.chooseMatch(lines, offerSubmit, popUp);
+        return onThreadOf(&control_, [&] {
+            CursorPause pause;
+            return control_.chooseMatch(lines, offerSubmit, popUp);
+        });
     }
     int chooseServer(const std::vector<std::string>& lines, const discovant::PopUpSettings& popUp) override
     {
-        CursorPause pause;
-        return control_.chooseServer(lines, popUp);
+        return onThreadOf(&control_, [&] {
+            CursorPause pause;
+            return control_.chooseServer(lines, popUp);
+        });
     }
     bool submitNewEntry(const discovant::SubmissionRequest& request, const discovant::PopUpSettings& popUp,
         discovant::SubmittedEntry& submitted) override
     {
-        CursorPause pause;
-        return control_.submitNewEntry(request, popUp, submitted);
+        return onThreadOf(&control_, [&] {
+            CursorPause pause;
+            return control_.submitNewEntry(request, popUp, submitted);
+        });
     }
 
 private:
     DiscovantWidget& control_;
 };
+
+QString stepText(uCDDBStep step)
+{
+    switch (step) {
+    case uCDDBStep::READ_DISC:
+        return QCoreApplication::translate("DiscLookup", "Reading the disc…");
+    case uCDDBStep::QUERY:
+        return QCoreApplication::translate("DiscLookup", "Looking the disc up on the CDDB server…");
+    case uCDDBStep::READ_ENTRY:
+        return QCoreApplication::translate("DiscLookup", "Fetching the album from the CDDB server…");
+    case uCDDBStep::SITES:
+        return QCoreApplication::translate("DiscLookup", "Fetching the list of CDDB servers…");
+    case uCDDBStep::SUBMIT:
+        return QCoreApplication::translate("DiscLookup", "Sending the album to the CDDB server…");
+    case uCDDBStep::LOCAL_DATABASE:
+        return QCoreApplication::translate("DiscLookup", "Looking the disc up in the local database…");
+    }
+    return {};
+}
+
+// Runs `operation(core)` on a worker thread behind the modal progress window `Voortgang`, so
+// the program keeps repainting while the drive or the server works. The worker takes the
+// window thread's settings first (the per-thread ones would otherwise be its own), and the
+// window thread takes the worker's back afterwards (the drive just read becomes the current
+// drive there). Cancel stops the component's transfer at once.
+template <typename Operation>
+std::invoke_result_t<Operation, discovant::Discovant&> runOffWindowThread(
+    QWidget* owner, discovant::Discovant& core, uCDDBStep firstStep, bool& cancelled, Operation operation)
+{
+    using Result = std::invoke_result_t<Operation, discovant::Discovant&>;
+    const discovant::DiscovantSettings before = core.settings();
+    core.clearCancel();
+    ProgressWindow window(owner, owner ? owner->windowTitle() : QString(), ProgressWindow::Cancel::Offered);
+    QObject::connect(&window, &ProgressWindow::cancelling, &window, [&core] { core.cancel(); });
+    std::optional<discovant::DiscovantSettings> after;
+    Result result = window.run([&](ProgressReport& report) {
+        core.applySettings(before);
+        report.setStep(stepText(firstStep));
+        core.setProgressHandler([&report](const discovant::LookupProgress& progress) {
+            report.setStep(stepText(progress.step));
+            report.setCount(progress.done, progress.total);
+        });
+        Result done = operation(core);
+        core.setProgressHandler(nullptr);
+        after = core.settings();
+        return done;
+    });
+    if (after)
+        core.applySettings(*after);
+    cancelled = window.cancelRequested() || core.cancelRequested();
+    core.clearCancel();
+    return result;
+}
 
 } // namespace
 
@@ -79,25 +145,27 @@ DiscLookupResult readAndLookUpDisc(
             result.protocolErrors << QStringLiteral("%1: %2").arg(number).arg(message);
         });
 
-    std::string toc;
-    {
-        BusyCursor busy;
-        toc = control.core().GetMediaTOC(QFile::encodeName(drive).toStdString());
-    }
-    if (toc.empty()) {
+    bool cancelled = false;
+    const std::string device = QFile::encodeName(drive).toStdString();
+    const std::string toc = runOffWindowThread(owner, control.core(), uCDDBStep::READ_DISC, cancelled,
+        [&device](discovant::Discovant& core) { return core.GetMediaTOC(device); });
+    if (cancelled) {
+        result.outcome = DiscLookupOutcome::Cancelled;
+    } else if (toc.empty()) {
         result.outcome = DiscLookupOutcome::NoToc;
     } else if (!ensureLookupAddress(control.core(), prompts, owner)) {
         result.outcome = DiscLookupOutcome::Cancelled;
     } else {
         PointerFriendlyUi windows(control);
         control.core().setLookupUi(&windows);
-        {
-            BusyCursor busy;
-            result.outcome = lookUpDisc(control.core(), toc) == uCDDBMatchCode::MATCH_NONE
-                ? DiscLookupOutcome::NoMatch
-                : DiscLookupOutcome::Found;
-        }
+        const uCDDBMatchCode match = runOffWindowThread(owner, control.core(), uCDDBStep::QUERY, cancelled,
+            [&toc](discovant::Discovant& core) { return lookUpDisc(core, toc); });
         control.core().setLookupUi(&control);
+        if (cancelled)
+            result.outcome = DiscLookupOutcome::Cancelled;
+        else
+            result.outcome
+                = match == uCDDBMatchCode::MATCH_NONE ? DiscLookupOutcome::NoMatch : DiscLookupOutcome::Found;
     }
     QObject::disconnect(listening);
     return result;

@@ -13,7 +13,7 @@ enum class DiscLookupOutcome {
     Found, // the component holds the entry
     NoToc, // the disc (or image) could not be read: message 50
     NoMatch, // no entry was found: message 51
-    Cancelled, // the user gave no e-mail address for the server
+    Cancelled, // the user cancelled the read or the lookup, or gave no e-mail address
 };
 
 struct DiscLookupResult {
@@ -22,9 +22,11 @@ struct DiscLookupResult {
     QStringList protocolErrors;
 };
 
-// Reads the TOC of `drive` (a device or a disc image) and looks the disc up, with the
-// hourglass while the drive and the network work. Asks for the e-mail address first when
-// the lookup would go to the server without one.
+// Reads the TOC of `drive` (a device or a disc image) and looks the disc up, each on a
+// worker thread behind the progress window `Voortgang` with Cancel, so the program keeps
+// repainting. Asks for the e-mail address first when the lookup would go to the server
+// without one. Cancel ends it quietly (Cancelled): the component stops its transfer within
+// a second and nothing is taken over.
 DiscLookupResult readAndLookUpDisc(
     QWidget* owner, DiscovantWidget& control, UserPrompts& prompts, const QString& drive);
 

@@ -154,6 +154,7 @@ void WizardCD::buildWidgets()
     connect(cmdBladeren_, &QToolButton::clicked, this, &WizardCD::browseImage);
     connect(cmdInstellingen_, &QPushButton::clicked, this, [this] {
         CdLookupDialog dialog(discovant1_->core(), prompts_, this);
+        dialog.offerSites(*discovant1_);
         dialog.exec();
     });
 }

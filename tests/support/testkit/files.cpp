@@ -49,4 +49,15 @@ std::string readFile(const fs::path& file)
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
+std::string withCrLf(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\n')
+            out += '\r';
+        out += c;
+    }
+    return out;
+}
+
 } // namespace testkit

@@ -32,4 +32,7 @@ void writeFile(const fs::path& file, std::string_view bytes);
 // The whole content of `file`; throws when it cannot be read.
 std::string readFile(const fs::path& file);
 
+// `text` with every LF line end written as CR LF, as servers and DOS files end their lines.
+std::string withCrLf(std::string_view text);
+
 } // namespace testkit
