@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBoundaryFinder>
+#include <algorithm>
 #include <cstdlib>
 #include <csv.h>
 #include <memory>
@@ -84,6 +85,13 @@ QString field(const DiscogsColumns& columns, const QList<QString>& texts, const 
 {
     const qsizetype index = columns.value(QLatin1String(name), -1);
     return index >= 0 && index < texts.size() ? texts[index].trimmed() : QString();
+}
+
+// Whether libcsv sees no row in the line: it holds only its blanks (space, tab) and line ends.
+bool isBlankLine(QByteArrayView line)
+{
+    return std::all_of(
+        line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
 bool hasControlCharacters(const QString& text)
@@ -226,7 +234,7 @@ QString readDiscogsCsv(QIODevice& input, const std::function<bool(const DiscogsR
             const QByteArrayView piece(line.constData() + start, end - start);
             start = end;
             ++lineNumber;
-            if (reading.rowPending && !piece.trimmed().isEmpty()) {
+            if (reading.rowPending && !isBlankLine(piece)) {
                 reading.rowLine = lineNumber;
                 reading.rowPending = false;
             }

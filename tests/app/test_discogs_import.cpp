@@ -73,11 +73,12 @@ TEST(DiscogsCsv, ImportsAWholeFileAndReportsWhatItSkipsAndRefuses)
                   "JOIN Artiest ON Artiest.Id = ArtiestId WHERE Titel = 'Now, That''s Music'")),
         QVariantList({ "Various", QVariant(), "CD", notes.left(50) }));
 
-    // Carriage returns alone end lines too: the refused row is on line 3.
-    qtkit::writeFile(file, "Title,Artist\rMore,Someone\r,Nobody\r");
+    // Carriage returns alone end lines too, and a line of a control character is a row.
+    qtkit::writeFile(file, "Title,Artist\rMore,Someone\r\x0b\r,Nobody\r");
     const DiscogsReport oldMac = importDiscogsCollection(db.catalogue(), file);
-    ASSERT_EQ(oldMac.refusals.size(), 1);
-    EXPECT_EQ(oldMac.refusals[0].line, 3);
+    ASSERT_EQ(oldMac.refusals.size(), 2);
+    EXPECT_EQ(std::make_pair(oldMac.refusals[0].line, oldMac.refusals[1].line),
+        std::make_pair(qint64(3), qint64(4)));
 
     // Files that are no collection list at all.
     for (const QByteArray& bad :
