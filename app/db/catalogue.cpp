@@ -3,6 +3,7 @@
 #include "db/catalogueschema.h"
 #include "db/namecollation.h"
 #include "db/recordsetreader.h"
+#include "db/schemaupgrade.h"
 #include "db/sqlitehandles.h"
 
 #include <QDir>
@@ -115,6 +116,8 @@ DbStatus Catalogue::createEmpty(const QString& dbPath)
         if (!connection)
             return catalogueError(dbPath, connection.error().code, connection.error().text);
         if (auto status = writeCatalogueSchema(connection.value()); !status)
+            return status;
+        if (auto status = upgradeCatalogueSchema(connection.value()); !status)
             return status;
     }
     if (!QFile::rename(scratchPath, target.absoluteFilePath())) {

@@ -76,7 +76,8 @@ public:
     const QString& path() const { return m_path; }
 
     // The schema version this program writes into `PRAGMA user_version`.
-    static constexpr int schemaVersion = 1;
+    // Version 2 added `Muziekbestand` (db/schemaupgrade.h).
+    static constexpr int schemaVersion = 2;
 
     // Creates an empty catalogue (tables, views, indexes, schema version) at `dbPath`. Refuses
     // when anything exists at that path; the file appears complete or not at all (it is built

@@ -130,7 +130,8 @@ DbStatus writeCatalogueSchema(const SqliteConnection& connection)
         return status;
     if (auto status = connection.exec(QString::fromUtf8(schemaSql)); !status)
         return status;
-    const QString version = QStringLiteral("PRAGMA user_version = %1").arg(Catalogue::schemaVersion);
+    // The tables of the first version; later versions are added by the upgrade steps.
+    const QString version = QStringLiteral("PRAGMA user_version = %1").arg(baseSchemaVersion);
     if (auto status = connection.exec(version); !status)
         return status;
     return transaction.commit();

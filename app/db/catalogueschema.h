@@ -9,7 +9,10 @@ class SqliteConnection;
 // The catalogue's schema: five tables, three saved queries as views, indexes, and the schema
 // version in `PRAGMA user_version` (0 in a catalogue made by hand or by another tool).
 
-// Writes the whole schema of version `Catalogue::schemaVersion` into an empty database, in one
+// The version the base schema below is; db/schemaupgrade.h adds the later versions.
+inline constexpr int baseSchemaVersion = 1;
+
+// Writes the base schema (version `baseSchemaVersion`) into an empty database, in one
 // transaction.
 DbStatus writeCatalogueSchema(const SqliteConnection& connection);
 

@@ -1,11 +1,12 @@
-// The track list window and the ID3v1 reader: playlists of any length, the tag display on
-// real tag bytes, playing a line, and files that are short, untagged or gone.
-#include "editing/id3v1.h"
+// The track list window and the tag reader: playlists of any length, the tag display on real
+// music files of every format, playing a line, and files that are untagged, no music or gone.
+#include "editing/musictags.h"
 #include "editing/playlistfile.h"
 #include "editing/ui/tracklistwindow.h"
 #include "qtkit/modal.h"
 #include "qtkit/qfiles.h"
 #include "support/fakeprompts.h"
+#include "support/musicfiles.h"
 #include "support/testhome.h"
 
 #include <QFile>
@@ -39,46 +40,45 @@ QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const Q
 
 using qtkit::writeFile;
 
-TEST(Id3v1, DecodesTheTagOfTheLast128Bytes)
-{
-    // Zero-padded fields end at the first zero, bytes after it are no part of the field;
-    // Windows-1252 and UTF-8 both read right; a field filling its 30 bytes keeps all of them.
-    QByteArray withGarbage = id3v1Block("Title", "Artist", "Album", "2001");
-    withGarbage[3 + 5] = '\0';
-    withGarbage[3 + 6] = '\xff';
-    const std::pair<QByteArray, QStringList> tags[]
-        = { { id3v1Block("Caf\xe9 \x80 \x96 Tango", "Bj\xc3\xb6rk", QByteArray(30, 'A'), "19", '\0'),
-                { "Café € – Tango", "Björk", QString(30, QLatin1Char('A')), "19" } },
-              { withGarbage, { "Title", "Artist", "Album", "2001" } } };
-    for (const auto& [block, fields] : tags) {
-        const std::optional<Id3v1Tag> tag = parseId3v1(block);
-        ASSERT_TRUE(tag);
-        EXPECT_EQ(QStringList({ tag->title, tag->artist, tag->album, tag->year }), fields);
-    }
-    for (const QByteArray& notATag : { QByteArray(128, 'x'), QByteArray(128, '\0'),
-             id3v1Block("a", "b", "c", "d").left(127), QByteArray("TAG"), QByteArray() })
-        EXPECT_FALSE(parseId3v1(notATag)) << notATag.size();
-}
-
-TEST(Id3v1, ReadsFilesWithoutTrustingThem)
+// Every format TagLib reads gives the same fields; legacy bytes and files that are no music
+// are read without harm.
+TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
 {
     QTemporaryDir dir;
-    // The file's bytes and the title read from them ("" for no tag).
-    const std::pair<QByteArray, const char*> files[] = {
-        { QByteArray(5000, '\x55') + id3v1Block("Song", "Band", "Record", "1999"), "Song" },
-        { id3v1Block("Only", "Tag", "Here", "2000"), "Only" },
-        { id3v1Block("a", "b", "c", "d").left(100), "" }, // too short
-        { QByteArray(4000, '\0'), "" }, // untagged
-        { id3v1Block("a", "b", "c", "d") + "x", "" }, // a tag not at the very end is not the tag
-    };
-    for (const auto& [bytes, title] : files) {
-        const QString file = dir.filePath(QStringLiteral("song.mp3"));
-        writeFile(file, bytes);
-        const std::optional<Id3v1Tag> tag = readId3v1(file);
-        EXPECT_EQ(tag ? tag->title : QString(), QLatin1String(title)) << bytes.size();
+    const TagValues tags { "Tïtle", "Artist", "Album Artist", "Album", 1999, 7, 2, "A comment", "Jazz", {} };
+    const std::pair<AudioKind, const char*> kinds[]
+        = { { AudioKind::Mp3, "a.mp3" }, { AudioKind::Flac, "a.flac" }, { AudioKind::Wav, "a.wav" },
+              { AudioKind::OggVorbis, "a.ogg" }, { AudioKind::Opus, "a.opus" }, { AudioKind::Mp4, "a.m4a" } };
+    for (const auto& [kind, name] : kinds) {
+        const QString file = dir.filePath(QLatin1String(name));
+        ASSERT_TRUE(writeMusicFile(file, kind, 3, tags)) << name;
+        const std::optional<MusicTags> read = readMusicTags(file);
+        ASSERT_TRUE(read) << name;
+        EXPECT_EQ(QStringList({ read->title, read->artist, read->albumArtist, read->album, read->year,
+                      read->comment, read->genre }),
+            QStringList({ "Tïtle", "Artist", "Album Artist", "Album", "1999", "A comment", "Jazz" }))
+            << name;
+        EXPECT_EQ(std::make_pair(read->track, read->disc), std::make_pair(7, 2)) << name;
+        if (kind != AudioKind::Mp4) { // a container without samples has no length
+            EXPECT_NEAR(read->lengthSeconds, 3, 1) << name;
+        }
     }
-    EXPECT_FALSE(readId3v1(dir.filePath(QStringLiteral("missing.mp3"))));
-    EXPECT_FALSE(readId3v1(dir.path())); // a folder
+
+    // An ID3v1 tag in Windows-1252 behind real audio; an untagged file; no music at all.
+    const QString legacy = dir.filePath(QStringLiteral("legacy.mp3"));
+    writeFile(legacy,
+        minimalAudio(AudioKind::Mp3, 1) + id3v1Block("Caf\xe9 \x80 \x96", "Bj\xc3\xb6rk", "X", "1987"));
+    const std::optional<MusicTags> old = readMusicTags(legacy);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(
+        QStringList({ old->title, old->artist, old->year }), QStringList({ "Café € –", "Björk", "1987" }));
+    const QString untagged = dir.filePath(QStringLiteral("plain.wav"));
+    writeFile(untagged, minimalAudio(AudioKind::Wav, 1));
+    EXPECT_FALSE(readMusicTags(untagged).value().hasTags());
+    const QString bogus = dir.filePath(QStringLiteral("text.mp3"));
+    writeFile(bogus, QByteArray("just some text, no frames\n").repeated(100));
+    for (const QString& notMusic : { bogus, dir.path(), dir.filePath(QStringLiteral("missing.mp3")) })
+        EXPECT_FALSE(readMusicTags(notMusic)) << qPrintable(notMusic);
 }
 
 class TrackListTest : public ::testing::Test {
@@ -136,11 +136,13 @@ TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
     const QString tagged = music + QStringLiteral("01 Tagged.mp3");
     const QString plain = music + QStringLiteral("02 Plain.mp3");
     const QString gone = music + QStringLiteral("03 Gone.mp3");
-    const QString other = music + QStringLiteral("04 Other.mp3");
-    writeFile(tagged, QByteArray(1000, 'a') + id3v1Block("Song <b>One</b>", "Caf\xe9 Band", "First", "1987"));
+    const QString other = music + QStringLiteral("04 Other.flac");
+    writeFile(tagged,
+        minimalAudio(AudioKind::Mp3, 2) + id3v1Block("Song <b>One</b>", "Caf\xe9 Band", "First", "1987"));
     writeFile(plain, QByteArray(1000, 'a'));
-    writeFile(gone, QByteArray(1000, 'a') + id3v1Block("x", "y", "z", "2000"));
-    writeFile(other, id3v1Block("Second Song", "Other Band", "Second", "1990"));
+    writeFile(gone, minimalAudio(AudioKind::Mp3, 1));
+    ASSERT_TRUE(writeMusicFile(other, AudioKind::Flac, 65,
+        { "Second Song", "Other Band", {}, "Second", 1990, 1, 0, "Note", "Rock", {} }));
     {
         QFile f(tagged);
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
@@ -153,23 +155,25 @@ TEST_F(TrackListTest, RightClickShowsTheTagAndTheFileDate)
     window.show();
     QListWidget* list = lines(window);
 
-    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 1)); // no tag
-    EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
-
     QFile::remove(gone); // vanished between listing and reading
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 2));
     EXPECT_TRUE(label(window, QStringLiteral("lblTag_0"))->isHidden());
 
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 0));
     // Shown as plain text: a tag is no markup.
-    const QStringList expected { "Café Band", "Song <b>One</b>", "First", "1987", "04-03-2021 05:06" };
-    for (int i = 0; i < 5; ++i) {
+    const QStringList expected { "Café Band", "Song <b>One</b>", "First", "1987", "04-03-2021 05:06",
+        "comment", "Rock", "0:02" };
+    for (int i = 0; i < 8; ++i) {
         QLabel* tagLabel = label(window, QStringLiteral("lblTag_%1").arg(i));
         EXPECT_TRUE(tagLabel->isVisible() && tagLabel->textFormat() == Qt::PlainText) << i;
         EXPECT_EQ(tagLabel->text(), expected[i]) << i;
     }
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 3));
     EXPECT_EQ(label(window, QStringLiteral("lblTag_0"))->text(), QStringLiteral("Other Band"));
+    EXPECT_EQ(label(window, QStringLiteral("lblTag_7"))->text(), QStringLiteral("1:05"));
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, centreOf(list, 1)); // no music: only the date
+    EXPECT_EQ(label(window, QStringLiteral("lblTag_0"))->text(), QString());
+    EXPECT_FALSE(label(window, QStringLiteral("lblTag_4"))->text().isEmpty());
     EXPECT_TRUE(prompts.reports.isEmpty()); // tag reading never reports
     EXPECT_TRUE(prompts.openedUrls.isEmpty()); // a right click plays nothing
 }

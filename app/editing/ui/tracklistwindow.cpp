@@ -1,6 +1,6 @@
 #include "editing/ui/tracklistwindow.h"
 
-#include "editing/id3v1.h"
+#include "editing/musictags.h"
 #include "editing/playlistfile.h"
 #include "shell/errorreport.h"
 #include "shell/programs.h"
@@ -61,11 +61,11 @@ TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblGeenTracks_);
     layout->addWidget(lblTracks_, 1);
-    const char* tagNames[] = { "lblTag_0", "lblTag_1", "lblTag_2", "lblTag_3", "lblTag_4" };
-    const char* tagCaptions[] = { "artiest", "titel", "album", "jaar", "datum" };
-    for (int i = 0; i < 5; ++i) {
+    const char* tagCaptions[tagLabelCount]
+        = { "artiest", "titel", "album", "jaar", "datum", "commentaar", "genre", "lengte" };
+    for (int i = 0; i < tagLabelCount; ++i) {
         lblTag_[i] = new QLabel(QLatin1String(tagCaptions[i]), this);
-        lblTag_[i]->setObjectName(QLatin1String(tagNames[i]));
+        lblTag_[i]->setObjectName(QStringLiteral("lblTag_%1").arg(i));
         // Tag texts come from the files: never let them be taken for markup.
         lblTag_[i]->setTextFormat(Qt::PlainText);
         lblTag_[i]->hide();
@@ -154,15 +154,17 @@ void TrackListWindow::showTagOf(int row)
     if (row < 0 || row >= entries_.size())
         return;
     const QString file = entries_.at(row);
-    const std::optional<Id3v1Tag> tag = readId3v1(file);
-    if (!tag)
-        return; // no file, too short or no tag: nothing to show, nothing to report
+    const QFileInfo info(file);
+    if (!info.isFile())
+        return; // the file is gone: nothing to show, nothing to report
+    // A file without tags, or one that is no music TagLib knows, still shows its date.
+    const MusicTags tag = readMusicTags(file).value_or(MusicTags());
     const bool firstTime = lblTag_[0]->isHidden();
-    lblTag_[0]->setText(tag->artist);
-    lblTag_[1]->setText(tag->title);
-    lblTag_[2]->setText(tag->album);
-    lblTag_[3]->setText(tag->year);
-    lblTag_[4]->setText(QFileInfo(file).lastModified().toString(QStringLiteral("dd-MM-yyyy hh:mm")));
+    const QString texts[tagLabelCount] = { tag.artist, tag.title, tag.album, tag.year,
+        info.lastModified().toString(QStringLiteral("dd-MM-yyyy hh:mm")), tag.comment, tag.genre,
+        lengthText(tag.lengthSeconds) };
+    for (int i = 0; i < tagLabelCount; ++i)
+        lblTag_[i]->setText(texts[i]);
     if (firstTime) {
         for (QLabel* label : lblTag_)
             label->show();

@@ -1,0 +1,272 @@
+#include "import/folderalbumstore.h"
+
+#include "db/schemaupgrade.h"
+#include "db/sqlitehandles.h"
+#include "editing/coverfile.h"
+#include "editing/playlistfile.h"
+#include "extras/picturefiles.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <sqlite3.h>
+
+namespace {
+
+const QString source = QStringLiteral("ImportFolderAlbum");
+// "Invalid procedure call or argument": an album that cannot be stored as it stands.
+constexpr int invalidAlbum = 5;
+
+AppError failure(const DbError& error)
+{
+    return { error.code, error.text, source };
+}
+
+// Runs one statement with its values; the new row's id.
+DbResult<qint64> insert(const SqliteConnection& db, const QString& sql, const QVariantList& params)
+{
+    auto statement = db.prepare(sql);
+    if (!statement)
+        return statement.error();
+    if (auto bound = statement.value().bind(params); !bound)
+        return bound.error();
+    if (auto status = statement.value().run(); !status)
+        return status.error();
+    return static_cast<qint64>(sqlite3_last_insert_rowid(db.handle()));
+}
+
+// The first artist of that name, compared as Catalogue::ArtistIdByName compares; 0 for none.
+DbResult<qint64> artistIdOn(const SqliteConnection& db, const QString& name)
+{
+    auto statement
+        = db.prepare(QStringLiteral("SELECT Id FROM Artiest WHERE Artiest = ? COLLATE NAMEFOLD ORDER BY Id LIMIT 1"));
+    if (!statement)
+        return statement.error();
+    if (auto bound = statement.value().bind({ name }); !bound)
+        return bound.error();
+    auto row = statement.value().step();
+    if (!row)
+        return row.error();
+    return row.value() ? statement.value().integer(0) : qint64(0);
+}
+
+// The embedded front picture of the first file that has one, else a picture file beside the
+// album's files; checked and copied as the cover of `titleId`.
+std::optional<AppError> takeCover(
+    const AlbumDestination& destination, const FolderAlbum& album, qint64 titleId)
+{
+    const QString target = coverPath(destination.coverDir, titleId);
+    for (const FolderTrack& track : album.tracks) {
+        const QByteArray picture = embeddedFrontPicture(track.path, maxCoverBytes);
+        if (picture.isEmpty())
+            continue;
+        QTemporaryFile staged(QDir(destination.coverDir).filePath(QStringLiteral(".embedded-XXXXXX")));
+        if (!staged.open() || staged.write(picture) != picture.size() || !staged.flush())
+            return AppError { ErrorNumbers::fileAccess,
+                QStringLiteral("The cover of %1 cannot be written: %2")
+                    .arg(album.titel, staged.errorString()),
+                source };
+        staged.close();
+        return copyCover(staged.fileName(), target, source);
+    }
+    // The album's folder, or that of its first disc ("Album/CD1/").
+    const QString firstFolder = QFileInfo(album.tracks.first().path).path() + QLatin1Char('/');
+    const QStringList folders = { album.folder, firstFolder };
+    for (const QString& folder : folders) {
+        for (const char* name : { "cover.jpg", "folder.jpg", "front.jpg" }) {
+            const QString candidate = folder + QLatin1String(name);
+            if (QFileInfo(candidate).isFile())
+                return copyCover(candidate, target, source);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+DbResult<qint64> cataloguedAlbumId(const Catalogue& catalogue, const QString& artist, const QString& titel)
+{
+    auto rows = catalogue.OpenRecordset(
+        QStringLiteral("SELECT Titel.Id FROM Titel INNER JOIN Artiest ON Titel.ArtiestId = Artiest.Id "
+                       "WHERE Artiest.Artiest = ? COLLATE NAMEFOLD AND Titel.Titel = ? COLLATE NAMEFOLD "
+                       "ORDER BY Titel.Id LIMIT 1"),
+        { artist, titel });
+    if (!rows)
+        return rows.error();
+    return rows.value().rows.isEmpty() ? qint64(0) : rows.value().rows.first().first().toLongLong();
+}
+
+namespace {
+
+// Adds `album` on `db`, inside the transaction the caller holds, under a savepoint of its own:
+// after a failure the album's rows are gone again and the rest of the transaction stands.
+// The playlist is written last (staged and renamed), so the album is flagged only with it.
+std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
+    const AlbumDestination& destination, const FolderAlbum& album, const QDateTime& now)
+{
+    if (album.tracks.isEmpty() || album.artist.trimmed().isEmpty() || album.titel.trimmed().isEmpty())
+        return AppError { invalidAlbum, QStringLiteral("The album has no artist, title or tracks."), source };
+    if (auto status = db.exec(QStringLiteral("SAVEPOINT album")); !status)
+        return failure(status.error());
+    auto undo = [&db](AppError error) {
+        db.exec(QStringLiteral("ROLLBACK TO album"));
+        db.exec(QStringLiteral("RELEASE album"));
+        return error;
+    };
+
+    StoredFolderAlbum stored;
+    auto existing = artistIdOn(db, album.artist);
+    if (!existing)
+        return undo(failure(existing.error()));
+    stored.artistId = existing.value();
+    if (stored.artistId == 0) {
+        auto artist = insert(db, QStringLiteral("INSERT INTO Artiest (Artiest, datum_init) VALUES (?, ?)"),
+            { album.artist, now });
+        if (!artist)
+            return undo(failure(artist.error()));
+        stored.artistId = artist.value();
+        stored.newArtist = true;
+    }
+    const QString lengte = album.lengte();
+    auto title = insert(db,
+        QStringLiteral("INSERT INTO Titel (Titel, Jaar, Drager, ArtiestId, datum_lamu, Lengte, Playlist) "
+                       "VALUES (?, ?, ?, ?, ?, ?, 1)"),
+        { album.titel, album.jaar.isEmpty() ? QVariant() : QVariant(album.jaar.toInt()),
+            album.drager.isEmpty() ? QVariant() : QVariant(album.drager), stored.artistId, now,
+            lengte.isEmpty() ? QVariant() : QVariant(lengte) });
+    if (!title)
+        return undo(failure(title.error()));
+    stored.titleId = title.value();
+    for (const FolderTrack& track : album.tracks) {
+        auto row = insert(db,
+            QStringLiteral("INSERT INTO Tracks (Titelid, Nummer, Naam, Lengte) VALUES (?, ?, ?, ?)"),
+            { stored.titleId, track.nummer, track.naam,
+                track.lengthSeconds ? QVariant(lengthText(track.lengthSeconds)) : QVariant() });
+        if (!row)
+            return undo(failure(row.error()));
+    }
+    for (const FoundMusicFile& file : album.files) {
+        auto row = insert(db,
+            QStringLiteral("INSERT OR REPLACE INTO Muziekbestand (Pad, Grootte, Gewijzigd, Titelid) "
+                           "VALUES (?, ?, ?, ?)"),
+            { file.path, file.size, file.modified, stored.titleId });
+        if (!row)
+            return undo(failure(row.error()));
+    }
+
+    // The playlist lists the files below the album's folder.
+    QStringList names;
+    for (const FolderTrack& track : album.tracks)
+        names.append(track.path.mid(album.folder.size()));
+    QString error;
+    if (!writePlaylist(playlistPath(destination.muziekDir, stored.titleId), album.folder, names, &error))
+        return undo(AppError { ErrorNumbers::fileAccess, error, source });
+    if (auto status = db.exec(QStringLiteral("RELEASE album")); !status)
+        return undo(failure(status.error()));
+    return stored;
+}
+
+QString albumName(const FolderAlbum& album)
+{
+    return album.artist + QStringLiteral(" - ") + album.titel;
+}
+
+} // namespace
+
+std::variant<StoredFolderAlbum, AppError> storeFolderAlbum(
+    const AlbumDestination& destination, const FolderAlbum& album)
+{
+    const LibraryImport done = importFolderAlbums(destination, { album });
+    if (!done.failed.isEmpty())
+        return done.failed.first().second;
+    if (done.stored.isEmpty())
+        return AppError { invalidAlbum, QStringLiteral("The album was not stored."), source };
+    return done.stored.first();
+}
+
+LibraryImport importFolderAlbums(
+    const AlbumDestination& destination, const QList<FolderAlbum>& albums, const LibraryProgress& progress)
+{
+    LibraryImport result;
+    auto connection = SqliteConnection::open(destination.catalogue.path());
+    if (!connection) {
+        result.failed.append({ QString(), failure(connection.error()) });
+        return result;
+    }
+    const SqliteConnection& db = connection.value();
+    if (auto upgraded = upgradeCatalogueSchema(db); !upgraded) {
+        result.failed.append({ QString(), failure(upgraded.error()) });
+        return result;
+    }
+
+    // Albums are committed a batch at a time: each stays whole under its savepoint, and one
+    // commit for many saves the disc a flush per album. Covers follow each commit.
+    const QDateTime now = QDateTime::currentDateTime();
+    qsizetype next = 0;
+    while (next < albums.size() && !result.cancelled) {
+        SqliteTransaction transaction(db);
+        if (auto status = transaction.begin(); !status) {
+            result.failed.append({ albumName(albums[next]), failure(status.error()) });
+            return result;
+        }
+        QList<std::pair<const FolderAlbum*, StoredFolderAlbum>> batch;
+        for (; next < albums.size() && batch.size() < albumsPerCommit; ++next) {
+            if (progress && !progress(next, albums.size(), albums[next].folder)) {
+                result.cancelled = true;
+                break;
+            }
+            auto added = addAlbumOn(db, destination, albums[next], now);
+            if (const auto* error = std::get_if<AppError>(&added))
+                result.failed.append({ albumName(albums[next]), *error });
+            else
+                batch.append({ &albums[next], std::get<StoredFolderAlbum>(added) });
+        }
+        if (auto status = transaction.commit(); !status) {
+            for (const auto& [album, stored] : batch) {
+                QFile::remove(playlistPath(destination.muziekDir, stored.titleId));
+                result.failed.append({ albumName(*album), failure(status.error()) });
+            }
+            return result;
+        }
+        for (auto& [album, stored] : batch) {
+            stored.coverProblem = takeCover(destination, *album, stored.titleId);
+            result.stored.append(stored);
+            if (stored.coverProblem)
+                result.coverProblems.append({ albumName(*album), *stored.coverProblem });
+        }
+    }
+    return result;
+}
+
+DbResult<QHash<QString, RememberedFile>> rememberedMusicFiles(const Catalogue& catalogue)
+{
+    if (auto upgraded = upgradeCatalogue(catalogue); !upgraded)
+        return upgraded.error();
+    auto rows = catalogue.OpenRecordset(
+        QStringLiteral("SELECT m.Pad, m.Grootte, m.Gewijzigd, m.Titelid, m.Titelid <> 0 AND t.Id IS NULL "
+                       "FROM Muziekbestand m LEFT JOIN Titel t ON t.Id = m.Titelid"));
+    if (!rows)
+        return rows.error();
+    QHash<QString, RememberedFile> files;
+    files.reserve(rows.value().rows.size());
+    for (const QVariantList& row : rows.value().rows)
+        files.insert(row[0].toString(),
+            { row[1].toLongLong(), row[2].toLongLong(), row[3].toLongLong(), row[4].toLongLong() != 0 });
+    return files;
+}
+
+DbStatus rememberMusicFiles(const Catalogue& catalogue, const QList<FoundMusicFile>& files, qint64 titleId)
+{
+    if (auto upgraded = upgradeCatalogue(catalogue); !upgraded)
+        return upgraded;
+    QList<SqlStatement> statements;
+    statements.reserve(files.size());
+    for (const FoundMusicFile& file : files)
+        statements.append(
+            { QStringLiteral("INSERT OR REPLACE INTO Muziekbestand (Pad, Grootte, Gewijzigd, Titelid) "
+                             "VALUES (?, ?, ?, ?)"),
+                { file.path, file.size, file.modified, titleId } });
+    return catalogue.executeInTransaction(statements);
+}
