@@ -4,8 +4,9 @@
 
 set(MELOTHEEK_MAINTAINER "The Melotheek developers <developers@melotheek.org>" CACHE STRING
   "Maintainer of the Debian package, \"Name <address>\"")
-# Qt's platform plugins (the window system) and its SVG icon engine (the window icon).
-set(MELOTHEEK_RUNTIME_PACKAGES "qt6-qpa-plugins, libqt6svg6" CACHE STRING
+# Qt's platform plugins (the window system), its SVG icon engine (the window icon) and its own
+# translations (the buttons and dialogs Qt draws, in the interface language).
+set(MELOTHEEK_RUNTIME_PACKAGES "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n" CACHE STRING
   "Debian packages the programs need at run time beyond the libraries they link")
 
 # The documentation Debian wants with every package: the copyright and the changelog.

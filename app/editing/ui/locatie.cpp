@@ -60,7 +60,7 @@ Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qin
     for (int column = 1; column < model_->columnCount(); ++column)
         dir1_->hideColumn(column);
     dir1_->setHeaderHidden(true);
-    dir1_->setAccessibleName(QStringLiteral("Folders"));
+    dir1_->setAccessibleName(tr("Folders"));
 
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
@@ -95,9 +95,9 @@ void Locatie::applyCaptions()
 {
     const int k = folderMessage(tag_);
     if (k != 0)
-        setWindowTitle(QStringLiteral("Directory: ") + session_.message(k));
+        setWindowTitle(tr("Directory: %1").arg(session_.message(k)));
     else
-        setWindowTitle(QStringLiteral("Directory: mp3-") + session_.message(41));
+        setWindowTitle(tr("Directory: %1").arg(QStringLiteral("mp3-") + session_.message(41)));
     cmdAnnuleren_->setText(session_.message(37));
 }
 

@@ -132,10 +132,10 @@ void TitleEditor::buildWidgets()
 
     QLabel* lblCovers = label(this, "lblCovers");
     cmdHoesje_ = named(new QPushButton(QStringLiteral("..."), this), "cmdHoesje");
-    cmdHoesje_->setAccessibleName(QStringLiteral("Cover"));
+    cmdHoesje_->setAccessibleName(tr("Cover"));
     lblCovers->setBuddy(cmdHoesje_);
-    cmdList_ = named(new QPushButton(QStringLiteral("List"), this), "cmdList");
-    cmdList_->setAccessibleName(QStringLiteral("Playlist"));
+    cmdList_ = named(new QPushButton(tr("&List"), this), "cmdList");
+    cmdList_->setAccessibleName(tr("Playlist"));
     layout->addWidget(lblCovers, line, 0);
     auto* coverRow = new QHBoxLayout;
     coverRow->addWidget(cmdHoesje_);
@@ -147,7 +147,7 @@ void TitleEditor::buildWidgets()
     lblCdid_ = named(new PictureLabel(QStringLiteral("cdid"), this), "lblCdid");
     lblCdid_->setFocusPolicy(Qt::StrongFocus);
     lblCdid_->setCursor(Qt::PointingHandCursor);
-    lblCdid_->setAccessibleName(QStringLiteral("CDDB disc id"));
+    lblCdid_->setAccessibleName(tr("CDDB disc id"));
     lblCdid_->installEventFilter(this);
     layout->addWidget(lblCdid_, line++, 0, 1, 3);
 
@@ -339,7 +339,7 @@ void TitleEditor::showDiscId()
     if (!discId)
         ShowError(this, session_, prompts_,
             { discId.error().code, discId.error().text, source + QStringLiteral(".lblCdid_Click") });
-    lblCdid_->setText(discId.ok() && !discId.value().isEmpty() ? discId.value() : QStringLiteral("no cdid"));
+    lblCdid_->setText(discId.ok() && !discId.value().isEmpty() ? discId.value() : tr("no cdid"));
 }
 
 void TitleEditor::openPlaylistChooser()

@@ -51,7 +51,7 @@ TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 
 
     lblGeenTracks_->setObjectName(QStringLiteral("lblTracks_0"));
     lblTracks_->setObjectName(QStringLiteral("lblTracks"));
-    lblTracks_->setAccessibleName(QStringLiteral("Tracks"));
+    lblTracks_->setAccessibleName(tr("Tracks"));
     lblTracks_->setMouseTracking(true);
     lblTracks_->viewport()->setMouseTracking(true);
     lblTracks_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,10 +2,10 @@
 
 #include "db/catalogue.h"
 #include "export/documentsfolder.h"
-#include "shell/ui/busycursor.h"
 #include "export/workbookexport.h"
 #include "resources/captionbindings.h"
 #include "shell/session.h"
+#include "shell/ui/busycursor.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"

@@ -3,6 +3,7 @@
 #include "db/albumimport.h"
 #include "discovant/widgets/discovantwidget.h"
 #include "extras/ui/albumdialog.h"
+#include "import/disclookup.h"
 #include "import/fetchedalbum.h"
 #include "import/recordsetmodel.h"
 #include "import/ui/disclookupflow.h"
@@ -90,11 +91,12 @@ void Discografie::buildWidgets()
     cboDrive_->setInsertPolicy(QComboBox::NoInsert);
     cmdFreedb_ = named(new QToolButton(this), "cmdFreedb");
     cmdFreedb_->setIcon(style()->standardIcon(QStyle::SP_DriveCDIcon));
-    cmdFreedb_->setAccessibleName(QStringLiteral("Tracks from CD"));
-    cmdFreedb_->setToolTip(QStringLiteral("Tracks from CD"));
+    cmdFreedb_->setAccessibleName(tr("Tracks from CD"));
+    cmdFreedb_->setToolTip(tr("Tracks from CD"));
     cmdFreedb_->setVisible(false);
     discovant1_ = new DiscovantWidget(store_, this);
     discovant1_->setObjectName(QStringLiteral("Discovant1"));
+    discovant1_->core().setCDDBLanguage(componentLanguage(Language::fromTaal(session_.settings.taal).base()));
     discovant1_->setVisible(kind_ == ListKind::Tracks);
 
     auto* cdRow = new QHBoxLayout;

@@ -30,7 +30,7 @@ InfoWindow::InfoWindow(Session& session, UserPrompts& prompts, QWidget* parent)
     , cmdWijzigen_(new QPushButton(this))
     , cmdOpslaan_(new QPushButton(this))
     , cmdSluiten_(new QPushButton(this))
-    , cmdFont_(new QPushButton(QStringLiteral("Font"), this))
+    , cmdFont_(new QPushButton(tr("Font"), this))
 {
     setObjectName(QStringLiteral("Info"));
     setModal(false);

@@ -4,6 +4,7 @@
 #include "import/disclookup.h"
 #include "shell/ui/userprompts.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -15,7 +16,10 @@
 
 namespace {
 
-const QString lookupCaption = QStringLiteral("CD lookup");
+QString lookupCaption()
+{
+    return QCoreApplication::translate("CdLookupDialog", "CD lookup");
+}
 
 QString text(const std::string& utf8)
 {
@@ -33,28 +37,27 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     , txtMap_(new QLineEdit(text(core.CDDBFilePath()), this))
 {
     setObjectName(QStringLiteral("CdLookup"));
-    setWindowTitle(lookupCaption);
+    setWindowTitle(lookupCaption());
     txtServer_->setObjectName(QStringLiteral("txtServer"));
     txtEmail_->setObjectName(QStringLiteral("txtEmail"));
     txtMap_->setObjectName(QStringLiteral("txtMap"));
 
-    auto* explanation
-        = new QLabel(QStringLiteral("A CDDB server wants your e-mail address with every lookup. Discs can "
-                                    "also be looked up in a local CDDB database folder first."),
-            this);
+    auto* explanation = new QLabel(tr("A CDDB server wants your e-mail address with every lookup. Discs can "
+                                      "also be looked up in a local CDDB database folder first."),
+        this);
     explanation->setWordWrap(true);
 
     auto* browse = new QPushButton(QStringLiteral("..."), this);
     browse->setObjectName(QStringLiteral("cmdBladeren"));
-    browse->setAccessibleName(QStringLiteral("Choose folder"));
+    browse->setAccessibleName(tr("Choose folder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(txtMap_, 1);
     folderRow->addWidget(browse);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Server:"), txtServer_);
-    form->addRow(QStringLiteral("&E-mail address:"), txtEmail_);
-    form->addRow(QStringLiteral("&Local database folder:"), folderRow);
+    form->addRow(tr("&Server:"), txtServer_);
+    form->addRow(tr("&E-mail address:"), txtEmail_);
+    form->addRow(tr("&Local database folder:"), folderRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -72,7 +75,7 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
 
 void CdLookupDialog::browseFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, lookupCaption, txtMap_->text());
+    const QString folder = QFileDialog::getExistingDirectory(this, lookupCaption(), txtMap_->text());
     if (!folder.isEmpty())
         txtMap_->setText(folder);
 }
@@ -85,8 +88,8 @@ void CdLookupDialog::save()
             core_.setEmailAddress(email.toStdString());
         if (text(core_.EmailAddress()) != email) {
             // The component keeps its previous address without a word; say so here.
-            prompts_.messageBox(this, QStringLiteral("\"%1\" is not an e-mail address.").arg(email),
-                MsgBox::okWarning, lookupCaption);
+            prompts_.messageBox(
+                this, tr("\"%1\" is not an e-mail address.").arg(email), MsgBox::okWarning, lookupCaption());
             txtEmail_->setFocus();
             return;
         }

@@ -3,6 +3,7 @@
 #include "db/albumimport.h"
 #include "db/catalogue.h"
 #include "discovant/widgets/discovantwidget.h"
+#include "import/disclookup.h"
 #include "import/fetchedalbum.h"
 #include "import/ui/cdlookupdialog.h"
 #include "import/ui/disclookupflow.h"
@@ -70,6 +71,7 @@ void WizardCD::buildWidgets()
 {
     discovant1_ = new DiscovantWidget(store_, this);
     discovant1_->setObjectName(QStringLiteral("Discovant1"));
+    discovant1_->core().setCDDBLanguage(componentLanguage(Language::fromTaal(session_.settings.taal).base()));
 
     cboDrive_ = new QComboBox(this);
     cboDrive_->setObjectName(QStringLiteral("cboDrive"));
@@ -80,7 +82,7 @@ void WizardCD::buildWidgets()
     cmdBladeren_ = new QToolButton(this);
     cmdBladeren_->setObjectName(QStringLiteral("cmdBladeren"));
     cmdBladeren_->setText(QStringLiteral("..."));
-    cmdBladeren_->setAccessibleName(QStringLiteral("Disc image"));
+    cmdBladeren_->setAccessibleName(tr("Disc image"));
     auto* driveRow = new QHBoxLayout;
     driveRow->addWidget(cboDrive_, 1);
     driveRow->addWidget(cmdBladeren_);
@@ -115,7 +117,7 @@ void WizardCD::buildWidgets()
     lblExtra_->setObjectName(QStringLiteral("lblExtra"));
     imgBericht_ = new QLabel(this);
     imgBericht_->setObjectName(QStringLiteral("imgBericht"));
-    imgBericht_->setAccessibleName(QStringLiteral("Result"));
+    imgBericht_->setAccessibleName(tr("Result"));
     imgBericht_->setFixedSize(pictureSide, pictureSide);
 
     cmdOK_ = new QPushButton(this);
@@ -123,7 +125,7 @@ void WizardCD::buildWidgets()
     cmdOK_->setDefault(true);
     cmdAnnuleren_ = new QPushButton(this);
     cmdAnnuleren_->setObjectName(QStringLiteral("cmdAnnuleren"));
-    cmdInstellingen_ = new QPushButton(QStringLiteral("CD lookup..."), this);
+    cmdInstellingen_ = new QPushButton(tr("CD &lookup..."), this);
     cmdInstellingen_->setObjectName(QStringLiteral("cmdInstellingen"));
 
     auto* top = new QHBoxLayout;
@@ -184,8 +186,8 @@ void WizardCD::fillArtists()
 
 void WizardCD::browseImage()
 {
-    const QString image = prompts_.openFileName(this, session_.message(32), QString(),
-        QStringLiteral("Disc images (*.cue *.toc *.nrg);;All files (*)"));
+    const QString image = prompts_.openFileName(
+        this, session_.message(32), QString(), tr("Disc images (*.cue *.toc *.nrg);;All files (*)"));
     if (!image.isEmpty())
         cboDrive_->setEditText(image);
 }

@@ -35,7 +35,6 @@ constexpr int windowHeightTwips = 5595;
 constexpr int coverSide = 110;
 constexpr int logoSide = 32;
 const QString source = QStringLiteral("Muziek");
-const QString logoToolTip = QStringLiteral("No playlist");
 const QString playlistToolTip = QStringLiteral("Mp3 playlist");
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption = {})
@@ -105,7 +104,6 @@ void MainWindow::buildWidgets()
     auto* pictures = new QHBoxLayout;
     imgCover_ = new PictureLabel(central);
     imgCover_->setObjectName(QStringLiteral("imgCover"));
-    imgCover_->setAccessibleName(QStringLiteral("Cover"));
     imgCover_->setFixedSize(coverSide, coverSide);
     imgCover_->setFrameShape(QFrame::StyledPanel);
     imgCover_->setAlignment(Qt::AlignCenter);
@@ -113,7 +111,6 @@ void MainWindow::buildWidgets()
     pictures->addStretch(1);
     imgLogo_ = new PictureLabel(central);
     imgLogo_->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo_->setAccessibleName(QStringLiteral("Playlist"));
     imgLogo_->setFixedSize(logoSide, logoSide);
     pictures->addWidget(imgLogo_, 0, Qt::AlignBottom);
     left->addLayout(pictures);
@@ -276,7 +273,13 @@ QMenu* MainWindow::topMenu(int index) const
 
 void MainWindow::ApplyMainLanguage()
 {
+    session_.applyLanguage();
     applyCaptions(this, kMainWindowCaptions, [this](int k) { return session_.message(k); });
+    // The texts beyond the language table, from the catalogue just installed.
+    imgCover_->setAccessibleName(tr("Cover"));
+    imgLogo_->setAccessibleName(tr("Playlist"));
+    if (imgLogo_->toolTip() != playlistToolTip)
+        imgLogo_->setToolTip(tr("No playlist"));
 }
 
 Catalogue MainWindow::catalogue() const
@@ -421,7 +424,7 @@ void MainWindow::showPlainLogo()
 {
     imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide));
     imgLogo_->setTag(QStringLiteral("0"));
-    imgLogo_->setToolTip(logoToolTip);
+    imgLogo_->setToolTip(tr("No playlist"));
 }
 
 void MainWindow::clearAlbumDetails()
