@@ -57,7 +57,10 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     auto* form = new QFormLayout;
     form->addRow(tr("&Server:"), txtServer_);
     form->addRow(tr("&E-mail address:"), txtEmail_);
-    form->addRow(tr("&Local database folder:"), folderRow);
+    // A row whose field is a layout gets a label without a buddy, which would show the "&".
+    auto* folderLabel = new QLabel(tr("&Local database folder:"), this);
+    folderLabel->setBuddy(txtMap_);
+    form->addRow(folderLabel, folderRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
