@@ -223,6 +223,20 @@ void WizardCD::collect()
     cmdOK_->setText(session_.message(32));
     fraImport_->setVisible(true);
     imgBericht_->setVisible(false);
+    growToContent();
+}
+
+void WizardCD::growToContent()
+{
+    // The import frame appears in step 2 and the wrapped explanation takes more lines in some
+    // languages; the window's minimum height does not follow a wrapped text's height, so the
+    // window grows here rather than squeezing the artist field under the text.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalMinimumSize().height();
+    setMinimumHeight(needed);
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 qint64 WizardCD::chosenArtistId() const
@@ -285,4 +299,5 @@ void WizardCD::showClosingDisplay()
     fraImport_->setVisible(false);
     imgBericht_->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(pictureSide));
     imgBericht_->setVisible(true);
+    growToContent();
 }
