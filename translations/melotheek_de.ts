@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Playlist</source>
-        <translation>Wiedergabeliste</translation>
+        <translation>Playliste</translation>
     </message>
     <message>
         <source>No playlist</source>
-        <translation>Keine Wiedergabeliste</translation>
+        <translation>Keine Playliste</translation>
     </message>
 </context>
 <context>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Make playlist</source>
-        <translation>Wiedergabeliste erstellen</translation>
+        <translation>Playliste erstellen</translation>
     </message>
     <message>
         <source>Close</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Playlist</source>
-        <translation>Wiedergabeliste</translation>
+        <translation>Playliste</translation>
     </message>
     <message>
         <source>CDDB disc id</source>
