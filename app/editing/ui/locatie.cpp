@@ -4,6 +4,7 @@
 #include "shell/errorreport.h"
 #include "shell/session.h"
 #include "shell/settings.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QFileInfo>
@@ -47,6 +48,7 @@ Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qin
     , cmdAnnuleren_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("Locatie"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("folders"));
     setModal(true);
 
     // Folders only: the chooser picks a folder, files would only be in the way.

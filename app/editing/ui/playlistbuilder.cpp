@@ -3,6 +3,7 @@
 #include "shell/errorreport.h"
 #include "shell/session.h"
 #include "shell/settings.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QButtonGroup>
@@ -41,6 +42,7 @@ PlaylistBuilder::PlaylistBuilder(Session& session, UserPrompts& prompts, const Q
     , lvBestanden_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("Playlist"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("playlist"));
     setWindowTitle(session_.message(1));
     setModal(true);
 

@@ -7,6 +7,7 @@
 #include "resources/captionbindings.h"
 #include "shell/session.h"
 #include "shell/ui/captions.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
@@ -353,17 +354,5 @@ void TitleEditor::openPlaylistChooser()
 
 void TitleEditor::openHelp()
 {
-    const QString page = session_.settings.help;
-    if (!QFileInfo(page).isFile()) {
-        ShowError(this, session_, prompts_,
-            { ErrorNumbers::fileNotFound, QStringLiteral("Help page not found: %1").arg(page),
-                source + QStringLiteral(".Help") });
-        return;
-    }
-    QUrl url = QUrl::fromLocalFile(page);
-    url.setFragment(editMode_ ? QStringLiteral("105") : QStringLiteral("104"));
-    if (!prompts_.openUrl(url))
-        ShowError(this, session_, prompts_,
-            { ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
-                source + QStringLiteral(".Help") });
+    openHelpTopic(this, session_, prompts_, editMode_ ? QStringLiteral("105") : QStringLiteral("104"));
 }

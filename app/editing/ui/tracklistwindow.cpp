@@ -5,6 +5,7 @@
 #include "shell/errorreport.h"
 #include "shell/programs.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -46,6 +47,7 @@ TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 
     , cmdSluiten_(new QPushButton(QStringLiteral("Ok"), this))
 {
     setObjectName(QStringLiteral("Tracks"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("tracklist"));
     setWindowTitle(session_.message(1));
     setModal(true);
 

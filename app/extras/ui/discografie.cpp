@@ -8,6 +8,7 @@
 #include "import/recordsetmodel.h"
 #include "import/ui/disclookupflow.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -45,6 +46,7 @@ Discografie::Discografie(
     , store_(session.ini())
 {
     setObjectName(QStringLiteral("Discografie"));
+    addHelpKey(this, session_, prompts_, [this] { return kind_ == ListKind::Tracks ? QStringLiteral("123") : QStringLiteral("122"); });
     buildWidgets();
     LoadList();
     if (kind_ == ListKind::Tracks) {

@@ -4,6 +4,7 @@
 #include "shell/errorreport.h"
 #include "shell/session.h"
 #include "shell/ui/builtinpictures.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
@@ -41,6 +42,7 @@ FotoWindow::FotoWindow(Session& session, UserPrompts& prompts, qint64 artistId,
     , cmdFoto_(new QPushButton(shpRand_))
 {
     setObjectName(QStringLiteral("Foto"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("photo"));
     setWindowTitle(session_.message(1));
     setModal(true);
 

@@ -3,6 +3,7 @@
 #include "db/catalogue.h"
 #include "shell/errorreport.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -33,6 +34,7 @@ InfoWindow::InfoWindow(Session& session, UserPrompts& prompts, QWidget* parent)
     , cmdFont_(new QPushButton(tr("Font"), this))
 {
     setObjectName(QStringLiteral("Info"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("biography"));
     setModal(false);
     setMinimumSize(smallestSize);
 

@@ -8,6 +8,7 @@
 #include "import/ui/cdlookupdialog.h"
 #include "import/ui/disclookupflow.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -44,6 +45,7 @@ WizardCD::WizardCD(Session& session, UserPrompts& prompts, QWidget* parent)
     , store_(session.ini())
 {
     setObjectName(QStringLiteral("WizardCD"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("importcd"));
     buildWidgets();
 
     cmdAnnuleren_->setText(session_.message(37));
@@ -156,6 +158,7 @@ void WizardCD::buildWidgets()
     connect(cmdBladeren_, &QToolButton::clicked, this, &WizardCD::browseImage);
     connect(cmdInstellingen_, &QPushButton::clicked, this, [this] {
         CdLookupDialog dialog(discovant1_->core(), prompts_, this);
+        addHelpKey(&dialog, session_, prompts_, QStringLiteral("cdlookup"));
         dialog.exec();
     });
 }

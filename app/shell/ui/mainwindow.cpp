@@ -535,7 +535,9 @@ void MainWindow::openHelp()
                 source + QStringLiteral(".Help")});
         return;
     }
-    if (!prompts_.openUrl(QUrl::fromLocalFile(page)))
+    QUrl url = QUrl::fromLocalFile(page);
+    url.setFragment(QStringLiteral("main"));
+    if (!prompts_.openUrl(url))
         report({ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
                 source + QStringLiteral(".Help")});
 }

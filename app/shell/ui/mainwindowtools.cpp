@@ -10,6 +10,7 @@
 #include "shell/artistlistmodel.h"
 #include "shell/session.h"
 #include "shell/titlelistmodel.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/instellingenwindow.h"
 #include "shell/ui/overwindow.h"
 
@@ -22,6 +23,7 @@ void MainWindow::showStatistics()
 void MainWindow::showAbout()
 {
     OverWindow window(session_, this);
+    addHelpKey(&window, session_, prompts_, QStringLiteral("about"));
     window.exec();
 }
 
