@@ -31,7 +31,7 @@ InfoWindow::InfoWindow(Session& session, UserPrompts& prompts, QWidget* parent)
     , cmdWijzigen_(new QPushButton(this))
     , cmdOpslaan_(new QPushButton(this))
     , cmdSluiten_(new QPushButton(this))
-    , cmdFont_(new QPushButton(tr("Font"), this))
+    , cmdFont_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("Info"));
     addHelpKey(this, session_, prompts_, QStringLiteral("biography"));
@@ -39,14 +39,11 @@ InfoWindow::InfoWindow(Session& session, UserPrompts& prompts, QWidget* parent)
     setMinimumSize(smallestSize);
 
     txtInfo_->setObjectName(QStringLiteral("txtInfo"));
-    txtInfo_->setAccessibleName(session_.message(27));
     cmdWijzigen_->setObjectName(QStringLiteral("cmdWijzigen"));
     cmdOpslaan_->setObjectName(QStringLiteral("cmdOpslaan"));
     cmdSluiten_->setObjectName(QStringLiteral("cmdSluiten"));
     cmdFont_->setObjectName(QStringLiteral("cmdFont"));
-    cmdOpslaan_->setText(session_.message(11));
-    cmdWijzigen_->setText(session_.message(15));
-    cmdSluiten_->setText(session_.message(12));
+    showCaptions();
     for (QPushButton* b : {cmdWijzigen_, cmdOpslaan_, cmdSluiten_, cmdFont_})
         b->setAutoDefault(false);
 
@@ -83,10 +80,22 @@ void InfoWindow::setArtist(qint64 artistId, const QString& artistName)
         reloadIfOtherArtist();
 }
 
+void InfoWindow::showCaptions()
+{
+    txtInfo_->setAccessibleName(session_.message(27));
+    cmdOpslaan_->setText(session_.message(11));
+    cmdWijzigen_->setText(session_.message(15));
+    cmdSluiten_->setText(session_.message(12));
+    cmdFont_->setText(tr("Font"));
+}
+
 bool InfoWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         reloadIfOtherArtist();
+    // The window stays open beside the main window, so it follows a language switch there.
+    if (event->type() == QEvent::LanguageChange)
+        showCaptions();
     return QDialog::event(event);
 }
 
