@@ -4,9 +4,10 @@
 
 set(MELOTHEEK_MAINTAINER "The Melotheek developers <developers@melotheek.org>" CACHE STRING
   "Maintainer of the Debian package, \"Name <address>\"")
-# Qt's platform plugins (the window system) and its SVG icon engine (the window icon); TagLib
-# and libcsv for the music-file and collection-list imports.
-set(MELOTHEEK_RUNTIME_PACKAGES "qt6-qpa-plugins, libqt6svg6, libtag1v5, libcsv3" CACHE STRING
+# Qt's platform plugins (the window system), its SVG icon engine (the window icon) and its own
+# translations (the buttons and dialogs Qt draws, in the interface language); TagLib and libcsv
+# for the music-file and collection-list imports.
+set(MELOTHEEK_RUNTIME_PACKAGES "qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n, libtag1v5, libcsv3" CACHE STRING
   "Debian packages the programs need at run time beyond the libraries they link")
 
 # The documentation Debian wants with every package: the copyright and the changelog.

@@ -20,3 +20,17 @@ bool lookupNeedsEmail(const discovant::Discovant& core)
 {
     return core.CDDBFilePath().empty() && core.EmailAddress().empty();
 }
+
+discovant::uCDDBLang componentLanguage(LanguageBase language)
+{
+    switch (language) {
+    case LanguageBase::French:
+        return discovant::uCDDBLang::FRENCH;
+    case LanguageBase::German:
+        return discovant::uCDDBLang::GERMAN;
+    case LanguageBase::Dutch:
+    case LanguageBase::English:
+        break;
+    }
+    return discovant::uCDDBLang::ENGLISH;
+}

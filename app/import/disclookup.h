@@ -1,6 +1,7 @@
 #pragma once
 
 #include "discovant/cddb/enums.h"
+#include "resources/languagetable.h"
 
 #include <string>
 
@@ -12,6 +13,10 @@ class Discovant;
 // folder is set (CDDBFilePath), and on the server when there is no folder or the folder has
 // no entry for the disc and an e-mail address is set (a public server wants one).
 discovant::uCDDBMatchCode lookUpDisc(discovant::Discovant& core, const std::string& mediaToc);
+
+// The language of the component's own windows and messages for an interface language: its
+// French and German, and English for Dutch, which the component does not speak.
+discovant::uCDDBLang componentLanguage(LanguageBase language);
 
 // Whether a lookup would have to go to the server without the e-mail address it needs.
 bool lookupNeedsEmail(const discovant::Discovant& core);

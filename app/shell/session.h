@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/inifile.h"
+#include "shell/interfacetranslation.h"
 #include "shell/settings.h"
 
 #include <QLocale>
@@ -23,6 +24,11 @@ public:
     // The current language as a locale: its alphabet orders the names in the lists.
     QLocale languageLocale() const;
 
+    // Qt's own texts and the program's texts beyond the language table, in the language of
+    // `settings.taal`; called wherever the captions are applied, so a live switch reaches them.
+    void applyLanguage() { translation_.use(Language::fromTaal(settings.taal)); }
+    InterfaceTranslation& translation() { return translation_; }
+
     Settings settings;
 
     // Set before the title editor opens: true to edit an album, false to add one.
@@ -41,4 +47,5 @@ public:
 private:
     QString homeFolder_;
     IniFile ini_;
+    InterfaceTranslation translation_;
 };

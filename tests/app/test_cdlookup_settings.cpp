@@ -7,8 +7,10 @@
 #include "shell/inifile.h"
 #include "support/fakeprompts.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +51,21 @@ TEST_F(CdLookupSettingsTest, LookupWindowStoresItsValuesAndANewControlReadsThemB
     // Back to the default server: the key leaves the file.
     restored.core().setCDDBServer(discovant::Discovant::defaultServer());
     EXPECT_FALSE(reread.contains("Discovant", "CDDBServer"));
+}
+
+TEST_F(CdLookupSettingsTest, EveryFieldHasALabelWhoseAcceleratorReachesIt)
+{
+    IniPropertyStore store(ini);
+    DiscovantWidget control(store);
+    CdLookupDialog dialog(control.core(), prompts);
+    // A label without a buddy shows its "&" instead of underlining the key.
+    for (const char* field : { "txtServer", "txtEmail", "txtMap" }) {
+        const QWidget* target = childOf<QLineEdit>(&dialog, field);
+        const auto labels = dialog.findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [target](const QLabel* label) {
+            return label->buddy() == target && label->text().contains(QLatin1Char('&'));
+        })) << field;
+    }
 }
 
 TEST_F(CdLookupSettingsTest, AnAddressTheComponentRefusesKeepsTheWindowOpen)

@@ -85,6 +85,13 @@ TEST_F(InfoWindowTest, ShowsTheBiographyReadOnlyAndStoresAnEditForThatArtist)
     EXPECT_EQ(storedInfo(obrien), biography);
     EXPECT_EQ(storedInfo(nina), QStringLiteral("Born 1933.\nPianist.")); // only that artist
     EXPECT_TRUE(prompts.reports.isEmpty());
+
+    // A language switch in the main window reaches the open window.
+    home.session().settings.taal = taalOf(LanguageBase::German);
+    home.session().applyLanguage();
+    EXPECT_TRUE(qtkit::waitUntil(
+        [this] { return button("cmdSluiten")->text() == Language(LanguageBase::German).text(12); },
+        "the biography window's captions in German"));
 }
 
 TEST_F(InfoWindowTest, FollowsTheArtistChosenInTheMainWindowWhenActivatedButNotDuringAnEdit)

@@ -414,15 +414,22 @@ TEST_F(MainWindowTest, OtherWindowsOpenForTheSelection)
 TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)
 {
     startWindow();
+    // Qt's own texts (the Yes button of every question box) follow the switch too.
+    const auto qtYes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    EXPECT_EQ(qtYes(), QStringLiteral("&Yes"));
     QString quitWhileGerman;
-    onNextModal(QStringLiteral("Instellingen"), [this, &quitWhileGerman](QWidget* settings) {
+    QString yesWhileGerman;
+    onNextModal(QStringLiteral("Instellingen"), [&](QWidget* settings) {
         childOf<QComboBox>(settings, "cboTaal")->setCurrentIndex(3); // German
         // The main window follows while the settings window is still open.
         quitWhileGerman = button("cmdEinde")->text();
+        yesWhileGerman = qtYes();
         qtkit::clickButton(settings, "cmdCancel");
     });
     menu("mnuOnderhoud", 5);
     EXPECT_EQ(quitWhileGerman, Language(LanguageBase::German).text(16));
+    EXPECT_EQ(yesWhileGerman, QStringLiteral("&Ja"));
+    EXPECT_EQ(qtYes(), QStringLiteral("&Yes"));
     EXPECT_EQ(session->settings.taal, QStringLiteral("200"));
     EXPECT_EQ(button("cmdEinde")->text(), Language(LanguageBase::English).text(16));
 }

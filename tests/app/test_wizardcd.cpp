@@ -244,6 +244,28 @@ TEST_F(WizardCdTest, UnreadableDiscsAndFailedLookupsStayInTheFirstStep)
     EXPECT_EQ(count("Artiest"), 0);
 }
 
+TEST_F(WizardCdTest, StepTwoGrowsTheWindowSoTheArtistFieldKeepsItsHeightInEveryLanguage)
+{
+    const QString cue = servedDisc("arrival", { 4, 5, 6 }, abbaEntry());
+    for (LanguageBase language : kLanguageBases) {
+        home.rewriteSettings({}, language);
+        Session& current = home.session();
+        current.ini().write(QStringLiteral("Discovant"), QStringLiteral("CDDBServer"),
+            QString::fromStdString(server.address()));
+        current.ini().write(QStringLiteral("Discovant"), QStringLiteral("UserEmail"), QStringLiteral("j@example.org"));
+        WizardCD wizard(current, prompts);
+        wizard.show();
+        childOf<QComboBox>(&wizard, "cboDrive")->setEditText(cue);
+        qtkit::clickButton(&wizard, "cmdOK");
+        ASSERT_EQ(step(wizard), "2");
+        const auto* artist = childOf<QComboBox>(&wizard, "cboArtiest");
+        const auto* explanation = childOf<QLabel>(&wizard, "lblToelichting");
+        const std::string name = languageName(language).toStdString();
+        EXPECT_GE(artist->height(), artist->sizeHint().height()) << name;
+        EXPECT_GE(explanation->height(), explanation->heightForWidth(explanation->width())) << name;
+    }
+}
+
 TEST_F(WizardCdTest, LongNamesQuotesAndOtherScriptsAndNinetyNineTracks)
 {
     const QString longName = QStringLiteral("Ωδή \"quoted\" it's ") + QString(300, QChar(0x0416));

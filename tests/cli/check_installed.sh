@@ -49,6 +49,9 @@ done
 for page in "${help_pages[@]}"; do
     expected+=("share/melotheek/help/$page.html")
 done
+for language in nl en fr de; do
+    expected+=("share/melotheek/translations/melotheek_$language.qm")
+done
 for file in "${expected[@]}"; do
     [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
@@ -73,8 +76,13 @@ done
 melotheek=$prefix/bin/melotheek
 out=$("$melotheek" --version 2>"$work/stderr") || fail "melotheek --version: status $? ($(cat "$work/stderr"))"
 [ "$out" == "Melotheek $version" ] || fail "melotheek --version printed '$out'"
-out=$("$melotheek" --help 2>"$work/stderr") || fail "melotheek --help: status $? ($(cat "$work/stderr"))"
+out=$(LANGUAGE= LC_ALL=C.UTF-8 "$melotheek" --help 2>"$work/stderr") \
+    || fail "melotheek --help: status $? ($(cat "$work/stderr"))"
 grep -q -- "--home <folder>" <<<"$out" || fail "melotheek --help does not name --home: $out"
+# In the terminal's language, from the installed catalogues: the program's texts and Qt's own.
+out=$(LANGUAGE= LC_ALL=de_DE.UTF-8 "$melotheek" --help 2>&1)
+grep -q -- "--home <Ordner>" <<<"$out" || fail "melotheek --help in German lacks the program's texts: $out"
+grep -q "Optionen:" <<<"$out" || fail "melotheek --help in German lacks Qt's texts: $out"
 "$melotheek" --no-such-option >/dev/null 2>"$work/stderr"
 status=$?
 [ "$status" -eq 2 ] || fail "melotheek --no-such-option: status $status, expected 2"

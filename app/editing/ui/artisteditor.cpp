@@ -4,6 +4,7 @@
 #include "resources/captionbindings.h"
 #include "shell/session.h"
 #include "shell/ui/captions.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -31,6 +32,7 @@ ArtistEditor::ArtistEditor(Session& session, UserPrompts& prompts, QWidget* pare
     , prompts_(prompts)
 {
     setObjectName(QStringLiteral("Artiest"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("artist"));
     auto* layout = new QGridLayout(this);
     lblKopregel_ = new QLabel(this);
     lblKopregel_->setObjectName(QStringLiteral("lblKopregel"));

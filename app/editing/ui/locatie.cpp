@@ -5,6 +5,7 @@
 #include "shell/session.h"
 #include "shell/settings.h"
 #include "shell/startfolder.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QFileInfo>
@@ -48,6 +49,7 @@ Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qin
     , cmdAnnuleren_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("Locatie"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("folders"));
     setModal(true);
 
     // Folders only: the chooser picks a folder, files would only be in the way.
@@ -61,7 +63,7 @@ Locatie::Locatie(Session& session, UserPrompts& prompts, const QString& tag, qin
     for (int column = 1; column < model_->columnCount(); ++column)
         dir1_->hideColumn(column);
     dir1_->setHeaderHidden(true);
-    dir1_->setAccessibleName(QStringLiteral("Folders"));
+    dir1_->setAccessibleName(tr("Folders"));
 
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
@@ -97,9 +99,9 @@ void Locatie::applyCaptions()
 {
     const int k = folderMessage(tag_);
     if (k != 0)
-        setWindowTitle(QStringLiteral("Directory: ") + session_.message(k));
+        setWindowTitle(tr("Directory: %1").arg(session_.message(k)));
     else
-        setWindowTitle(QStringLiteral("Directory: mp3-") + session_.message(41));
+        setWindowTitle(tr("Directory: %1").arg(QStringLiteral("mp3-") + session_.message(41)));
     cmdAnnuleren_->setText(session_.message(37));
 }
 

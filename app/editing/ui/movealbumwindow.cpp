@@ -4,6 +4,7 @@
 #include "resources/captionbindings.h"
 #include "shell/session.h"
 #include "shell/ui/captions.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -34,6 +35,7 @@ MoveAlbumWindow::MoveAlbumWindow(Session& session, UserPrompts& prompts, qint64 
     , albumText_(albumText)
 {
     setObjectName(QStringLiteral("VerplaatsTitel"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("move"));
     auto* layout = new QVBoxLayout(this);
     auto* lblSelecteer = new QLabel(this);
     lblSelecteer->setObjectName(QStringLiteral("lblSelecteer"));

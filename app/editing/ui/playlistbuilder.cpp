@@ -3,6 +3,7 @@
 #include "shell/errorreport.h"
 #include "shell/session.h"
 #include "shell/settings.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QButtonGroup>
@@ -41,6 +42,7 @@ PlaylistBuilder::PlaylistBuilder(
     , lvBestanden_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("Playlist"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("playlist"));
     setWindowTitle(session_.message(1));
     setModal(true);
 
@@ -65,11 +67,12 @@ PlaylistBuilder::PlaylistBuilder(
     lvBestanden_->setRootIsDecorated(false);
     lvBestanden_->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    cmdHoog_ = pictureButton(this, "cmdHoog", QStyle::SP_ArrowUp, QStringLiteral("Up"));
-    cmdLaag_ = pictureButton(this, "cmdLaag", QStyle::SP_ArrowDown, QStringLiteral("Down"));
-    cmdWeg_ = pictureButton(this, "cmdWeg", QStyle::SP_TrashIcon, QStringLiteral("Remove"));
-    cmdMaak_ = pictureButton(this, "cmdMaak", QStyle::SP_DialogSaveButton, QStringLiteral("Make playlist"));
-    cmdStop_ = pictureButton(this, "cmdStop", QStyle::SP_DialogCancelButton, QStringLiteral("Close"));
+    cmdHoog_ = pictureButton(this, "cmdHoog", QStyle::SP_ArrowUp, PlaylistBuilder::tr("Up"));
+    cmdLaag_ = pictureButton(this, "cmdLaag", QStyle::SP_ArrowDown, PlaylistBuilder::tr("Down"));
+    cmdWeg_ = pictureButton(this, "cmdWeg", QStyle::SP_TrashIcon, PlaylistBuilder::tr("Remove"));
+    cmdMaak_
+        = pictureButton(this, "cmdMaak", QStyle::SP_DialogSaveButton, PlaylistBuilder::tr("Make playlist"));
+    cmdStop_ = pictureButton(this, "cmdStop", QStyle::SP_DialogCancelButton, PlaylistBuilder::tr("Close"));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : { cmdHoog_, cmdLaag_, cmdWeg_ })

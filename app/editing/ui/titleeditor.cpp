@@ -8,6 +8,7 @@
 #include "shell/session.h"
 #include "shell/startfolder.h"
 #include "shell/ui/captions.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
@@ -135,10 +136,10 @@ void TitleEditor::buildWidgets()
 
     QLabel* lblCovers = label(this, "lblCovers");
     cmdHoesje_ = named(new QPushButton(QStringLiteral("..."), this), "cmdHoesje");
-    cmdHoesje_->setAccessibleName(QStringLiteral("Cover"));
+    cmdHoesje_->setAccessibleName(tr("Cover"));
     lblCovers->setBuddy(cmdHoesje_);
-    cmdList_ = named(new QPushButton(QStringLiteral("List"), this), "cmdList");
-    cmdList_->setAccessibleName(QStringLiteral("Playlist"));
+    cmdList_ = named(new QPushButton(tr("&List"), this), "cmdList");
+    cmdList_->setAccessibleName(tr("Playlist"));
     layout->addWidget(lblCovers, line, 0);
     auto* coverRow = new QHBoxLayout;
     coverRow->addWidget(cmdHoesje_);
@@ -150,7 +151,7 @@ void TitleEditor::buildWidgets()
     lblCdid_ = named(new PictureLabel(QStringLiteral("cdid"), this), "lblCdid");
     lblCdid_->setFocusPolicy(Qt::StrongFocus);
     lblCdid_->setCursor(Qt::PointingHandCursor);
-    lblCdid_->setAccessibleName(QStringLiteral("CDDB disc id"));
+    lblCdid_->setAccessibleName(tr("CDDB disc id"));
     lblCdid_->installEventFilter(this);
     layout->addWidget(lblCdid_, line++, 0, 1, 3);
 
@@ -344,7 +345,7 @@ void TitleEditor::showDiscId()
     if (!discId)
         ShowError(this, session_, prompts_,
             { discId.error().code, discId.error().text, source + QStringLiteral(".lblCdid_Click") });
-    lblCdid_->setText(discId.ok() && !discId.value().isEmpty() ? discId.value() : QStringLiteral("no cdid"));
+    lblCdid_->setText(discId.ok() && !discId.value().isEmpty() ? discId.value() : tr("no cdid"));
 }
 
 void TitleEditor::openPlaylistChooser()
@@ -358,17 +359,5 @@ void TitleEditor::openPlaylistChooser()
 
 void TitleEditor::openHelp()
 {
-    const QString page = session_.settings.help;
-    if (!QFileInfo(page).isFile()) {
-        ShowError(this, session_, prompts_,
-            { ErrorNumbers::fileNotFound, QStringLiteral("Help page not found: %1").arg(page),
-                source + QStringLiteral(".Help") });
-        return;
-    }
-    QUrl url = QUrl::fromLocalFile(page);
-    url.setFragment(editMode_ ? QStringLiteral("105") : QStringLiteral("104"));
-    if (!prompts_.openUrl(url))
-        ShowError(this, session_, prompts_,
-            { ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
-                source + QStringLiteral(".Help") });
+    openHelpTopic(this, session_, prompts_, editMode_ ? QStringLiteral("105") : QStringLiteral("104"));
 }

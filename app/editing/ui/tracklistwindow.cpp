@@ -5,6 +5,7 @@
 #include "shell/errorreport.h"
 #include "shell/programs.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -45,12 +46,13 @@ TrackListWindow::TrackListWindow(Session& session, UserPrompts& prompts, qint64 
     , cmdSluiten_(new QPushButton(QStringLiteral("Ok"), this))
 {
     setObjectName(QStringLiteral("Tracks"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("tracklist"));
     setWindowTitle(session_.message(1));
     setModal(true);
 
     lblGeenTracks_->setObjectName(QStringLiteral("lblTracks_0"));
     lblTracks_->setObjectName(QStringLiteral("lblTracks"));
-    lblTracks_->setAccessibleName(QStringLiteral("Tracks"));
+    lblTracks_->setAccessibleName(tr("Tracks"));
     lblTracks_->setMouseTracking(true);
     lblTracks_->viewport()->setMouseTracking(true);
     lblTracks_->setSelectionMode(QAbstractItemView::SingleSelection);

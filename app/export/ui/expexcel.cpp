@@ -2,11 +2,12 @@
 
 #include "db/catalogue.h"
 #include "export/documentsfolder.h"
-#include "shell/ui/busycursor.h"
 #include "export/workbookexport.h"
 #include "resources/captionbindings.h"
 #include "shell/session.h"
+#include "shell/ui/busycursor.h"
 #include "shell/ui/captions.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -50,6 +51,7 @@ ExpExcel::ExpExcel(
     , scope_(scope)
 {
     setObjectName(QStringLiteral("ExpExcel"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("excel"));
     setModal(true);
     setProperty("Tag", QString::number(static_cast<int>(scope)));
 

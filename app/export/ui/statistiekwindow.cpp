@@ -4,6 +4,7 @@
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/ui/builtinpictures.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QFileInfo>
@@ -44,6 +45,7 @@ StatistiekWindow::StatistiekWindow(Session& session, UserPrompts& prompts, QWidg
     , prompts_(prompts)
 {
     setObjectName(QStringLiteral("Statistiek"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("statistics"));
     setModal(true);
     buildWidgets();
     setWidthTwips(closedWidthTwips);

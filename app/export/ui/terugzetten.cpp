@@ -3,6 +3,7 @@
 #include "export/backup.h"
 #include "shell/session.h"
 #include "shell/ui/progresswindow.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QComboBox>
@@ -20,6 +21,7 @@ Terugzetten::Terugzetten(Session& session, UserPrompts& prompts, QWidget* parent
     , prompts_(prompts)
 {
     setObjectName(QStringLiteral("Terugzetten"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("restore"));
     auto* layout = new QVBoxLayout(this);
     cboBackup_ = new QComboBox(this);
     cboBackup_->setObjectName(QStringLiteral("cboBackup"));

@@ -1,6 +1,7 @@
 #include "extras/ui/albumdialog.h"
 
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -43,6 +44,7 @@ AlbumDialog::AlbumDialog(Session& session, UserPrompts& prompts, const ListEntry
     , cmdAnnuleren_(named(new QPushButton(this), "cmdAnnuleren"))
 {
     setObjectName(QStringLiteral("Album"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("album"));
     setWindowTitle(session_.message(1));
     const bool tracks = entry_.kind == ListKind::Tracks;
     const bool adding = entry_.rowId == 0;

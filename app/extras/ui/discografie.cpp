@@ -3,10 +3,12 @@
 #include "db/albumimport.h"
 #include "discovant/widgets/discovantwidget.h"
 #include "extras/ui/albumdialog.h"
+#include "import/disclookup.h"
 #include "import/fetchedalbum.h"
 #include "import/recordsetmodel.h"
 #include "import/ui/disclookupflow.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -44,6 +46,7 @@ Discografie::Discografie(
     , store_(session.ini())
 {
     setObjectName(QStringLiteral("Discografie"));
+    addHelpKey(this, session_, prompts_, [this] { return kind_ == ListKind::Tracks ? QStringLiteral("123") : QStringLiteral("122"); });
     buildWidgets();
     LoadList();
     if (kind_ == ListKind::Tracks) {
@@ -90,11 +93,12 @@ void Discografie::buildWidgets()
     cboDrive_->setInsertPolicy(QComboBox::NoInsert);
     cmdFreedb_ = named(new QToolButton(this), "cmdFreedb");
     cmdFreedb_->setIcon(style()->standardIcon(QStyle::SP_DriveCDIcon));
-    cmdFreedb_->setAccessibleName(QStringLiteral("Tracks from CD"));
-    cmdFreedb_->setToolTip(QStringLiteral("Tracks from CD"));
+    cmdFreedb_->setAccessibleName(tr("Tracks from CD"));
+    cmdFreedb_->setToolTip(tr("Tracks from CD"));
     cmdFreedb_->setVisible(false);
     discovant1_ = new DiscovantWidget(store_, this);
     discovant1_->setObjectName(QStringLiteral("Discovant1"));
+    discovant1_->core().setCDDBLanguage(componentLanguage(Language::fromTaal(session_.settings.taal).base()));
     discovant1_->setVisible(kind_ == ListKind::Tracks);
 
     auto* cdRow = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include "shell/session.h"
 #include "shell/startfolder.h"
 #include "shell/ui/builtinpictures.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
@@ -42,6 +43,7 @@ FotoWindow::FotoWindow(
     , cmdFoto_(new QPushButton(shpRand_))
 {
     setObjectName(QStringLiteral("Foto"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("photo"));
     setWindowTitle(session_.message(1));
     setModal(true);
 

@@ -3,6 +3,7 @@
 #include "db/catalogue.h"
 #include "shell/errorreport.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -30,21 +31,19 @@ InfoWindow::InfoWindow(Session& session, UserPrompts& prompts, QWidget* parent)
     , cmdWijzigen_(new QPushButton(this))
     , cmdOpslaan_(new QPushButton(this))
     , cmdSluiten_(new QPushButton(this))
-    , cmdFont_(new QPushButton(QStringLiteral("Font"), this))
+    , cmdFont_(new QPushButton(this))
 {
     setObjectName(QStringLiteral("Info"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("biography"));
     setModal(false);
     setMinimumSize(smallestSize);
 
     txtInfo_->setObjectName(QStringLiteral("txtInfo"));
-    txtInfo_->setAccessibleName(session_.message(27));
     cmdWijzigen_->setObjectName(QStringLiteral("cmdWijzigen"));
     cmdOpslaan_->setObjectName(QStringLiteral("cmdOpslaan"));
     cmdSluiten_->setObjectName(QStringLiteral("cmdSluiten"));
     cmdFont_->setObjectName(QStringLiteral("cmdFont"));
-    cmdOpslaan_->setText(session_.message(11));
-    cmdWijzigen_->setText(session_.message(15));
-    cmdSluiten_->setText(session_.message(12));
+    showCaptions();
     for (QPushButton* b : {cmdWijzigen_, cmdOpslaan_, cmdSluiten_, cmdFont_})
         b->setAutoDefault(false);
 
@@ -83,10 +82,22 @@ void InfoWindow::setArtist(qint64 artistId, const QString& artistName)
         reloadIfOtherArtist();
 }
 
+void InfoWindow::showCaptions()
+{
+    txtInfo_->setAccessibleName(session_.message(27));
+    cmdOpslaan_->setText(session_.message(11));
+    cmdWijzigen_->setText(session_.message(15));
+    cmdSluiten_->setText(session_.message(12));
+    cmdFont_->setText(tr("Font"));
+}
+
 bool InfoWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         reloadIfOtherArtist();
+    // The window stays open beside the main window, so it follows a language switch there.
+    if (event->type() == QEvent::LanguageChange)
+        showCaptions();
     return QDialog::event(event);
 }
 

@@ -43,6 +43,7 @@ protected:
     void reject() override;
 
 private:
+    void showCaptions();
     void reloadIfOtherArtist();
     void load();
     void startEditing();

@@ -27,7 +27,7 @@ Vergroting::Vergroting(
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     imgVergroting_->setObjectName(QStringLiteral("imgVergroting"));
-    imgVergroting_->setAccessibleName(QStringLiteral("Cover"));
+    imgVergroting_->setAccessibleName(tr("Cover"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(imgVergroting_);

@@ -6,6 +6,7 @@
 #include "shell/ui/userprompts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -17,7 +18,10 @@
 
 namespace {
 
-const QString lookupCaption = QStringLiteral("CD lookup");
+QString lookupCaption()
+{
+    return QCoreApplication::translate("CdLookupDialog", "CD lookup");
+}
 
 QString text(const std::string& utf8)
 {
@@ -39,7 +43,7 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     , txtCertificaten_(new QLineEdit(text(core.CDDBCAFile()), this))
 {
     setObjectName(QStringLiteral("CdLookup"));
-    setWindowTitle(lookupCaption);
+    setWindowTitle(lookupCaption());
     txtServer_->setObjectName(QStringLiteral("txtServer"));
     txtEmail_->setObjectName(QStringLiteral("txtEmail"));
     txtMap_->setObjectName(QStringLiteral("txtMap"));
@@ -52,15 +56,14 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     cboProtocol_->setCurrentIndex(cboProtocol_->findData(core.CDDBProtocol()));
     txtCertificaten_->setPlaceholderText(tr("The system's certificates"));
 
-    auto* explanation
-        = new QLabel(QStringLiteral("A CDDB server wants your e-mail address with every lookup. Discs can "
-                                    "also be looked up in a local CDDB database folder first."),
-            this);
+    auto* explanation = new QLabel(tr("A CDDB server wants your e-mail address with every lookup. Discs can "
+                                      "also be looked up in a local CDDB database folder first."),
+        this);
     explanation->setWordWrap(true);
 
     auto* browse = new QPushButton(QStringLiteral("..."), this);
     browse->setObjectName(QStringLiteral("cmdBladeren"));
-    browse->setAccessibleName(QStringLiteral("Choose folder"));
+    browse->setAccessibleName(tr("Choose folder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(txtMap_, 1);
     folderRow->addWidget(browse);
@@ -69,11 +72,13 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     serverRow_->addWidget(txtServer_, 1);
     auto* form = new QFormLayout;
     // A row holding a layout has no buddy of its own: the access key goes to the field.
-    auto* serverLabel = new QLabel(QStringLiteral("&Server:"), this);
+    auto* serverLabel = new QLabel(tr("&Server:"), this);
     serverLabel->setBuddy(txtServer_);
     form->addRow(serverLabel, serverRow_);
-    form->addRow(QStringLiteral("&E-mail address:"), txtEmail_);
-    form->addRow(QStringLiteral("&Local database folder:"), folderRow);
+    form->addRow(tr("&E-mail address:"), txtEmail_);
+    auto* folderLabel = new QLabel(tr("&Local database folder:"), this);
+    folderLabel->setBuddy(txtMap_);
+    form->addRow(folderLabel, folderRow);
     form->addRow(tr("Program &name:"), txtProgramma_);
     form->addRow(tr("Program &version:"), txtVersie_);
     form->addRow(tr("P&rotocol level:"), cboProtocol_);
@@ -115,13 +120,13 @@ void CdLookupDialog::offerSites(DiscovantWidget& control)
         if (!chosen.empty())
             txtServer_->setText(text(chosen));
         else if (!errors.isEmpty() && !control.core().cancelRequested())
-            prompts_.messageBox(this, errors.join(QLatin1Char('\n')), MsgBox::okWarning, lookupCaption);
+            prompts_.messageBox(this, errors.join(QLatin1Char('\n')), MsgBox::okWarning, lookupCaption());
     });
 }
 
 void CdLookupDialog::browseFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, lookupCaption, txtMap_->text());
+    const QString folder = QFileDialog::getExistingDirectory(this, lookupCaption(), txtMap_->text());
     if (!folder.isEmpty())
         txtMap_->setText(folder);
 }
@@ -134,8 +139,8 @@ void CdLookupDialog::save()
             core_.setEmailAddress(email.toStdString());
         if (text(core_.EmailAddress()) != email) {
             // The component keeps its previous address without a word; say so here.
-            prompts_.messageBox(this, QStringLiteral("\"%1\" is not an e-mail address.").arg(email),
-                MsgBox::okWarning, lookupCaption);
+            prompts_.messageBox(
+                this, tr("\"%1\" is not an e-mail address.").arg(email), MsgBox::okWarning, lookupCaption());
             txtEmail_->setFocus();
             return;
         }

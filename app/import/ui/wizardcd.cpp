@@ -3,10 +3,12 @@
 #include "db/albumimport.h"
 #include "db/catalogue.h"
 #include "discovant/widgets/discovantwidget.h"
+#include "import/disclookup.h"
 #include "import/fetchedalbum.h"
 #include "import/ui/cdlookupdialog.h"
 #include "import/ui/disclookupflow.h"
 #include "shell/session.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -43,6 +45,7 @@ WizardCD::WizardCD(Session& session, UserPrompts& prompts, QWidget* parent)
     , store_(session.ini())
 {
     setObjectName(QStringLiteral("WizardCD"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("importcd"));
     buildWidgets();
 
     cmdAnnuleren_->setText(session_.message(37));
@@ -70,6 +73,7 @@ void WizardCD::buildWidgets()
 {
     discovant1_ = new DiscovantWidget(store_, this);
     discovant1_->setObjectName(QStringLiteral("Discovant1"));
+    discovant1_->core().setCDDBLanguage(componentLanguage(Language::fromTaal(session_.settings.taal).base()));
 
     cboDrive_ = new QComboBox(this);
     cboDrive_->setObjectName(QStringLiteral("cboDrive"));
@@ -80,7 +84,7 @@ void WizardCD::buildWidgets()
     cmdBladeren_ = new QToolButton(this);
     cmdBladeren_->setObjectName(QStringLiteral("cmdBladeren"));
     cmdBladeren_->setText(QStringLiteral("..."));
-    cmdBladeren_->setAccessibleName(QStringLiteral("Disc image"));
+    cmdBladeren_->setAccessibleName(tr("Disc image"));
     auto* driveRow = new QHBoxLayout;
     driveRow->addWidget(cboDrive_, 1);
     driveRow->addWidget(cmdBladeren_);
@@ -115,7 +119,7 @@ void WizardCD::buildWidgets()
     lblExtra_->setObjectName(QStringLiteral("lblExtra"));
     imgBericht_ = new QLabel(this);
     imgBericht_->setObjectName(QStringLiteral("imgBericht"));
-    imgBericht_->setAccessibleName(QStringLiteral("Result"));
+    imgBericht_->setAccessibleName(tr("Result"));
     imgBericht_->setFixedSize(pictureSide, pictureSide);
 
     cmdOK_ = new QPushButton(this);
@@ -123,7 +127,7 @@ void WizardCD::buildWidgets()
     cmdOK_->setDefault(true);
     cmdAnnuleren_ = new QPushButton(this);
     cmdAnnuleren_->setObjectName(QStringLiteral("cmdAnnuleren"));
-    cmdInstellingen_ = new QPushButton(QStringLiteral("CD lookup..."), this);
+    cmdInstellingen_ = new QPushButton(tr("CD &lookup..."), this);
     cmdInstellingen_->setObjectName(QStringLiteral("cmdInstellingen"));
 
     auto* top = new QHBoxLayout;
@@ -159,6 +163,7 @@ void WizardCD::buildWidgets()
     connect(cmdInstellingen_, &QPushButton::clicked, this, [this] {
         CdLookupDialog dialog(discovant1_->core(), prompts_, this);
         dialog.offerSites(*discovant1_);
+        addHelpKey(&dialog, session_, prompts_, QStringLiteral("cdlookup"));
         dialog.exec();
     });
 }
@@ -189,8 +194,8 @@ void WizardCD::fillArtists()
 
 void WizardCD::browseImage()
 {
-    const QString image = prompts_.openFileName(this, session_.message(32), QString(),
-        QStringLiteral("Disc images (*.cue *.toc *.nrg);;All files (*)"));
+    const QString image = prompts_.openFileName(
+        this, session_.message(32), QString(), tr("Disc images (*.cue *.toc *.nrg);;All files (*)"));
     if (!image.isEmpty())
         cboDrive_->setEditText(image);
 }
@@ -226,6 +231,20 @@ void WizardCD::collect()
     cmdOK_->setText(session_.message(32));
     fraImport_->setVisible(true);
     imgBericht_->setVisible(false);
+    growToContent();
+}
+
+void WizardCD::growToContent()
+{
+    // The import frame appears in step 2 and the wrapped explanation takes more lines in some
+    // languages; the window's minimum height does not follow a wrapped text's height, so the
+    // window grows here rather than squeezing the artist field under the text.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalMinimumSize().height();
+    setMinimumHeight(needed);
+    if (height() < needed)
+        resize(width(), needed);
 }
 
 qint64 WizardCD::chosenArtistId() const
@@ -288,4 +307,5 @@ void WizardCD::showClosingDisplay()
     fraImport_->setVisible(false);
     imgBericht_->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(pictureSide));
     imgBericht_->setVisible(true);
+    growToContent();
 }

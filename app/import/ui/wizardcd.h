@@ -41,6 +41,7 @@ private:
     void browseImage();
     void step();
     void collect();
+    void growToContent();
     void importDisc();
     void showClosingDisplay();
     // The id of the artist chosen from the list, 0 when the text is not a list entry.

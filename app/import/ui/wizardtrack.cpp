@@ -3,6 +3,7 @@
 #include "import/recordsetmodel.h"
 #include "shell/session.h"
 #include "shell/startup.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 
 #include <QFrame>
@@ -40,6 +41,7 @@ WizardTrack::WizardTrack(Session& session, UserPrompts& prompts, QWidget* parent
     , prompts_(prompts)
 {
     setObjectName(QStringLiteral("WizardTrack"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("search"));
     setModal(true);
     buildWidgets();
     setWindowTitle(session_.message(22) + QLatin1Char(' ') + session_.message(33));

@@ -7,6 +7,7 @@
 #include "shell/startfolder.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/flagpictures.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
@@ -45,6 +46,7 @@ InstellingenWindow::InstellingenWindow(
     , helpFolder_(std::move(helpFolder))
 {
     setObjectName(QStringLiteral("Instellingen"));
+    addHelpKey(this, session_, prompts_, QStringLiteral("settings"));
     setModal(true);
     buildWidgets();
 

@@ -40,7 +40,6 @@ constexpr int windowHeightTwips = 5595;
 constexpr int coverSide = 110;
 constexpr int logoSide = 32;
 const QString source = QStringLiteral("Muziek");
-const QString logoToolTip = QStringLiteral("No playlist");
 const QString playlistToolTip = QStringLiteral("Mp3 playlist");
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption = {})
@@ -110,7 +109,6 @@ void MainWindow::buildWidgets()
     auto* pictures = new QHBoxLayout;
     imgCover_ = new PictureLabel(central);
     imgCover_->setObjectName(QStringLiteral("imgCover"));
-    imgCover_->setAccessibleName(QStringLiteral("Cover"));
     imgCover_->setFixedSize(coverSide, coverSide);
     imgCover_->setFrameShape(QFrame::StyledPanel);
     imgCover_->setAlignment(Qt::AlignCenter);
@@ -118,7 +116,6 @@ void MainWindow::buildWidgets()
     pictures->addStretch(1);
     imgLogo_ = new PictureLabel(central);
     imgLogo_->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo_->setAccessibleName(QStringLiteral("Playlist"));
     imgLogo_->setFixedSize(logoSide, logoSide);
     pictures->addWidget(imgLogo_, 0, Qt::AlignBottom);
     left->addLayout(pictures);
@@ -287,7 +284,13 @@ QMenu* MainWindow::topMenu(int index) const
 
 void MainWindow::ApplyMainLanguage()
 {
+    session_.applyLanguage();
     applyCaptions(this, kMainWindowCaptions, [this](int k) { return session_.message(k); });
+    // The texts beyond the language table, from the catalogue just installed.
+    imgCover_->setAccessibleName(tr("Cover"));
+    imgLogo_->setAccessibleName(tr("Playlist"));
+    if (imgLogo_->toolTip() != playlistToolTip)
+        imgLogo_->setToolTip(tr("No playlist"));
     fitFixedSize();
 }
 
@@ -456,7 +459,7 @@ void MainWindow::showPlainLogo()
 {
     imgLogo_->setPixmap(BuiltinPictures::plainLogo(logoSide, imgLogo_->devicePixelRatioF()));
     imgLogo_->setTag(QStringLiteral("0"));
-    imgLogo_->setToolTip(logoToolTip);
+    imgLogo_->setToolTip(tr("No playlist"));
 }
 
 void MainWindow::clearAlbumDetails()
@@ -575,9 +578,11 @@ void MainWindow::openHelp()
             source + QStringLiteral(".Help") });
         return;
     }
-    if (!prompts_.openUrl(QUrl::fromLocalFile(page)))
-        report({ ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
-            source + QStringLiteral(".Help") });
+    QUrl url = QUrl::fromLocalFile(page);
+    url.setFragment(QStringLiteral("main"));
+    if (!prompts_.openUrl(url))
+        report({ErrorNumbers::openUrl, QStringLiteral("Cannot open the help page %1").arg(page),
+                source + QStringLiteral(".Help")});
 }
 
 void MainWindow::startPlayer()

@@ -8,6 +8,7 @@
 #include "shell/artistlistmodel.h"
 #include "shell/session.h"
 #include "shell/titlelistmodel.h"
+#include "shell/ui/helptopic.h"
 #include "shell/ui/instellingenwindow.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/overwindow.h"
@@ -21,6 +22,7 @@ void MainWindow::showStatistics()
 void MainWindow::showAbout()
 {
     OverWindow window(session_, prompts_, this);
+    addHelpKey(&window, session_, prompts_, QStringLiteral("about"));
     window.exec();
 }
 

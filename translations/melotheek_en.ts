@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CdLookupDialog</name>
+    <message>
+        <source>CD lookup</source>
+        <translation>CD lookup</translation>
+    </message>
+    <message>
+        <source>A CDDB server wants your e-mail address with every lookup. Discs can also be looked up in a local CDDB database folder first.</source>
+        <translation>A CDDB server wants your e-mail address with every lookup. Discs can also be looked up in a local CDDB database folder first.</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Choose folder</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail address:</source>
+        <translation>&amp;E-mail address:</translation>
+    </message>
+    <message>
+        <source>&amp;Local database folder:</source>
+        <translation>&amp;Local database folder:</translation>
+    </message>
+    <message>
+        <source>"%1" is not an e-mail address.</source>
+        <translation>"%1" is not an e-mail address.</translation>
+    </message>
+    <message>
+        <source>6 (UTF-8)</source>
+        <translation>6 (UTF-8)</translation>
+    </message>
+    <message>
+        <source>5 (older servers)</source>
+        <translation>5 (older servers)</translation>
+    </message>
+    <message>
+        <source>The system's certificates</source>
+        <translation>The system's certificates</translation>
+    </message>
+    <message>
+        <source>Program &amp;name:</source>
+        <translation>Program &amp;name:</translation>
+    </message>
+    <message>
+        <source>Program &amp;version:</source>
+        <translation>Program &amp;version:</translation>
+    </message>
+    <message>
+        <source>P&amp;rotocol level:</source>
+        <translation>P&amp;rotocol level:</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate authorities (PEM file):</source>
+        <translation>&amp;Certificate authorities (PEM file):</translation>
+    </message>
+    <message>
+        <source>&amp;Mirrors...</source>
+        <translation>&amp;Mirrors...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try 'melotheek --help'.</source>
+        <translation>Try 'melotheek --help'.</translation>
+    </message>
+    <message>
+        <source>Melotheek keeps the catalogue of your music collection: artists, albums, tracks, covers and playlists.</source>
+        <translation>Melotheek keeps the catalogue of your music collection: artists, albums, tracks, covers and playlists.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Show this help and quit.</translation>
+    </message>
+    <message>
+        <source>Keep the settings and the catalogue in &lt;folder&gt; instead of $MELOTHEEK_HOME or ~/.local/share/Melotheek.</source>
+        <translation>Keep the settings and the catalogue in &lt;folder&gt; instead of $MELOTHEEK_HOME or ~/.local/share/Melotheek.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Unexpected argument '%1'.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscLookup</name>
+    <message>
+        <source>Reading the disc…</source>
+        <translation>Reading the disc…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on the CDDB server…</source>
+        <translation>Looking the disc up on the CDDB server…</translation>
+    </message>
+    <message>
+        <source>Fetching the album from the CDDB server…</source>
+        <translation>Fetching the album from the CDDB server…</translation>
+    </message>
+    <message>
+        <source>Fetching the list of CDDB servers…</source>
+        <translation>Fetching the list of CDDB servers…</translation>
+    </message>
+    <message>
+        <source>Sending the album to the CDDB server…</source>
+        <translation>Sending the album to the CDDB server…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up in the local database…</source>
+        <translation>Looking the disc up in the local database…</translation>
+    </message>
+</context>
+<context>
+    <name>Discografie</name>
+    <message>
+        <source>Tracks from CD</source>
+        <translation>Tracks from CD</translation>
+    </message>
+</context>
+<context>
+    <name>DiscogsImport</name>
+    <message>
+        <source>The file is no Discogs collection list: it has no column %1.</source>
+        <translation>The file is no Discogs collection list: it has no column %1.</translation>
+    </message>
+    <message>
+        <source>the row holds bytes that are no text</source>
+        <translation>the row holds bytes that are no text</translation>
+    </message>
+    <message>
+        <source>the row has no artist or no title</source>
+        <translation>the row has no artist or no title</translation>
+    </message>
+    <message>
+        <source>The CSV reader cannot start.</source>
+        <translation>The CSV reader cannot start.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than any collection list has.</source>
+        <translation>Line %1 is longer than any collection list has.</translation>
+    </message>
+    <message>
+        <source>The row at line %1 cannot be read: %2</source>
+        <translation>The row at line %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>The file is empty: it has no header row.</source>
+        <translation>The file is empty: it has no header row.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>InstellingenWindow</name>
+    <message>
+        <source>An empty or relative folder or catalogue is taken inside the home folder %1.</source>
+        <translation>An empty or relative folder or catalogue is taken inside the home folder %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Locatie</name>
+    <message>
+        <source>Folders</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Directory: %1</source>
+        <translation>Directory: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>No playlist</source>
+        <translation>No playlist</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Track list</source>
+        <translation>&amp;Track list</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarged cover</source>
+        <translation>&amp;Enlarged cover</translation>
+    </message>
+</context>
+<context>
+    <name>MaintenanceCommands</name>
+    <message>
+        <source>Copying the catalogue to %1</source>
+        <translation>Copying the catalogue to %1</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Writing %1</translation>
+    </message>
+    <message>
+        <source>Restoring the files of %1</source>
+        <translation>Restoring the files of %1</translation>
+    </message>
+    <message>
+        <source>Compacting the catalogue</source>
+        <translation>Compacting the catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>OverWindow</name>
+    <message>
+        <source>No mail program could be started for %1.</source>
+        <translation>No mail program could be started for %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistBuilder</name>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Make playlist</source>
+        <translation>Make playlist</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>%1 of %2</source>
+        <comment>progress count, e.g. 3 of 240</comment>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Cancelling…</translation>
+    </message>
+</context>
+<context>
+    <name>Terugzetten</name>
+    <message>
+        <source>Restoring the catalogue from %1</source>
+        <translation>Restoring the catalogue from %1</translation>
+    </message>
+    <message>
+        <source>The catalogue as it was before is kept as %1; choose it here to undo the restore.</source>
+        <translation>The catalogue as it was before is kept as %1; choose it here to undo the restore.</translation>
+    </message>
+</context>
+<context>
+    <name>TitleEditor</name>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;List</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>CDDB disc id</source>
+        <translation>CDDB disc id</translation>
+    </message>
+    <message>
+        <source>no cdid</source>
+        <translation>no cdid</translation>
+    </message>
+</context>
+<context>
+    <name>TrackListWindow</name>
+    <message>
+        <source>Tracks</source>
+        <translation>Tracks</translation>
+    </message>
+</context>
+<context>
+    <name>Vergroting</name>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+</context>
+<context>
+    <name>WizardCD</name>
+    <message>
+        <source>Disc image</source>
+        <translation>Disc image</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>CD &amp;lookup...</source>
+        <translation>CD &amp;lookup...</translation>
+    </message>
+    <message>
+        <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
+        <translation>Disc images (*.cue *.toc *.nrg);;All files (*)</translation>
+    </message>
+</context>
+</TS>

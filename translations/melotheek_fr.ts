@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CdLookupDialog</name>
+    <message>
+        <source>CD lookup</source>
+        <translation>Recherche de CD</translation>
+    </message>
+    <message>
+        <source>A CDDB server wants your e-mail address with every lookup. Discs can also be looked up in a local CDDB database folder first.</source>
+        <translation>Un serveur CDDB demande votre adresse e-mail à chaque recherche. Les CD peuvent aussi être cherchés d'abord dans un dossier local de base CDDB.</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Choisir le dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur :</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail address:</source>
+        <translation>Adresse &amp;e-mail :</translation>
+    </message>
+    <message>
+        <source>&amp;Local database folder:</source>
+        <translation>Dossier de base &amp;locale :</translation>
+    </message>
+    <message>
+        <source>"%1" is not an e-mail address.</source>
+        <translation>« %1 » n'est pas une adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>6 (UTF-8)</source>
+        <translation>6 (UTF-8)</translation>
+    </message>
+    <message>
+        <source>5 (older servers)</source>
+        <translation>5 (serveurs anciens)</translation>
+    </message>
+    <message>
+        <source>The system's certificates</source>
+        <translation>Les certificats du système</translation>
+    </message>
+    <message>
+        <source>Program &amp;name:</source>
+        <translation>&amp;Nom du programme :</translation>
+    </message>
+    <message>
+        <source>Program &amp;version:</source>
+        <translation>&amp;Version du programme :</translation>
+    </message>
+    <message>
+        <source>P&amp;rotocol level:</source>
+        <translation>Niveau de p&amp;rotocole :</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate authorities (PEM file):</source>
+        <translation>Autorités de &amp;certification (fichier PEM) :</translation>
+    </message>
+    <message>
+        <source>&amp;Mirrors...</source>
+        <translation>&amp;Miroirs...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try 'melotheek --help'.</source>
+        <translation>Essayez « melotheek --help ».</translation>
+    </message>
+    <message>
+        <source>Melotheek keeps the catalogue of your music collection: artists, albums, tracks, covers and playlists.</source>
+        <translation>Melotheek tient le catalogue de votre collection musicale : artistes, albums, pistes, pochettes et listes de lecture.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Keep the settings and the catalogue in &lt;folder&gt; instead of $MELOTHEEK_HOME or ~/.local/share/Melotheek.</source>
+        <translation>Garder les réglages et le catalogue dans &lt;dossier&gt; au lieu de $MELOTHEEK_HOME ou ~/.local/share/Melotheek.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>DiscLookup</name>
+    <message>
+        <source>Reading the disc…</source>
+        <translation>Lecture du disque…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on the CDDB server…</source>
+        <translation>Recherche du disque sur le serveur CDDB…</translation>
+    </message>
+    <message>
+        <source>Fetching the album from the CDDB server…</source>
+        <translation>Récupération de l’album sur le serveur CDDB…</translation>
+    </message>
+    <message>
+        <source>Fetching the list of CDDB servers…</source>
+        <translation>Récupération de la liste des serveurs CDDB…</translation>
+    </message>
+    <message>
+        <source>Sending the album to the CDDB server…</source>
+        <translation>Envoi de l’album au serveur CDDB…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up in the local database…</source>
+        <translation>Recherche du disque dans la base locale…</translation>
+    </message>
+</context>
+<context>
+    <name>Discografie</name>
+    <message>
+        <source>Tracks from CD</source>
+        <translation>Pistes du CD</translation>
+    </message>
+</context>
+<context>
+    <name>DiscogsImport</name>
+    <message>
+        <source>The file is no Discogs collection list: it has no column %1.</source>
+        <translation>Le fichier n’est pas une liste de collection Discogs : il n’a pas de colonne %1.</translation>
+    </message>
+    <message>
+        <source>the row holds bytes that are no text</source>
+        <translation>la ligne contient des octets qui ne sont pas du texte</translation>
+    </message>
+    <message>
+        <source>the row has no artist or no title</source>
+        <translation>la ligne n’a pas d’artiste ou pas de titre</translation>
+    </message>
+    <message>
+        <source>The CSV reader cannot start.</source>
+        <translation>Le lecteur CSV ne peut pas démarrer.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than any collection list has.</source>
+        <translation>La ligne %1 est plus longue que dans toute liste de collection.</translation>
+    </message>
+    <message>
+        <source>The row at line %1 cannot be read: %2</source>
+        <translation>La ligne %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>The file is empty: it has no header row.</source>
+        <translation>Le fichier est vide : il n’a pas de ligne d’en-tête.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+</context>
+<context>
+    <name>InstellingenWindow</name>
+    <message>
+        <source>An empty or relative folder or catalogue is taken inside the home folder %1.</source>
+        <translation>Un dossier ou un catalogue vide ou relatif est pris dans le dossier personnel %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Locatie</name>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Directory: %1</source>
+        <translation>Dossier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste de lecture</translation>
+    </message>
+    <message>
+        <source>No playlist</source>
+        <translation>Pas de liste de lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>&amp;Track list</source>
+        <translation>Liste des &amp;pistes</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarged cover</source>
+        <translation>Pochette a&amp;grandie</translation>
+    </message>
+</context>
+<context>
+    <name>MaintenanceCommands</name>
+    <message>
+        <source>Copying the catalogue to %1</source>
+        <translation>Copie du catalogue vers %1</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Écriture de %1</translation>
+    </message>
+    <message>
+        <source>Restoring the files of %1</source>
+        <translation>Restauration des fichiers de %1</translation>
+    </message>
+    <message>
+        <source>Compacting the catalogue</source>
+        <translation>Compactage du catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>OverWindow</name>
+    <message>
+        <source>No mail program could be started for %1.</source>
+        <translation>Aucun programme de courrier n’a pu être lancé pour %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistBuilder</name>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Enlever</translation>
+    </message>
+    <message>
+        <source>Make playlist</source>
+        <translation>Créer la liste de lecture</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>%1 of %2</source>
+        <comment>progress count, e.g. 3 of 240</comment>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Annulation…</translation>
+    </message>
+</context>
+<context>
+    <name>Terugzetten</name>
+    <message>
+        <source>Restoring the catalogue from %1</source>
+        <translation>Restauration du catalogue depuis %1</translation>
+    </message>
+    <message>
+        <source>The catalogue as it was before is kept as %1; choose it here to undo the restore.</source>
+        <translation>Le catalogue tel qu’il était est conservé sous %1 ; choisissez-le ici pour annuler la restauration.</translation>
+    </message>
+</context>
+<context>
+    <name>TitleEditor</name>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Liste</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste de lecture</translation>
+    </message>
+    <message>
+        <source>CDDB disc id</source>
+        <translation>Identifiant CDDB du disque</translation>
+    </message>
+    <message>
+        <source>no cdid</source>
+        <translation>pas d'id de CD</translation>
+    </message>
+</context>
+<context>
+    <name>TrackListWindow</name>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistes</translation>
+    </message>
+</context>
+<context>
+    <name>Vergroting</name>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+</context>
+<context>
+    <name>WizardCD</name>
+    <message>
+        <source>Disc image</source>
+        <translation>Image disque</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>CD &amp;lookup...</source>
+        <translation>&amp;Recherche de CD...</translation>
+    </message>
+    <message>
+        <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
+        <translation>Images disque (*.cue *.toc *.nrg);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,343 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>CdLookupDialog</name>
+    <message>
+        <source>CD lookup</source>
+        <translation>Cd opzoeken</translation>
+    </message>
+    <message>
+        <source>A CDDB server wants your e-mail address with every lookup. Discs can also be looked up in a local CDDB database folder first.</source>
+        <translation>Een CDDB-server vraagt bij elke zoekopdracht uw e-mailadres. Cd's kunnen ook eerst in een lokale map met een CDDB-database worden opgezocht.</translation>
+    </message>
+    <message>
+        <source>Choose folder</source>
+        <translation>Map kiezen</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail address:</source>
+        <translation>&amp;E-mailadres:</translation>
+    </message>
+    <message>
+        <source>&amp;Local database folder:</source>
+        <translation>&amp;Lokale databasemap:</translation>
+    </message>
+    <message>
+        <source>"%1" is not an e-mail address.</source>
+        <translation>"%1" is geen e-mailadres.</translation>
+    </message>
+    <message>
+        <source>6 (UTF-8)</source>
+        <translation>6 (UTF-8)</translation>
+    </message>
+    <message>
+        <source>5 (older servers)</source>
+        <translation>5 (oudere servers)</translation>
+    </message>
+    <message>
+        <source>The system's certificates</source>
+        <translation>De certificaten van het systeem</translation>
+    </message>
+    <message>
+        <source>Program &amp;name:</source>
+        <translation>&amp;Programmanaam:</translation>
+    </message>
+    <message>
+        <source>Program &amp;version:</source>
+        <translation>Programma&amp;versie:</translation>
+    </message>
+    <message>
+        <source>P&amp;rotocol level:</source>
+        <translation>P&amp;rotocolniveau:</translation>
+    </message>
+    <message>
+        <source>&amp;Certificate authorities (PEM file):</source>
+        <translation>&amp;Certificaatautoriteiten (PEM-bestand):</translation>
+    </message>
+    <message>
+        <source>&amp;Mirrors...</source>
+        <translation>Spie&amp;gels...</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try 'melotheek --help'.</source>
+        <translation>Probeer 'melotheek --help'.</translation>
+    </message>
+    <message>
+        <source>Melotheek keeps the catalogue of your music collection: artists, albums, tracks, covers and playlists.</source>
+        <translation>Melotheek houdt de catalogus van uw muziekcollectie bij: artiesten, albums, tracks, hoesjes en playlists.</translation>
+    </message>
+    <message>
+        <source>Show this help and quit.</source>
+        <translation>Deze hulp tonen en stoppen.</translation>
+    </message>
+    <message>
+        <source>Keep the settings and the catalogue in &lt;folder&gt; instead of $MELOTHEEK_HOME or ~/.local/share/Melotheek.</source>
+        <translation>De instellingen en de catalogus in &lt;map&gt; bewaren in plaats van $MELOTHEEK_HOME of ~/.local/share/Melotheek.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>map</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Onverwacht argument '%1'.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscLookup</name>
+    <message>
+        <source>Reading the disc…</source>
+        <translation>De schijf wordt gelezen…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on the CDDB server…</source>
+        <translation>De schijf wordt opgezocht op de CDDB-server…</translation>
+    </message>
+    <message>
+        <source>Fetching the album from the CDDB server…</source>
+        <translation>Het album wordt opgehaald van de CDDB-server…</translation>
+    </message>
+    <message>
+        <source>Fetching the list of CDDB servers…</source>
+        <translation>De lijst van CDDB-servers wordt opgehaald…</translation>
+    </message>
+    <message>
+        <source>Sending the album to the CDDB server…</source>
+        <translation>Het album wordt naar de CDDB-server gestuurd…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up in the local database…</source>
+        <translation>De schijf wordt opgezocht in de lokale database…</translation>
+    </message>
+</context>
+<context>
+    <name>Discografie</name>
+    <message>
+        <source>Tracks from CD</source>
+        <translation>Tracks van cd</translation>
+    </message>
+</context>
+<context>
+    <name>DiscogsImport</name>
+    <message>
+        <source>The file is no Discogs collection list: it has no column %1.</source>
+        <translation>Het bestand is geen Discogs-collectielijst: het heeft geen kolom %1.</translation>
+    </message>
+    <message>
+        <source>the row holds bytes that are no text</source>
+        <translation>de rij bevat bytes die geen tekst zijn</translation>
+    </message>
+    <message>
+        <source>the row has no artist or no title</source>
+        <translation>de rij heeft geen artiest of geen titel</translation>
+    </message>
+    <message>
+        <source>The CSV reader cannot start.</source>
+        <translation>De CSV-lezer kan niet starten.</translation>
+    </message>
+    <message>
+        <source>Line %1 is longer than any collection list has.</source>
+        <translation>Regel %1 is langer dan een collectielijst ooit heeft.</translation>
+    </message>
+    <message>
+        <source>The row at line %1 cannot be read: %2</source>
+        <translation>De rij op regel %1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>The file is empty: it has no header row.</source>
+        <translation>Het bestand is leeg: het heeft geen kopregel.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InfoWindow</name>
+    <message>
+        <source>Font</source>
+        <translation>Lettertype</translation>
+    </message>
+</context>
+<context>
+    <name>InstellingenWindow</name>
+    <message>
+        <source>An empty or relative folder or catalogue is taken inside the home folder %1.</source>
+        <translation>Een lege of relatieve map of catalogus wordt binnen de thuismap %1 genomen.</translation>
+    </message>
+</context>
+<context>
+    <name>Locatie</name>
+    <message>
+        <source>Folders</source>
+        <translation>Mappen</translation>
+    </message>
+    <message>
+        <source>Directory: %1</source>
+        <translation>Map: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cover</source>
+        <translation>Hoesje</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>No playlist</source>
+        <translation>Geen playlist</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Afspelen</translation>
+    </message>
+    <message>
+        <source>&amp;Track list</source>
+        <translation>&amp;Nummerlijst</translation>
+    </message>
+    <message>
+        <source>&amp;Enlarged cover</source>
+        <translation>&amp;Vergrote hoes</translation>
+    </message>
+</context>
+<context>
+    <name>MaintenanceCommands</name>
+    <message>
+        <source>Copying the catalogue to %1</source>
+        <translation>De catalogus wordt gekopieerd naar %1</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>%1 wordt geschreven</translation>
+    </message>
+    <message>
+        <source>Restoring the files of %1</source>
+        <translation>De bestanden van %1 worden teruggezet</translation>
+    </message>
+    <message>
+        <source>Compacting the catalogue</source>
+        <translation>De catalogus wordt gecomprimeerd</translation>
+    </message>
+</context>
+<context>
+    <name>OverWindow</name>
+    <message>
+        <source>No mail program could be started for %1.</source>
+        <translation>Er kon geen mailprogramma worden gestart voor %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaylistBuilder</name>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Make playlist</source>
+        <translation>Playlist maken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWindow</name>
+    <message>
+        <source>%1 of %2</source>
+        <comment>progress count, e.g. 3 of 240</comment>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Bezig met annuleren…</translation>
+    </message>
+</context>
+<context>
+    <name>Terugzetten</name>
+    <message>
+        <source>Restoring the catalogue from %1</source>
+        <translation>De catalogus wordt teruggezet uit %1</translation>
+    </message>
+    <message>
+        <source>The catalogue as it was before is kept as %1; choose it here to undo the restore.</source>
+        <translation>De catalogus zoals hij was, is bewaard als %1; kies die hier om het terugzetten ongedaan te maken.</translation>
+    </message>
+</context>
+<context>
+    <name>TitleEditor</name>
+    <message>
+        <source>Cover</source>
+        <translation>Hoesje</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Lijst</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>CDDB disc id</source>
+        <translation>CDDB-schijf-id</translation>
+    </message>
+    <message>
+        <source>no cdid</source>
+        <translation>geen cd-id</translation>
+    </message>
+</context>
+<context>
+    <name>TrackListWindow</name>
+    <message>
+        <source>Tracks</source>
+        <translation>Tracks</translation>
+    </message>
+</context>
+<context>
+    <name>Vergroting</name>
+    <message>
+        <source>Cover</source>
+        <translation>Hoesje</translation>
+    </message>
+</context>
+<context>
+    <name>WizardCD</name>
+    <message>
+        <source>Disc image</source>
+        <translation>Schijfkopie</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>CD &amp;lookup...</source>
+        <translation>Cd &amp;opzoeken...</translation>
+    </message>
+    <message>
+        <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
+        <translation>Schijfkopieën (*.cue *.toc *.nrg);;Alle bestanden (*)</translation>
+    </message>
+</context>
+</TS>
