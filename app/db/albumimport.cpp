@@ -7,23 +7,6 @@
 #include <QDateTime>
 #include <sqlite3.h>
 
-namespace {
-
-// Runs one statement with its values on an open connection; the new row's id on success.
-DbResult<qint64> insert(const SqliteConnection& connection, const QString& sql, const QVariantList& params)
-{
-    auto statement = connection.prepare(sql);
-    if (!statement)
-        return statement.error();
-    if (auto bound = statement.value().bind(params); !bound)
-        return bound.error();
-    if (auto status = statement.value().run(); !status)
-        return status.error();
-    return static_cast<qint64>(sqlite3_last_insert_rowid(connection.handle()));
-}
-
-} // namespace
-
 QVariant yearValue(const QString& jaar)
 {
     bool ok = false;
@@ -45,7 +28,7 @@ DbResult<ImportedIds> importAlbum(const Catalogue& catalogue, const AlbumImport&
     ImportedIds ids;
     ids.artistId = album.artistId;
     if (ids.artistId == 0) {
-        auto artist = insert(db, QStringLiteral("INSERT INTO Artiest (Artiest, datum_init) VALUES (?, ?)"),
+        auto artist = db.insert(QStringLiteral("INSERT INTO Artiest (Artiest, datum_init) VALUES (?, ?)"),
             { album.newArtistName, now });
         if (!artist)
             return artist.error();
@@ -53,8 +36,7 @@ DbResult<ImportedIds> importAlbum(const Catalogue& catalogue, const AlbumImport&
         ids.newArtist = true;
     }
 
-    auto title = insert(db,
-        QStringLiteral("INSERT INTO Titel (Titel, CDid, Jaar, Drager, ArtiestId, datum_lamu, Lengte) "
+    auto title = db.insert(QStringLiteral("INSERT INTO Titel (Titel, CDid, Jaar, Drager, ArtiestId, datum_lamu, Lengte) "
                        "VALUES (?, ?, ?, 'CD', ?, ?, ?)"),
         { album.titel, album.cdId, yearValue(album.jaar), ids.artistId, now, album.lengte });
     if (!title)
@@ -62,8 +44,7 @@ DbResult<ImportedIds> importAlbum(const Catalogue& catalogue, const AlbumImport&
     ids.titleId = title.value();
 
     for (const FetchedTrack& track : album.tracks) {
-        auto row = insert(db,
-            QStringLiteral("INSERT INTO Tracks (Titelid, Nummer, Naam, Lengte) VALUES (?, ?, ?, ?)"),
+        auto row = db.insert(QStringLiteral("INSERT INTO Tracks (Titelid, Nummer, Naam, Lengte) VALUES (?, ?, ?, ?)"),
             { ids.titleId, track.nummer, track.naam, track.lengte });
         if (!row)
             return row.error();

@@ -317,3 +317,15 @@ DbStatus SqliteTransaction::commit()
         m_open = false;
     return status;
 }
+
+DbResult<qint64> SqliteConnection::insert(const QString& sql, const QVariantList& params) const
+{
+    auto statement = prepare(sql);
+    if (!statement)
+        return statement.error();
+    if (auto bound = statement.value().bind(params); !bound)
+        return bound.error();
+    if (auto status = statement.value().run(); !status)
+        return status.error();
+    return static_cast<qint64>(sqlite3_last_insert_rowid(handle()));
+}

@@ -61,6 +61,8 @@ public:
     static DbResult<SqliteConnection> openForCreation(const QString& path);
 
     DbResult<SqliteStatement> prepare(const QString& sql) const;
+    // Runs one INSERT with its values; the new row's id.
+    DbResult<qint64> insert(const QString& sql, const QVariantList& params) const;
 
     // Runs one or more statements without bound values (schema text, transaction control).
     DbStatus exec(const QString& sql) const;

@@ -24,19 +24,6 @@ AppError failure(const DbError& error)
     return { error.code, error.text, source };
 }
 
-// Runs one statement with its values; the new row's id.
-DbResult<qint64> insert(const SqliteConnection& db, const QString& sql, const QVariantList& params)
-{
-    auto statement = db.prepare(sql);
-    if (!statement)
-        return statement.error();
-    if (auto bound = statement.value().bind(params); !bound)
-        return bound.error();
-    if (auto status = statement.value().run(); !status)
-        return status.error();
-    return static_cast<qint64>(sqlite3_last_insert_rowid(db.handle()));
-}
-
 // The first artist of that name, compared as Catalogue::ArtistIdByName compares; 0 for none.
 DbResult<qint64> artistIdOn(const SqliteConnection& db, const QString& name)
 {
@@ -122,7 +109,7 @@ std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
         return undo(failure(existing.error()));
     stored.artistId = existing.value();
     if (stored.artistId == 0) {
-        auto artist = insert(db, QStringLiteral("INSERT INTO Artiest (Artiest, datum_init) VALUES (?, ?)"),
+        auto artist = db.insert(QStringLiteral("INSERT INTO Artiest (Artiest, datum_init) VALUES (?, ?)"),
             { album.artist, now });
         if (!artist)
             return undo(failure(artist.error()));
@@ -130,8 +117,7 @@ std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
         stored.newArtist = true;
     }
     const QString lengte = album.lengte();
-    auto title = insert(db,
-        QStringLiteral("INSERT INTO Titel (Titel, Jaar, Drager, ArtiestId, datum_lamu, Lengte, Playlist) "
+    auto title = db.insert(QStringLiteral("INSERT INTO Titel (Titel, Jaar, Drager, ArtiestId, datum_lamu, Lengte, Playlist) "
                        "VALUES (?, ?, ?, ?, ?, ?, 1)"),
         { album.titel, album.jaar.isEmpty() ? QVariant() : QVariant(album.jaar.toInt()),
             album.drager.isEmpty() ? QVariant() : QVariant(album.drager), stored.artistId, now,
@@ -140,16 +126,14 @@ std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
         return undo(failure(title.error()));
     stored.titleId = title.value();
     for (const FolderTrack& track : album.tracks) {
-        auto row = insert(db,
-            QStringLiteral("INSERT INTO Tracks (Titelid, Nummer, Naam, Lengte) VALUES (?, ?, ?, ?)"),
+        auto row = db.insert(QStringLiteral("INSERT INTO Tracks (Titelid, Nummer, Naam, Lengte) VALUES (?, ?, ?, ?)"),
             { stored.titleId, track.nummer, track.naam,
                 track.lengthSeconds ? QVariant(lengthText(track.lengthSeconds)) : QVariant() });
         if (!row)
             return undo(failure(row.error()));
     }
     for (const FoundMusicFile& file : album.files) {
-        auto row = insert(db,
-            QStringLiteral("INSERT OR REPLACE INTO Muziekbestand (Pad, Grootte, Gewijzigd, Titelid) "
+        auto row = db.insert(QStringLiteral("INSERT OR REPLACE INTO Muziekbestand (Pad, Grootte, Gewijzigd, Titelid) "
                            "VALUES (?, ?, ?, ?)"),
             { file.path, file.size, file.modified, stored.titleId });
         if (!row)

@@ -1,4 +1,5 @@
 #include "shell/session.h"
+#include "shell/interfacetranslation.h"
 
 #include "resources/languagetable.h"
 
@@ -15,15 +16,5 @@ QString Session::message(int k) const
 
 QLocale Session::languageLocale() const
 {
-    switch (static_cast<LanguageBase>(languageBaseFromTaal(settings.taal))) {
-    case LanguageBase::Dutch:
-        return QLocale(QLocale::Dutch, QLocale::Netherlands);
-    case LanguageBase::French:
-        return QLocale(QLocale::French, QLocale::France);
-    case LanguageBase::German:
-        return QLocale(QLocale::German, QLocale::Germany);
-    case LanguageBase::English:
-        break;
-    }
-    return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return localeOf(static_cast<LanguageBase>(languageBaseFromTaal(settings.taal)));
 }
