@@ -71,8 +71,8 @@ TEST_F(ArtistEditorTest, AddingStoresTheTrimmedNameAndAllowsDuplicates)
 
 TEST_F(ArtistEditorTest, RenamingKeepsTheIdAndCutsTypedNamesAtTheLimit)
 {
-    const qint64 abba = db.addArtist(QStringLiteral("Abba"));
-    db.addArtist(QStringLiteral("Queen"));
+    const qint64 abba = db.addArtist("Abba");
+    db.addArtist("Queen");
     // Renaming to another artist's name is allowed; both keep their ids.
     auto editor = open(abba, QStringLiteral("Abba"));
     EXPECT_EQ(nameField(editor)->text(), QStringLiteral("Abba"));
@@ -85,7 +85,7 @@ TEST_F(ArtistEditorTest, RenamingKeepsTheIdAndCutsTypedNamesAtTheLimit)
     const QString longName = QString(70, QLatin1Char('y'));
     auto kept = open(db.addArtist(longName), longName);
     qtkit::clickButton(kept.get(), "cmdOk");
-    store(open(db.addArtist(QString()), QString()), QStringLiteral("Unknown"));
+    store(open(db.addArtist(QString()), QString()), "Unknown");
     EXPECT_EQ(storedNames(), (QStringList { "Queen", "Queen", longName, "Unknown" }));
 }
 

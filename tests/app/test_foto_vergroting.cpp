@@ -120,26 +120,6 @@ TEST_F(PictureTest, CopyReplacesTheTargetWholeOrNotAtAll)
     EXPECT_FALSE(copyPictureFile(a, home.filePath(QStringLiteral("no/folder/x.jpg")), &error));
 }
 
-TEST_F(PictureTest, FotoShowsThePhotoAtItsNaturalSizeAndClosesOnAClickOrEscape)
-{
-    writeFile(storedPhoto(), pictureBytes({ 180, 240 }, Qt::darkCyan));
-    FotoWindow window(session, prompts, artist, QStringLiteral("Nina Simone"), &main);
-    window.show();
-    EXPECT_TRUE(window.showsPhoto());
-    EXPECT_TRUE(prompts.reports.isEmpty());
-    EXPECT_EQ(photo(window)->pixmap().size(), QSize(180, 240));
-    // Right click shows the artist id, left click closes; Escape closes whatever has the focus.
-    QTest::mouseClick(photo(window), Qt::RightButton);
-    EXPECT_EQ(photo(window)->toolTip(), QStringLiteral("4"));
-    QTest::mouseClick(photo(window), Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
-    window.show();
-    auto* choose = qtkit::childOf<QPushButton>(&window, "cmdFoto");
-    choose->setFocus();
-    QTest::keyClick(choose, Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
-}
-
 TEST_F(PictureTest, FotoReportsAMissingOrBadPhotoAndFitsAHugeOneOnTheScreen)
 {
     // No photo, then one that is no picture: each reported with its error number.
@@ -164,12 +144,18 @@ TEST_F(PictureTest, FotoReportsAMissingOrBadPhotoAndFitsAHugeOneOnTheScreen)
     }
 }
 
-TEST_F(PictureTest, ChoosingAPhotoCopiesItUnlessItIsTheStoredOneOrNoPicture)
+TEST_F(PictureTest, FotoShowsThePhotoAndCopiesAChosenOneUnlessItIsTheStoredOneOrNoPicture)
 {
-    writeFile(storedPhoto(), pictureBytes({ 100, 100 }, Qt::red));
+    writeFile(storedPhoto(), pictureBytes({ 180, 240 }, Qt::darkCyan));
     const QByteArray original = qtkit::fileBytes(storedPhoto());
     FotoWindow window(session, prompts, artist, QStringLiteral("Nina Simone"), &main);
     window.show();
+    EXPECT_TRUE(window.showsPhoto());
+    EXPECT_EQ(photo(window)->pixmap().size(), QSize(180, 240));
+    // Right click shows the artist id.
+    QTest::mouseClick(photo(window), Qt::RightButton);
+    EXPECT_EQ(photo(window)->toolTip(), QStringLiteral("4"));
+
     const QString bad = home.filePath(QStringLiteral("bad.jpg"));
     writeFile(bad, "plain text");
     // Cancelled; the stored photo itself (the user is told); not a picture (reported): the
@@ -182,7 +168,7 @@ TEST_F(PictureTest, ChoosingAPhotoCopiesItUnlessItIsTheStoredOneOrNoPicture)
     EXPECT_EQ(prompts.boxes.size(), 1);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Foto.cmdFoto_Click")));
-    EXPECT_EQ(photo(window)->pixmap().size(), QSize(100, 100));
+    EXPECT_EQ(photo(window)->pixmap().size(), QSize(180, 240));
 
     // A good one: copied over the stored photo and shown.
     const QString chosen = home.filePath(QStringLiteral("new photo.jpg"));
@@ -198,6 +184,15 @@ TEST_F(PictureTest, ChoosingAPhotoCopiesItUnlessItIsTheStoredOneOrNoPicture)
     prompts.chosenFiles = { chosen };
     window.choosePhoto();
     EXPECT_EQ(prompts.reports.size(), 2);
+
+    // A left click closes; Escape closes whatever has the focus.
+    QTest::mouseClick(photo(window), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    auto* choose = qtkit::childOf<QPushButton>(&window, "cmdFoto");
+    choose->setFocus();
+    QTest::keyClick(choose, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(PictureTest, VergrotingShowsTheCoverAtNaturalSizeOverTheSmallCover)
@@ -231,7 +226,9 @@ TEST_F(PictureTest, VergrotingFitsTheScreenAndFallsBackToTheBuiltInPicture)
         window->show();
         EXPECT_EQ(window->showsCover(), shown);
         EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window->geometry()));
-        EXPECT_TRUE(shown || window->size() == QSize(80, 80)) << window->width();
+        if (!shown) {
+            EXPECT_EQ(window->size(), QSize(80, 80));
+        }
         window->close();
     }
     EXPECT_TRUE(prompts.reports.isEmpty()); // the main window reports bad covers, not this

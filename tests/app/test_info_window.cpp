@@ -25,8 +25,8 @@ protected:
 
     void SetUp() override
     {
-        nina = db.addArtist(QStringLiteral("Nina Simone"));
-        obrien = db.addArtist(QStringLiteral("O'Brien \"The Voice\""));
+        nina = db.addArtist("Nina Simone");
+        obrien = db.addArtist("O'Brien \"The Voice\"");
         ASSERT_TRUE(db.catalogue().updateRow(QStringLiteral("Artiest"), nina,
             { { QStringLiteral("Info"), QStringLiteral("Born 1933.\nPianist.") } }));
         main.setGeometry(100, 100, 600, 500);

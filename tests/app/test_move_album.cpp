@@ -23,9 +23,9 @@ protected:
 
     void SetUp() override
     {
-        queen = db.addArtist(QStringLiteral("Queen"));
-        abba = db.addArtist(QStringLiteral("ABBA"));
-        gold = db.addAlbum(abba, QStringLiteral("Gold"), 1992, { { "datum_lamu", "2001-01-01 00:00:00" } });
+        queen = db.addArtist("Queen");
+        abba = db.addArtist("ABBA");
+        gold = db.addAlbum(abba, "Gold", 1992, { { "datum_lamu", "2001-01-01 00:00:00" } });
     }
 
     QVariantList album() const
