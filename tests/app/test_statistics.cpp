@@ -31,28 +31,6 @@ TEST(Statistics, KbyteRoundsHalvesToTheEvenNeighbourAndBarsFollowTheLargestCount
     EXPECT_EQ(chartLabel({ QStringLiteral("%1 %2"), 3 }), QStringLiteral("(3) - %1 %2"));
 }
 
-TEST(Statistics, TopTwelveNeverGivesMoreThanTwelvePlaces)
-{
-    TestCatalogue db;
-    for (int a = 0; a < 14; ++a) {
-        const qint64 artist = db.addArtist(QStringLiteral("Artist %1").arg(a, 2, 10, QLatin1Char('0')));
-        for (int n = 0; n <= a; ++n)
-            db.addAlbum(artist, QStringLiteral("Album %1").arg(n), 2000);
-    }
-    // A catalogue whose query lists every artist (as one edited by hand might) still fills
-    // only the twelve places.
-    ASSERT_TRUE(execRaw(db.path(),
-        "DROP VIEW qryTopTwaalf; CREATE VIEW qryTopTwaalf AS "
-        "SELECT Artiest.Artiest AS Artiest, COUNT(*) AS Aantal FROM Artiest "
-        "JOIN Titel ON Titel.ArtiestId = Artiest.Id GROUP BY Artiest.Id "
-        "ORDER BY Aantal DESC"));
-    const auto top = readTopTwelve(db.catalogue());
-    ASSERT_TRUE(top.ok()) << top.error().text.toStdString();
-    ASSERT_EQ(top.value().size(), 12);
-    EXPECT_EQ(top.value().first().artist, QStringLiteral("Artist 13"));
-    EXPECT_EQ(top.value().first().aantal, 14);
-}
-
 class StatistiekTest : public ::testing::Test {
 protected:
     TestHome home;
