@@ -69,8 +69,8 @@ TEST(CatalogueBadFiles, NoCatalogueAtThePathIsReportedAndTheFileKept)
 TEST(CatalogueBadFiles, MissingTableIsReportedAndNothingIsDeleted)
 {
     TestCatalogue db;
-    const qint64 artist = db.addArtist(QStringLiteral("Survivor"));
-    db.addDiscography(artist, QStringLiteral("Eye of the Tiger"), 1982);
+    const qint64 artist = db.addArtist("Survivor");
+    db.addDiscography(artist, "Eye of the Tiger", 1982);
     ASSERT_TRUE(execRaw(
         db.path(), QStringLiteral("DROP VIEW qryTopTwaalf; DROP VIEW qryAlbumsInTracks; DROP TABLE Titel")));
     const QByteArray before = qtkit::fileBytes(db.path());
@@ -86,9 +86,9 @@ TEST(CatalogueBadFiles, MissingTableIsReportedAndNothingIsDeleted)
 TEST(CatalogueBadFiles, ReadOnlyCatalogueReadsButRefusesEveryChange)
 {
     TestCatalogue db;
-    const qint64 artist = db.addArtist(QStringLiteral("Read Only"));
-    const qint64 album = db.addAlbum(artist, QStringLiteral("Frozen"), 2001);
-    db.addTrack(album, 1, QStringLiteral("Ice"));
+    const qint64 artist = db.addArtist("Read Only");
+    const qint64 album = db.addAlbum(artist, "Frozen", 2001);
+    db.addTrack(album, 1, "Ice");
     QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const QByteArray before = qtkit::fileBytes(db.path());
     const Catalogue& catalogue = db.catalogue();

@@ -113,7 +113,7 @@ TEST(CenteredMsgBox, ReturnsThePressedButtonsCodeAndSitsOverItsOwner)
     }
 }
 
-TEST(Programs, InstTellsWhetherAProcessExists)
+TEST(Programs, InstTellsWhetherAProcessExistsAndStartDetachedUsesNoShell)
 {
     EXPECT_TRUE(Inst(QCoreApplication::applicationPid()));
     EXPECT_FALSE(Inst(0) || Inst(-5));
@@ -122,10 +122,8 @@ TEST(Programs, InstTellsWhetherAProcessExists)
     child.start(QStringLiteral("/bin/true"));
     ASSERT_TRUE(child.waitForFinished(5000));
     EXPECT_FALSE(Inst(child.processId())); // reaped by waitForFinished, so it no longer exists
-}
 
-TEST(Programs, StartDetachedPassesArgumentsWithoutAShell)
-{
+    // A detached start passes its arguments without a shell.
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("args.txt"));
     const QString script = dir.filePath(QStringLiteral("record.sh"));

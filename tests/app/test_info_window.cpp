@@ -25,8 +25,8 @@ protected:
 
     void SetUp() override
     {
-        nina = db.addArtist(QStringLiteral("Nina Simone"));
-        obrien = db.addArtist(QStringLiteral("O'Brien \"The Voice\""));
+        nina = db.addArtist("Nina Simone");
+        obrien = db.addArtist("O'Brien \"The Voice\"");
         ASSERT_TRUE(db.catalogue().updateRow(QStringLiteral("Artiest"), nina,
             { { QStringLiteral("Info"), QStringLiteral("Born 1933.\nPianist.") } }));
         main.setGeometry(100, 100, 600, 500);
@@ -58,7 +58,7 @@ protected:
     }
 };
 
-TEST_F(InfoWindowTest, ShowsTheBiographyReadOnlyAndStoresAnEditForThatArtist)
+TEST_F(InfoWindowTest, ShowsTheBiographyReadOnlyStoresAnEditForThatArtistAndAsksOnClosing)
 {
     showFor(nina, QStringLiteral("Nina Simone"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Nina Simone"));
@@ -84,6 +84,25 @@ TEST_F(InfoWindowTest, ShowsTheBiographyReadOnlyAndStoresAnEditForThatArtist)
     EXPECT_TRUE(text()->isReadOnly() && button("cmdSluiten")->isEnabled());
     EXPECT_EQ(storedInfo(obrien), biography);
     EXPECT_EQ(storedInfo(nina), QStringLiteral("Born 1933.\nPianist.")); // only that artist
+
+    // Closing while editing asks: by the close box and answered Yes, saved; by Escape and
+    // answered No, dropped.
+    for (const bool yes : { true, false }) {
+        showFor(nina, QStringLiteral("Nina Simone"));
+        button("cmdWijzigen")->click();
+        text()->setPlainText(yes ? QStringLiteral("Kept.") : QStringLiteral("Thrown away."));
+        prompts.answers = { yes ? MsgBox::yes : MsgBox::no };
+        if (yes)
+            window.close();
+        else
+            QTest::keyClick(text(), Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(storedInfo(nina), QStringLiteral("Kept."));
+    }
+    EXPECT_EQ(prompts.boxes.size(), 2);
+    showFor(nina, QStringLiteral("Nina Simone"));
+    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Kept."));
+    EXPECT_FALSE(window.isEditing());
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     // A language switch in the main window reaches the open window.
@@ -119,27 +138,6 @@ TEST_F(InfoWindowTest, FollowsTheArtistChosenInTheMainWindowWhenActivatedButNotD
     // Then the window follows the artist handed over meanwhile.
     EXPECT_EQ(window.loadedArtistId(), nina);
     EXPECT_EQ(text()->toPlainText(), QStringLiteral("Born 1933.\nPianist."));
-}
-
-TEST_F(InfoWindowTest, ClosingWhileEditingAsksWhetherToSave)
-{
-    // Closed by the close box and answered Yes: saved; by Escape and answered No: dropped.
-    for (const bool yes : { true, false }) {
-        showFor(nina, QStringLiteral("Nina Simone"));
-        button("cmdWijzigen")->click();
-        text()->setPlainText(yes ? QStringLiteral("Kept.") : QStringLiteral("Thrown away."));
-        prompts.answers = { yes ? MsgBox::yes : MsgBox::no };
-        if (yes)
-            window.close();
-        else
-            QTest::keyClick(text(), Qt::Key_Escape);
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(storedInfo(nina), QStringLiteral("Kept."));
-    }
-    EXPECT_EQ(prompts.boxes.size(), 2);
-    showFor(nina, QStringLiteral("Nina Simone"));
-    EXPECT_EQ(text()->toPlainText(), QStringLiteral("Kept."));
-    EXPECT_FALSE(window.isEditing());
 }
 
 TEST_F(InfoWindowTest, AFailedSaveKeepsTheTextAndAnUnreadableCatalogueAllowsNoEdit)

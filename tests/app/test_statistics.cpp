@@ -31,28 +31,6 @@ TEST(Statistics, KbyteRoundsHalvesToTheEvenNeighbourAndBarsFollowTheLargestCount
     EXPECT_EQ(chartLabel({ QStringLiteral("%1 %2"), 3 }), QStringLiteral("(3) - %1 %2"));
 }
 
-TEST(Statistics, TopTwelveNeverGivesMoreThanTwelvePlaces)
-{
-    TestCatalogue db;
-    for (int a = 0; a < 14; ++a) {
-        const qint64 artist = db.addArtist(QStringLiteral("Artist %1").arg(a, 2, 10, QLatin1Char('0')));
-        for (int n = 0; n <= a; ++n)
-            db.addAlbum(artist, QStringLiteral("Album %1").arg(n), 2000);
-    }
-    // A catalogue whose query lists every artist (as one edited by hand might) still fills
-    // only the twelve places.
-    ASSERT_TRUE(execRaw(db.path(),
-        "DROP VIEW qryTopTwaalf; CREATE VIEW qryTopTwaalf AS "
-        "SELECT Artiest.Artiest AS Artiest, COUNT(*) AS Aantal FROM Artiest "
-        "JOIN Titel ON Titel.ArtiestId = Artiest.Id GROUP BY Artiest.Id "
-        "ORDER BY Aantal DESC"));
-    const auto top = readTopTwelve(db.catalogue());
-    ASSERT_TRUE(top.ok()) << top.error().text.toStdString();
-    ASSERT_EQ(top.value().size(), 12);
-    EXPECT_EQ(top.value().first().artist, QStringLiteral("Artist 13"));
-    EXPECT_EQ(top.value().first().aantal, 14);
-}
-
 class StatistiekTest : public ::testing::Test {
 protected:
     TestHome home;
@@ -70,22 +48,22 @@ protected:
     }
 };
 
-TEST_F(StatistiekTest, ShowsTheCountsTheFileSizeAndThePlaylists)
+TEST_F(StatistiekTest, ShowsTheCountsTheFileSizeThePlaylistsAndTheChartBuiltOnce)
 {
-    const qint64 abba = db.addArtist(QStringLiteral("Abba"));
-    const qint64 queen = db.addArtist(QStringLiteral("Queen"));
-    db.addArtist(QStringLiteral("Toto"));
-    const qint64 arrival
-        = db.addAlbum(abba, QStringLiteral("Arrival"), 1976, { { QStringLiteral("Playlist"), true } });
-    db.addAlbum(abba, QStringLiteral("Voulez-Vous"), 1979, { { QStringLiteral("Playlist"), true } });
-    const qint64 opera = db.addAlbum(queen, QStringLiteral("A Night at the Opera"), 1975);
-    db.addTrack(arrival, 1, QStringLiteral("When I Kissed the Teacher"));
-    db.addTrack(arrival, 2, QStringLiteral("Dancing Queen"));
-    db.addTrack(opera, 1, QStringLiteral("Death on Two Legs"));
-    db.addDiscography(queen, QStringLiteral("Queen"), 1973);
-    db.addDiscography(queen, QStringLiteral("Queen II"), 1974);
+    const qint64 abba = db.addArtist("Abba");
+    const qint64 queen = db.addArtist("Queen");
+    db.addArtist("Toto");
+    const qint64 arrival = db.addAlbum(abba, "Arrival", 1976, { { "Playlist", true } });
+    db.addAlbum(abba, "Voulez-Vous", 1979, { { "Playlist", true } });
+    const qint64 opera = db.addAlbum(queen, "A Night at the Opera", 1975);
+    db.addTrack(arrival, 1, "When I Kissed the Teacher");
+    db.addTrack(arrival, 2, "Dancing Queen");
+    db.addTrack(opera, 1, "Death on Two Legs");
+    db.addDiscography(queen, "Queen", 1973);
+    db.addDiscography(queen, "Queen II", 1974);
 
     StatistiekWindow window(home.session(), prompts);
+    window.show();
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     // Artists, albums, tracks, discography rows, albums with tracks, artists with a discography.
     const char* counts[] = { ": 3", ": 3", ": 3", ": 2", ": 2", ": 1" };
@@ -95,36 +73,13 @@ TEST_F(StatistiekTest, ShowsTheCountsTheFileSizeAndThePlaylists)
     EXPECT_EQ(childOf<QLabel>(&window, "imgLogo")->toolTip(), QStringLiteral("2 playlists"));
     const qint64 size = QFileInfo(db.path()).size();
     EXPECT_TRUE(text(window, "lblGrootte").endsWith(QStringLiteral(": %1 Kbyte").arg(kbyteRounded(size))));
-}
 
-TEST_F(StatistiekTest, EmptyCatalogueShowsZerosAndAnEmptyChart)
-{
-    StatistiekWindow window(home.session(), prompts);
-    for (int i = 0; i < kStatisticsCountCount; ++i)
-        EXPECT_TRUE(stat(window, i).endsWith(QStringLiteral(": 0"))) << i;
-    qtkit::clickButton(&window, "cmdMeer");
-    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
-    EXPECT_FALSE(text(window, "lblArtiest_0").startsWith('('));
-    for (int i = 0; i < kChartPlaces; ++i)
-        EXPECT_EQ(barWidth(window, i), 0) << i;
-}
-
-TEST_F(StatistiekTest, ChartIsBuiltOnceAndToggled)
-{
-    const qint64 abba = db.addArtist(QStringLiteral("Abba"));
-    const qint64 toto = db.addArtist(QStringLiteral("Toto"));
-    for (int n = 0; n < 4; ++n)
-        db.addAlbum(abba, QStringLiteral("A%1").arg(n), 1975 + n);
-    for (int n = 0; n < 2; ++n)
-        db.addAlbum(toto, QStringLiteral("T%1").arg(n), 1980 + n);
-    StatistiekWindow window(home.session(), prompts);
-    window.show();
     const int closed = window.width();
     qtkit::clickButton(&window, "cmdMeer");
     EXPECT_TRUE(window.chartOpen());
     const QStringList shown { text(window, "lblArtiest_0"), text(window, "lblArtiest_1"),
         text(window, "lblArtiest_2") };
-    EXPECT_EQ(shown, (QStringList { "(4) - Abba", "(2) - Toto", "" }));
+    EXPECT_EQ(shown, (QStringList { "(2) - Abba", "(1) - Queen", "" }));
     EXPECT_EQ(barWidth(window, 1), qRound(1000 / 15.0));
     const int open = window.width();
     EXPECT_GT(open, closed);
@@ -133,12 +88,25 @@ TEST_F(StatistiekTest, ChartIsBuiltOnceAndToggled)
     EXPECT_EQ(window.width(), closed);
 
     // The third press only widens the window: the chart is not read again.
-    for (int n = 2; n < 5; ++n)
-        db.addAlbum(toto, QStringLiteral("T%1").arg(n), 1990 + n);
+    for (int n = 0; n < 3; ++n)
+        db.addAlbum(queen, QStringLiteral("Q%1").arg(n), 1990 + n);
     qtkit::clickButton(&window, "cmdMeer");
     EXPECT_EQ(window.width(), open);
-    EXPECT_EQ(text(window, "lblArtiest_0"), QStringLiteral("(4) - Abba"));
+    EXPECT_EQ(text(window, "lblArtiest_0"), QStringLiteral("(2) - Abba"));
     EXPECT_TRUE(prompts.reports.isEmpty());
+}
+
+TEST_F(StatistiekTest, EmptyCatalogueShowsZerosAndAnEmptyChart)
+{
+    StatistiekWindow window(home.session(), prompts);
+    for (int i = 0; i < kStatisticsCountCount; ++i)
+        EXPECT_TRUE(stat(window, i).endsWith(QStringLiteral(": 0"))) << i;
+    // The place of the first artist keeps the note it has before the chart is read.
+    const QString note = text(window, "lblArtiest_0");
+    qtkit::clickButton(&window, "cmdMeer");
+    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
+    EXPECT_EQ(text(window, "lblArtiest_0"), note);
+    EXPECT_EQ(barWidth(window, 0), 0);
 }
 
 TEST_F(StatistiekTest, MissingCatalogueIsReportedAndTheWindowStillOpens)

@@ -36,7 +36,7 @@ protected:
     TestCatalogue& db = home.db();
     Session& session = home.session();
     FakePrompts prompts;
-    qint64 artist = db.addArtist(QStringLiteral("ABBA"));
+    qint64 artist = db.addArtist("ABBA");
 
     // An editor as the main window opens it: adding to `artist`, or editing album `titleId`.
     std::unique_ptr<TitleEditor> open(qint64 titleId = 0)
@@ -164,8 +164,8 @@ TEST_F(TitleEditorTest, EditingFillsFromTheListRowAndUpdatesThatAlbum)
     EXPECT_EQ(field<QLabel>(editor, "lblCdid")->text(), QStringLiteral("7a0b1c2d"));
 
     // A purchase date that is no date is reported; the form still fills, the picker shows today.
-    const qint64 odd = db.addAlbum(
-        artist, QStringLiteral("Odd"), 1981, { { "Gekocht", "last summer" }, { "Lengte", "39:00" } });
+    const qint64 odd
+        = db.addAlbum(artist, "Odd", 1981, { { "Gekocht", "last summer" }, { "Lengte", "39:00" } });
     auto oddEditor = open(odd);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Source:\t\tTitel.Form_Load")));
@@ -192,7 +192,7 @@ TEST_F(TitleEditorTest, EditingFillsFromTheListRowAndUpdatesThatAlbum)
 
 TEST_F(TitleEditorTest, CoverIsCopiedAtOnceWhenEditingAndOnlyOnOkWhenAdding)
 {
-    const qint64 id = db.addAlbum(artist, QStringLiteral("Gold"), 1992);
+    const qint64 id = db.addAlbum(artist, "Gold", 1992);
     const QString coverFile = cover(id);
     auto editor = open(id);
     QSignalSpy shown(editor.get(), &TitleEditor::coverShown);
@@ -272,17 +272,11 @@ TEST(CoverPicture, RefusesWhatIsNoUsablePicture)
               { cut, CoverErrors::invalidPicture }, { dir.path(), ErrorNumbers::fileAccess } };
     for (const auto& [path, number] : refused)
         EXPECT_EQ(checkCoverPicture(path, "test").value_or(AppError {}).number, number) << path.toStdString();
-
-    // A failed copy leaves the existing cover as it was.
-    const QString target = dir.filePath(QStringLiteral("7.jpg"));
-    ASSERT_TRUE(QFile::copy(png, target));
-    EXPECT_TRUE(copyCover(empty, target, "test").has_value());
-    EXPECT_EQ(qtkit::fileBytes(target), qtkit::fileBytes(png));
 }
 
 TEST_F(TitleEditorTest, ListButtonTicksTheFlagAndOpensTheMusicFolderChooser)
 {
-    const qint64 id = db.addAlbum(artist, QStringLiteral("Gold"), 1992);
+    const qint64 id = db.addAlbum(artist, "Gold", 1992);
     auto editor = open(id);
     QString tag;
     qtkit::onNextModal(QStringLiteral("Locatie"), [&tag](QWidget* chooser) {
@@ -359,7 +353,7 @@ TEST_P(BothEditorsTest, StoreFailuresAreReportedAndTheWindowStaysOpen)
     // A row deleted behind the editor's back is not silently re-created; a catalogue that
     // cannot be written takes nothing.
     const bool album = GetParam().album;
-    const qint64 gone = album ? db.addAlbum(artist, QStringLiteral("Old"), 1990) : db.addArtist("Old");
+    const qint64 gone = album ? db.addAlbum(artist, "Old", 1990) : db.addArtist("Old");
     for (const bool readOnly : { false, true }) {
         prompts.reports.clear();
         auto editor = openEditor(readOnly ? 0 : gone);
