@@ -81,8 +81,11 @@ QString someNames(const QString& folder, const QStringList& paths)
 {
     const QDir base(folder);
     QStringList names;
-    for (qsizetype i = 0; i < paths.size() && i < namedLeftOut; ++i)
-        names << QDir::toNativeSeparators(base.relativeFilePath(paths.at(i)));
+    for (qsizetype i = 0; i < paths.size() && i < namedLeftOut; ++i) {
+        // The chosen folder itself (one that cannot be listed) goes by its whole name.
+        const QString relative = base.relativeFilePath(paths.at(i));
+        names << QDir::toNativeSeparators(relative == QLatin1String(".") ? paths.at(i) : relative);
+    }
     if (paths.size() > namedLeftOut)
         names << QStringLiteral("…");
     return names.join(QStringLiteral(", "));
@@ -98,7 +101,8 @@ QStringList pathsOf(const QList<FoundMusicFile>& files)
 
 QString albumCaption(const FolderAlbum& album)
 {
-    return QStringLiteral("%1 - %2 (%3)").arg(album.artist, album.titel).arg(album.tracks.size());
+    return QStringLiteral("%1 - %2 (%3)")
+        .arg(album.artist, album.titel, QString::number(album.tracks.size()));
 }
 
 } // namespace
@@ -309,7 +313,11 @@ void FolderImportWizard::showCandidate(int index)
     txtTitel_->setText(cutToNameField(candidate.album.titel));
     txtJaar_->setText(candidate.album.jaar.left(TitleLimits::jaar));
     txtDrager_->setText(candidate.album.drager.left(TitleLimits::drager));
-    tracks_->setTracks(candidate.album.tracks);
+    // The grid shows the names as they will be stored: no longer than the catalogue's field.
+    QList<FolderTrack> tracks = candidate.album.tracks;
+    for (FolderTrack& track : tracks)
+        track.naam = cutToNameField(track.naam);
+    tracks_->setTracks(tracks);
     grdTracks_->resizeColumnToContents(FolderTrackModel::Number);
     if (candidate.cover.isNull()) {
         imgCover_->setPixmap({});
