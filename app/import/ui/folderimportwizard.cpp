@@ -15,6 +15,7 @@
 #include "shell/ui/userprompts.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -120,6 +121,25 @@ FolderImportWizard::FolderImportWizard(Session& session, UserPrompts& prompts, Q
     lblToelichting_->setText(tr("Choose the folder that holds the music files of an album."));
     fraAlbum_->setVisible(false);
     cmdImporteren_->setVisible(false);
+    offerCataloguedArtists();
+}
+
+void FolderImportWizard::offerCataloguedArtists()
+{
+    // Typing in the artist field offers the catalogue's artists: the album joins the one
+    // whose name it then carries.
+    const auto artists = Catalogue(session_.settings.database).FillArtistList(session_.languageLocale());
+    if (!artists) {
+        ShowError(this, session_, prompts_,
+            { artists.error().code, artists.error().text, source + QStringLiteral(".Form_Load") });
+        return;
+    }
+    QStringList names;
+    for (const ArtistRow& artist : artists.value())
+        names << artist.name;
+    auto* completer = new QCompleter(names, txtArtiest_);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    txtArtiest_->setCompleter(completer);
 }
 
 FolderImportWizard::~FolderImportWizard() = default;

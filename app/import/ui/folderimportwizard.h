@@ -47,6 +47,7 @@ private:
     };
 
     void buildWidgets();
+    void offerCataloguedArtists();
     void chooseFolder();
     void readFolder(const QString& folder);
     void showLeftOut(const QString& folder, const AlbumGrouping& grouping, const QStringList& unreadable);
