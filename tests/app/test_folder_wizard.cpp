@@ -129,6 +129,19 @@ TEST_F(FolderWizardTest, AnAlbumAlreadyCataloguedIsStoredAgainOnlyWhenTheUserSay
     }
 }
 
+TEST_F(FolderWizardTest, AFailedStoreIsReportedAndLeavesTheAlbumToTryAgain)
+{
+    writeAlbum(QStringLiteral("Abba"), QStringLiteral("Arrival"), { "Dancing Queen" });
+    home.session().settings.muziekDir = home.filePath(QStringLiteral("no such folder/"));
+    withWizard([&](FolderImportWizard& wizard) {
+        clickButton(&wizard, "cmdImporteren");
+        EXPECT_EQ(prompts.reports.size(), 1);
+        EXPECT_EQ(wizard.importedTitleId(), 0);
+        EXPECT_FALSE(childOf<QPushButton>(&wizard, "cmdImporteren")->isHidden());
+    });
+    EXPECT_TRUE(rows("SELECT Id FROM Titel").isEmpty());
+}
+
 TEST_F(FolderWizardTest, AFolderThatMakesNoAlbumSaysWhy)
 {
     struct Case {
