@@ -28,7 +28,7 @@
         <translation>&amp;Lokaler Datenbankordner:</translation>
     </message>
     <message>
-        <source>"%1" is not an e-mail address.</source>
+        <source>&quot;%1&quot; is not an e-mail address.</source>
         <translation>„%1“ ist keine E-Mail-Adresse.</translation>
     </message>
     <message>
@@ -40,7 +40,7 @@
         <translation>5 (ältere Server)</translation>
     </message>
     <message>
-        <source>The system's certificates</source>
+        <source>The system&apos;s certificates</source>
         <translation>Die Zertifikate des Systems</translation>
     </message>
     <message>
@@ -67,7 +67,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Try 'melotheek --help'.</source>
+        <source>Try &apos;melotheek --help&apos;.</source>
         <translation>Versuchen Sie „melotheek --help“.</translation>
     </message>
     <message>
@@ -87,7 +87,7 @@
         <translation>Ordner</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
 </context>
@@ -158,6 +158,140 @@
     <message>
         <source>The file %1 cannot be read: %2</source>
         <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderImportWizard</name>
+    <message>
+        <source>Looking for music files…</source>
+        <translation>Musikdateien werden gesucht…</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>Import album from folder</source>
+        <translation>Album aus Ordner importieren</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the folder</source>
+        <translation>Schritt 1: Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds the music files of an album.</source>
+        <translation>Wählen Sie den Ordner mit den Musikdateien eines Albums.</translation>
+    </message>
+    <message>
+        <source>Import album from folder...</source>
+        <translation>Album aus Ordner importieren...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Ordner...</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Albums in the folder</source>
+        <translation>Alben im Ordner</translation>
+    </message>
+    <message>
+        <source>Tracks of the album</source>
+        <translation>Titel des Albums</translation>
+    </message>
+    <message>
+        <source>Cover of the album</source>
+        <translation>Cover des Albums</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>No album found</source>
+        <translation>Kein Album gefunden</translation>
+    </message>
+    <message>
+        <source>None of the music files in %1 names its album and artist in its tags.</source>
+        <translation>Keine der Musikdateien in %1 nennt Album und Künstler in ihren Tags.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no music files.</source>
+        <translation>Der Ordner %1 enthält keine Musikdateien.</translation>
+    </message>
+    <message>
+        <source>Step 2: Check the album</source>
+        <translation>Schritt 2: Album prüfen</translation>
+    </message>
+    <message>
+        <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Dieser Ordner enthält %1 Alben; wählen Sie das zu importierende Album, korrigieren Sie die Angaben der Tags und klicken Sie auf „Importieren“.</translation>
+    </message>
+    <message>
+        <source>Correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Korrigieren Sie die Angaben der Tags und klicken Sie auf „Importieren“.</translation>
+    </message>
+    <message>
+        <source>Left out, no album or artist in their tags (%1): %2</source>
+        <translation>Ausgelassen, ohne Album oder Künstler in den Tags (%1): %2</translation>
+    </message>
+    <message>
+        <source>Left out, not readable as music (%1): %2</source>
+        <translation>Ausgelassen, nicht als Musik lesbar (%1): %2</translation>
+    </message>
+    <message>
+        <source>Could not be read (%1): %2</source>
+        <translation>Nicht lesbar (%1): %2</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>Kein Cover gefunden</translation>
+    </message>
+    <message>
+        <source>The cover cannot be shown</source>
+        <translation>Das Cover kann nicht angezeigt werden</translation>
+    </message>
+    <message>
+        <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
+        <translation>Der Katalog enthält „%1“ von %2 bereits. Noch einmal hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Storing %1</source>
+        <translation>%1 wird gespeichert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; by %2 is stored in the catalogue.</source>
+        <translation>„%1“ von %2 ist im Katalog gespeichert.</translation>
+    </message>
+    <message>
+        <source>Choose the next album of the folder, or close the window.</source>
+        <translation>Wählen Sie das nächste Album des Ordners oder schließen Sie das Fenster.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderTrackModel</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Disc</source>
+        <translation>CD</translation>
     </message>
 </context>
 <context>

@@ -28,8 +28,8 @@
         <translation>&amp;Local database folder:</translation>
     </message>
     <message>
-        <source>"%1" is not an e-mail address.</source>
-        <translation>"%1" is not an e-mail address.</translation>
+        <source>&quot;%1&quot; is not an e-mail address.</source>
+        <translation>&quot;%1&quot; is not an e-mail address.</translation>
     </message>
     <message>
         <source>6 (UTF-8)</source>
@@ -40,8 +40,8 @@
         <translation>5 (older servers)</translation>
     </message>
     <message>
-        <source>The system's certificates</source>
-        <translation>The system's certificates</translation>
+        <source>The system&apos;s certificates</source>
+        <translation>The system&apos;s certificates</translation>
     </message>
     <message>
         <source>Program &amp;name:</source>
@@ -67,8 +67,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Try 'melotheek --help'.</source>
-        <translation>Try 'melotheek --help'.</translation>
+        <source>Try &apos;melotheek --help&apos;.</source>
+        <translation>Try &apos;melotheek --help&apos;.</translation>
     </message>
     <message>
         <source>Melotheek keeps the catalogue of your music collection: artists, albums, tracks, covers and playlists.</source>
@@ -87,8 +87,8 @@
         <translation>folder</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Unexpected argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -158,6 +158,140 @@
     <message>
         <source>The file %1 cannot be read: %2</source>
         <translation>The file %1 cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderImportWizard</name>
+    <message>
+        <source>Looking for music files…</source>
+        <translation>Looking for music files…</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>Import album from folder</source>
+        <translation>Import album from folder</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the folder</source>
+        <translation>Step 1: Choose the folder</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds the music files of an album.</source>
+        <translation>Choose the folder that holds the music files of an album.</translation>
+    </message>
+    <message>
+        <source>Import album from folder...</source>
+        <translation>Import album from folder...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Folder...</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Albums in the folder</source>
+        <translation>Albums in the folder</translation>
+    </message>
+    <message>
+        <source>Tracks of the album</source>
+        <translation>Tracks of the album</translation>
+    </message>
+    <message>
+        <source>Cover of the album</source>
+        <translation>Cover of the album</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>No album found</source>
+        <translation>No album found</translation>
+    </message>
+    <message>
+        <source>None of the music files in %1 names its album and artist in its tags.</source>
+        <translation>None of the music files in %1 names its album and artist in its tags.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no music files.</source>
+        <translation>The folder %1 holds no music files.</translation>
+    </message>
+    <message>
+        <source>Step 2: Check the album</source>
+        <translation>Step 2: Check the album</translation>
+    </message>
+    <message>
+        <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>This folder holds %1 albums; choose the one to import, correct what the tags say and click 'Import'.</translation>
+    </message>
+    <message>
+        <source>Correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Correct what the tags say and click 'Import'.</translation>
+    </message>
+    <message>
+        <source>Left out, no album or artist in their tags (%1): %2</source>
+        <translation>Left out, no album or artist in their tags (%1): %2</translation>
+    </message>
+    <message>
+        <source>Left out, not readable as music (%1): %2</source>
+        <translation>Left out, not readable as music (%1): %2</translation>
+    </message>
+    <message>
+        <source>Could not be read (%1): %2</source>
+        <translation>Could not be read (%1): %2</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>No cover found</translation>
+    </message>
+    <message>
+        <source>The cover cannot be shown</source>
+        <translation>The cover cannot be shown</translation>
+    </message>
+    <message>
+        <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
+        <translation>The catalogue already holds "%1" by %2. Add it once more?</translation>
+    </message>
+    <message>
+        <source>Storing %1</source>
+        <translation>Storing %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; by %2 is stored in the catalogue.</source>
+        <translation>"%1" by %2 is stored in the catalogue.</translation>
+    </message>
+    <message>
+        <source>Choose the next album of the folder, or close the window.</source>
+        <translation>Choose the next album of the folder, or close the window.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderTrackModel</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Disc</source>
+        <translation>Disc</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>A CDDB server wants your e-mail address with every lookup. Discs can also be looked up in a local CDDB database folder first.</source>
-        <translation>Un serveur CDDB demande votre adresse e-mail à chaque recherche. Les CD peuvent aussi être cherchés d'abord dans un dossier local de base CDDB.</translation>
+        <translation>Un serveur CDDB demande votre adresse e-mail à chaque recherche. Les CD peuvent aussi être cherchés d&apos;abord dans un dossier local de base CDDB.</translation>
     </message>
     <message>
         <source>Choose folder</source>
@@ -28,8 +28,8 @@
         <translation>Dossier de base &amp;locale :</translation>
     </message>
     <message>
-        <source>"%1" is not an e-mail address.</source>
-        <translation>« %1 » n'est pas une adresse e-mail.</translation>
+        <source>&quot;%1&quot; is not an e-mail address.</source>
+        <translation>« %1 » n&apos;est pas une adresse e-mail.</translation>
     </message>
     <message>
         <source>6 (UTF-8)</source>
@@ -40,7 +40,7 @@
         <translation>5 (serveurs anciens)</translation>
     </message>
     <message>
-        <source>The system's certificates</source>
+        <source>The system&apos;s certificates</source>
         <translation>Les certificats du système</translation>
     </message>
     <message>
@@ -67,7 +67,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Try 'melotheek --help'.</source>
+        <source>Try &apos;melotheek --help&apos;.</source>
         <translation>Essayez « melotheek --help ».</translation>
     </message>
     <message>
@@ -87,7 +87,7 @@
         <translation>dossier</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
 </context>
@@ -158,6 +158,140 @@
     <message>
         <source>The file %1 cannot be read: %2</source>
         <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderImportWizard</name>
+    <message>
+        <source>Looking for music files…</source>
+        <translation>Recherche des fichiers musicaux…</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
+    </message>
+    <message>
+        <source>Import album from folder</source>
+        <translation>Importer un album depuis un dossier</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the folder</source>
+        <translation>Étape 1 : choisissez le dossier</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds the music files of an album.</source>
+        <translation>Choisissez le dossier qui contient les fichiers musicaux d'un album.</translation>
+    </message>
+    <message>
+        <source>Import album from folder...</source>
+        <translation>Importer un album depuis un dossier...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Dossier...</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Albums in the folder</source>
+        <translation>Albums du dossier</translation>
+    </message>
+    <message>
+        <source>Tracks of the album</source>
+        <translation>Pistes de l'album</translation>
+    </message>
+    <message>
+        <source>Cover of the album</source>
+        <translation>Pochette de l'album</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>No album found</source>
+        <translation>Aucun album trouvé</translation>
+    </message>
+    <message>
+        <source>None of the music files in %1 names its album and artist in its tags.</source>
+        <translation>Aucun des fichiers musicaux de %1 n'indique son album et son artiste dans ses tags.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no music files.</source>
+        <translation>Le dossier %1 ne contient aucun fichier musical.</translation>
+    </message>
+    <message>
+        <source>Step 2: Check the album</source>
+        <translation>Étape 2 : vérifiez l'album</translation>
+    </message>
+    <message>
+        <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Ce dossier contient %1 albums ; choisissez celui à importer, corrigez ce que disent les tags et cliquez sur « Importer ».</translation>
+    </message>
+    <message>
+        <source>Correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Corrigez ce que disent les tags et cliquez sur « Importer ».</translation>
+    </message>
+    <message>
+        <source>Left out, no album or artist in their tags (%1): %2</source>
+        <translation>Ignorés, sans album ni artiste dans leurs tags (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Left out, not readable as music (%1): %2</source>
+        <translation>Ignorés, illisibles comme musique (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Could not be read (%1): %2</source>
+        <translation>Illisibles (%1) : %2</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>Aucune pochette trouvée</translation>
+    </message>
+    <message>
+        <source>The cover cannot be shown</source>
+        <translation>La pochette ne peut pas être affichée</translation>
+    </message>
+    <message>
+        <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
+        <translation>Le catalogue contient déjà « %1 » de %2. L'ajouter une nouvelle fois ?</translation>
+    </message>
+    <message>
+        <source>Storing %1</source>
+        <translation>Enregistrement de %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; by %2 is stored in the catalogue.</source>
+        <translation>« %1 » de %2 est enregistré dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>Choose the next album of the folder, or close the window.</source>
+        <translation>Choisissez l'album suivant du dossier, ou fermez la fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderTrackModel</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Disc</source>
+        <translation>Disque</translation>
     </message>
 </context>
 <context>
@@ -304,7 +438,7 @@
     </message>
     <message>
         <source>no cdid</source>
-        <translation>pas d'id de CD</translation>
+        <translation>pas d&apos;id de CD</translation>
     </message>
 </context>
 <context>

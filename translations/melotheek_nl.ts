@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>A CDDB server wants your e-mail address with every lookup. Discs can also be looked up in a local CDDB database folder first.</source>
-        <translation>Een CDDB-server vraagt bij elke zoekopdracht uw e-mailadres. Cd's kunnen ook eerst in een lokale map met een CDDB-database worden opgezocht.</translation>
+        <translation>Een CDDB-server vraagt bij elke zoekopdracht uw e-mailadres. Cd&apos;s kunnen ook eerst in een lokale map met een CDDB-database worden opgezocht.</translation>
     </message>
     <message>
         <source>Choose folder</source>
@@ -28,8 +28,8 @@
         <translation>&amp;Lokale databasemap:</translation>
     </message>
     <message>
-        <source>"%1" is not an e-mail address.</source>
-        <translation>"%1" is geen e-mailadres.</translation>
+        <source>&quot;%1&quot; is not an e-mail address.</source>
+        <translation>&quot;%1&quot; is geen e-mailadres.</translation>
     </message>
     <message>
         <source>6 (UTF-8)</source>
@@ -40,7 +40,7 @@
         <translation>5 (oudere servers)</translation>
     </message>
     <message>
-        <source>The system's certificates</source>
+        <source>The system&apos;s certificates</source>
         <translation>De certificaten van het systeem</translation>
     </message>
     <message>
@@ -67,8 +67,8 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Try 'melotheek --help'.</source>
-        <translation>Probeer 'melotheek --help'.</translation>
+        <source>Try &apos;melotheek --help&apos;.</source>
+        <translation>Probeer &apos;melotheek --help&apos;.</translation>
     </message>
     <message>
         <source>Melotheek keeps the catalogue of your music collection: artists, albums, tracks, covers and playlists.</source>
@@ -87,8 +87,8 @@
         <translation>map</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Onverwacht argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
     </message>
 </context>
 <context>
@@ -158,6 +158,140 @@
     <message>
         <source>The file %1 cannot be read: %2</source>
         <translation>Het bestand %1 kan niet worden gelezen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FolderImportWizard</name>
+    <message>
+        <source>Looking for music files…</source>
+        <translation>Muziekbestanden zoeken…</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 lezen</translation>
+    </message>
+    <message>
+        <source>Import album from folder</source>
+        <translation>Album uit map importeren</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the folder</source>
+        <translation>Stap 1: Kies de map</translation>
+    </message>
+    <message>
+        <source>Choose the folder that holds the music files of an album.</source>
+        <translation>Kies de map met de muziekbestanden van een album.</translation>
+    </message>
+    <message>
+        <source>Import album from folder...</source>
+        <translation>Album uit map importeren...</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>&amp;Folder...</source>
+        <translation>&amp;Map...</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Albums in the folder</source>
+        <translation>Albums in de map</translation>
+    </message>
+    <message>
+        <source>Tracks of the album</source>
+        <translation>Tracks van het album</translation>
+    </message>
+    <message>
+        <source>Cover of the album</source>
+        <translation>Hoes van het album</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importeren</translation>
+    </message>
+    <message>
+        <source>No album found</source>
+        <translation>Geen album gevonden</translation>
+    </message>
+    <message>
+        <source>None of the music files in %1 names its album and artist in its tags.</source>
+        <translation>Geen van de muziekbestanden in %1 noemt album en artiest in zijn tags.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no music files.</source>
+        <translation>De map %1 bevat geen muziekbestanden.</translation>
+    </message>
+    <message>
+        <source>Step 2: Check the album</source>
+        <translation>Stap 2: Controleer het album</translation>
+    </message>
+    <message>
+        <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Deze map bevat %1 albums; kies het album dat u wilt importeren, verbeter wat de tags zeggen en klik op 'Importeren'.</translation>
+    </message>
+    <message>
+        <source>Correct what the tags say and click &apos;Import&apos;.</source>
+        <translation>Verbeter wat de tags zeggen en klik op 'Importeren'.</translation>
+    </message>
+    <message>
+        <source>Left out, no album or artist in their tags (%1): %2</source>
+        <translation>Overgeslagen, geen album of artiest in de tags (%1): %2</translation>
+    </message>
+    <message>
+        <source>Left out, not readable as music (%1): %2</source>
+        <translation>Overgeslagen, niet leesbaar als muziek (%1): %2</translation>
+    </message>
+    <message>
+        <source>Could not be read (%1): %2</source>
+        <translation>Kon niet worden gelezen (%1): %2</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>Geen hoes gevonden</translation>
+    </message>
+    <message>
+        <source>The cover cannot be shown</source>
+        <translation>De hoes kan niet worden getoond</translation>
+    </message>
+    <message>
+        <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
+        <translation>De catalogus bevat "%1" van %2 al. Nogmaals toevoegen?</translation>
+    </message>
+    <message>
+        <source>Storing %1</source>
+        <translation>%1 opslaan</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; by %2 is stored in the catalogue.</source>
+        <translation>"%1" van %2 is in de catalogus opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Choose the next album of the folder, or close the window.</source>
+        <translation>Kies het volgende album van de map, of sluit het venster.</translation>
+    </message>
+</context>
+<context>
+    <name>FolderTrackModel</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lengte</translation>
+    </message>
+    <message>
+        <source>Disc</source>
+        <translation>Schijf</translation>
     </message>
 </context>
 <context>

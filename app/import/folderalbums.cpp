@@ -73,8 +73,8 @@ FolderAlbum makeAlbum(QList<PendingTrack> pending)
         if (carrierOf(file.file.path) != album.drager)
             album.drager.clear();
         const QString naam = tags.title.isEmpty() ? trackCaption(file.file.path) : tags.title;
-        album.tracks.append(
-            { file.file.path, keepNumbers ? pending[i].track : int(i + 1), naam, tags.lengthSeconds });
+        album.tracks.append({ file.file.path, keepNumbers ? pending[i].track : int(i + 1), naam,
+            tags.lengthSeconds, tags.disc });
         album.files.append(file.file);
     }
     album.folder = commonFolder(album.tracks);

@@ -45,6 +45,7 @@ struct FolderTrack {
     int nummer = 0;
     QString naam;
     int lengthSeconds = 0;
+    int disc = 0; // as the tags give it; 0 when they name none (the catalogue keeps no disc)
 };
 
 // An album as the files' tags describe it.

@@ -150,3 +150,8 @@ QString SilentPrompts::openFileName(QWidget*, const QString&, const QString&, co
 {
     return {};
 }
+
+QString SilentPrompts::existingFolder(QWidget*, const QString&, const QString&)
+{
+    return {};
+}

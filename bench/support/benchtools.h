@@ -73,4 +73,5 @@ public:
     void errorReport(QWidget*, const QString& report, const QString&, const QString&) override;
     bool openUrl(const QUrl&) override;
     QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
+    QString existingFolder(QWidget*, const QString&, const QString&) override;
 };

@@ -4,6 +4,7 @@
 #include "export/ui/expexcel.h"
 #include "export/ui/statistiekwindow.h"
 #include "export/ui/terugzetten.h"
+#include "import/ui/folderimportwizard.h"
 #include "import/ui/wizardcd.h"
 #include "import/ui/wizardtrack.h"
 #include "qtkit/qfiles.h"
@@ -34,6 +35,7 @@ TEST(HelpTopics, F1OpensTheWindowsPlaceWhichEveryLanguagesPageHas)
         { "restore", [&] { return std::make_unique<Terugzetten>(session, prompts); } },
         { "search", [&] { return std::make_unique<WizardTrack>(session, prompts); } },
         { "importcd", [&] { return std::make_unique<WizardCD>(session, prompts); } },
+        { "importfolder", [&] { return std::make_unique<FolderImportWizard>(session, prompts); } },
         { "excel", [&] { return std::make_unique<ExpExcel>(session, prompts, 0, ExportScope::AllArtists); } },
         { "settings", [&] { return std::make_unique<InstellingenWindow>(session, prompts, pages); } },
     };

@@ -3,6 +3,7 @@
 #include "export/exportscope.h"
 #include "export/ui/maintenancecommands.h"
 #include "extras/ui/vergroting.h"
+#include "import/ui/folderimportwizard.h"
 #include "shell/artistlistmodel.h"
 #include "shell/programs.h"
 #include "shell/session.h"
@@ -244,6 +245,9 @@ void MainWindow::buildMenus()
         &MainWindow::showImportWizard);
     connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1), &QAction::triggered, this,
         &MainWindow::showSearch);
+    mnuMapImport_ = mnuKop_[4]->addAction(QString());
+    mnuMapImport_->setObjectName(QStringLiteral("mnuMapImport"));
+    connect(mnuMapImport_, &QAction::triggered, this, &MainWindow::showFolderImport);
 
     // Options: backup and restore submenus, then compact and settings (indexes 4 and 5; the
     // array has no 2 and 3).
@@ -289,6 +293,7 @@ void MainWindow::ApplyMainLanguage()
     // The texts beyond the language table, from the catalogue just installed.
     imgCover_->setAccessibleName(tr("Cover"));
     imgLogo_->setAccessibleName(tr("Playlist"));
+    mnuMapImport_->setText(FolderImportWizard::menuCaption());
     if (imgLogo_->toolTip() != playlistToolTip)
         imgLogo_->setToolTip(tr("No playlist"));
     fitFixedSize();

@@ -122,6 +122,8 @@ private:
     void showSearch();
     // The CD import wizard, and the discography window as discography or track editor.
     void showImportWizard();
+    // The import of an album from a folder of music files; the stored album is selected.
+    void showFolderImport();
     void showDiscography();
     void showTrackEditor();
     void showSettings();
@@ -166,6 +168,7 @@ private:
     QAction* actSpelen_ = nullptr;
     QAction* actTracks_ = nullptr;
     QAction* actVergroting_ = nullptr;
+    QAction* mnuMapImport_ = nullptr;
 
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;

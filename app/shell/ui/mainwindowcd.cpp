@@ -1,6 +1,7 @@
-// The main window's ways into the CD import wizard and the discography window (an artist's
-// discography, or the selected album's track editor).
+// The main window's ways into the import wizards (a CD, an album from a folder) and the
+// discography window (an artist's discography, or the selected album's track editor).
 #include "extras/ui/discografie.h"
+#include "import/ui/folderimportwizard.h"
 #include "import/ui/wizardcd.h"
 #include "shell/session.h"
 #include "shell/ui/mainwindow.h"
@@ -12,6 +13,22 @@ void MainWindow::showImportWizard()
     WizardCD wizard(session_, prompts_, this);
     // After an import the artist list is read again and its first artist selected.
     connect(&wizard, &WizardCD::imported, this, &MainWindow::reloadCatalogue);
+    wizard.exec();
+}
+
+void MainWindow::showFolderImport()
+{
+    FolderImportWizard wizard(session_, prompts_, this);
+    connect(&wizard, &FolderImportWizard::imported, this, [this](qint64 artistId, qint64 titleId) {
+        // The album may have joined an artist whose name differs from the tags in letter case.
+        const auto named = catalogue().OpenRecordset(
+            QStringLiteral("SELECT Artiest FROM Artiest WHERE Id = ?"), { artistId });
+        const QString name = named && !named.value().rows.isEmpty()
+            ? named.value().rows.first().value(0).toString()
+            : QString();
+        reloadArtistsAndSelect(artistId, name);
+        reloadTitlesAndSelect(titleKey(titleId));
+    });
     wizard.exec();
 }
 
