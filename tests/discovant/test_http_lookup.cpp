@@ -2,6 +2,7 @@
 // database on folders the tests write.
 #include "discovant/cddb/discovant.h"
 #include "discovant/cddb/protocoltexts.h"
+#include "support/fakeui.h"
 #include "support/sampledisc.h"
 #include "testkit/certificates.h"
 #include "testkit/fakeserver.h"
@@ -20,6 +21,7 @@
 using namespace discovant;
 using namespace std::chrono_literals;
 using namespace std::string_literals;
+using discovant::test::FakeUi;
 using testkit::FakeCddbServer;
 using testkit::readAnswer;
 using testkit::Reply;
@@ -57,42 +59,6 @@ std::string found(const Discovant& c)
         + " " + std::to_string(c.GetAlbumLength()) + "|" + std::to_string(c.GetTrackTime(1)) + " "
         + std::to_string(c.GetTrackTime(2));
 }
-
-// The windows, answering as a user would.
-struct FakeUi : LookupUi {
-    int matchChoice = 1;
-    int serverChoice = 1;
-    std::optional<SubmittedEntry> entry; // what the editor hands back; none: the user cancels
-
-    Lines shownMatches;
-    Lines shownServers;
-    bool offeredSubmit = false;
-    int submitCalls = 0;
-    SubmissionRequest lastRequest;
-    PopUpSettings lastPopUp;
-
-    int chooseMatch(const Lines& lines, bool offerSubmit, const PopUpSettings&) override
-    {
-        shownMatches = lines;
-        offeredSubmit = offerSubmit;
-        return matchChoice;
-    }
-    int chooseServer(const Lines& lines, const PopUpSettings& popUp) override
-    {
-        shownServers = lines;
-        lastPopUp = popUp;
-        return serverChoice;
-    }
-    bool submitNewEntry(
-        const SubmissionRequest& request, const PopUpSettings&, SubmittedEntry& submitted) override
-    {
-        ++submitCalls;
-        lastRequest = request;
-        if (entry)
-            submitted = *entry;
-        return entry.has_value();
-    }
-};
 
 struct Event {
     int32_t number;
@@ -615,6 +581,15 @@ TEST_F(HttpLookup, LocalDatabaseAnswersWithoutTheServer)
     EXPECT_EQ(component.LookupMediaByToc("150 20000 30000"), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(ui.submitCalls, 0);
     EXPECT_TRUE(events.empty());
+
+    // Revising with an address the server cannot use opens no editor and keeps the entry.
+    component.LookupMediaByToc(kToc);
+    component.setEmailAddress("@example.org");
+    ui.entry = { "rock", kEntry };
+    EXPECT_EQ(component.ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_MULTIPLE); // as last found
+    EXPECT_EQ(ui.submitCalls, 0);
+    EXPECT_EQ(numbers(), std::vector<int32_t> { kErrorMissingEmail });
+    EXPECT_EQ(component.GetAlbumName(), "Jazz Mago");
     EXPECT_TRUE(server.http().requests().empty());
 }
 
@@ -639,25 +614,4 @@ TEST_F(HttpLookup, SubmissionEditorReadsTheCdTextOfTheCurrentDrive)
     component.setCDDBInterface(uCDDBIfc::MCI);
     EXPECT_EQ(component.LookupMediaByToc(toc), uCDDBMatchCode::MATCH_NONE);
     EXPECT_EQ(ui.lastRequest.readCdText(), std::nullopt);
-}
-
-TEST_F(HttpLookup, RevisingWithoutAnAddressOpensNoEditor)
-{
-    testkit::TempFolder folder;
-    testkit::writeLocalDatabaseEntry(folder.path().string(), "rock", "09010802", kTagoMago);
-    Discovant local;
-    local.setCDDBServer(server.address());
-    recordEvents(local);
-    local.setQueryLocalDatabase(true);
-    local.setCDDBFilePath(folder.path().string());
-    FakeUi ui;
-    ui.entry = { "rock", kEntry };
-    local.setLookupUi(&ui);
-    ASSERT_EQ(local.LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_EXACT);
-
-    EXPECT_EQ(local.ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_EXACT); // unchanged
-    EXPECT_EQ(ui.submitCalls, 0);
-    EXPECT_TRUE(server.submissions().empty());
-    EXPECT_EQ(numbers(), std::vector<int32_t> { kErrorMissingEmail });
-    EXPECT_EQ(local.GetAlbumName(), "Tago Mago");
 }

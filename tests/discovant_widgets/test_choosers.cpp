@@ -29,29 +29,31 @@ void fill(ListChooserWindow& window, int lines)
 
 TEST(Choosers, EveryWayOfClosingGivesItsPosition)
 {
-    // Which chooser, how many lines, the row selected (-1: none), the button pressed (none: the
-    // close box), the position given.
+    // Which chooser, whether it offers submission, how many lines, the row selected (-1: none),
+    // the button pressed (none: the close box), the position given.
     const struct {
         bool sites;
+        bool submit;
         int lines;
         int row;
         const char* button;
         int position;
-    } answers[] = { { false, 3, -1, nullptr, 1 }, { false, 3, 2, "cmdSelect", 3 },
-        { false, 3, -1, "cmdSubmit", 0 }, { false, 0, -1, "cmdSelect", 0 },
+    } answers[] = { { false, true, 3, -1, nullptr, 1 }, { false, true, 3, 2, "cmdSelect", 3 },
+        { false, true, 3, -1, "cmdSubmit", 0 }, { false, false, 0, -1, "cmdSelect", 0 },
         // A selection of an earlier call does not carry over.
-        { false, 2, -1, nullptr, 1 }, { true, 4, 1, "cmdSelect", 2 }, { true, 4, -1, nullptr, 1 },
-        { true, 0, -1, "cmdSelect", 0 } };
+        { false, false, 2, -1, nullptr, 1 }, { true, false, 4, 1, "cmdSelect", 2 },
+        { true, false, 4, -1, nullptr, 1 }, { true, false, 0, -1, "cmdSelect", 0 } };
     FuzzyMatchWindow matches;
     ServerSitesWindow sites;
     for (const auto& a : answers) {
         ListChooserWindow& window = a.sites ? static_cast<ListChooserWindow&>(sites) : matches;
         fill(window, a.lines);
         int selectedAtOpening = -2;
-        bool hasSubmit = !a.sites;
+        bool submitShown = !a.submit;
         onNextModal(a.sites ? "frmServerSites" : "frmFuzzyMatch", [&](QWidget* shown) {
             selectedAtOpening = window.list().currentRow();
-            hasSubmit = shown->findChild<QPushButton*>("cmdSubmit") != nullptr;
+            const auto* submit = shown->findChild<QPushButton*>("cmdSubmit");
+            submitShown = submit != nullptr && submit->isVisible();
             if (a.row >= 0)
                 window.list().setCurrentRow(a.row);
             if (a.button)
@@ -59,25 +61,10 @@ TEST(Choosers, EveryWayOfClosingGivesItsPosition)
             else
                 shown->close();
         });
-        const int position = a.sites ? sites.GetSelection({}) : matches.GetSelection(true, {});
+        const int position = a.sites ? sites.GetSelection({}) : matches.GetSelection(a.submit, {});
         EXPECT_EQ(position, a.position) << a.sites << a.lines << a.row;
         EXPECT_EQ(selectedAtOpening, a.lines ? 0 : -1) << a.sites << a.lines;
-        EXPECT_EQ(hasSubmit, !a.sites);
-    }
-}
-
-TEST(MatchChooser, WithoutSubmissionHasNoSubmitButton)
-{
-    FuzzyMatchWindow window;
-    fill(window, 2);
-    for (const bool submitEnabled : { false, true }) {
-        bool submitVisible = !submitEnabled;
-        onNextModal("frmFuzzyMatch", [&](QWidget* shown) {
-            submitVisible = window.submitButton().isVisible();
-            shown->close();
-        });
-        window.GetSelection(submitEnabled, {});
-        EXPECT_EQ(submitVisible, submitEnabled);
+        EXPECT_EQ(submitShown, a.submit);
     }
 }
 

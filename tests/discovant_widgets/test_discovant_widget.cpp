@@ -80,10 +80,6 @@ TEST(DiscovantWidgetProperties, RestoredFromTheStoreAndWrittenBackOnEveryChange)
     EXPECT_EQ(store.values.at("CDDBFilePath"), "/srv/cddb");
     control.core().setCDDBServer(Discovant::defaultServer()); // the default is not stored
     EXPECT_EQ(store.values.count("CDDBServer"), 0u);
-    control.core().setEmailAddress("no address"); // refused: the stored address stays
-    EXPECT_EQ(store.values.at("UserEmail"), "jan@example.org");
-    EXPECT_EQ(store.values.at("CDDBIfc"), "0");
-    EXPECT_EQ(store.values.at("CDDBMode"), "1");
 }
 
 TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
@@ -119,14 +115,6 @@ TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
     EXPECT_NE(revision.find("DTITLE=Miles Davis / Kind of Blue (Legacy)\r\n"), std::string::npos);
     EXPECT_NE(revision.find("EXTT0=Modal\r\n"), std::string::npos);
     EXPECT_EQ(control.core().GetAlbumName(), "Kind of Blue (Legacy)");
-}
-
-TEST_F(DiscovantControl, CancelledEditorPostsNothing)
-{
-    server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
-    onNextModal("frmSubmitInfo", [](QWidget* editor) { clickButton(editor, "cmdCancel"); });
-    EXPECT_EQ(control.core().LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_TRUE(server.submissions().empty());
 }
 
 TEST_F(DiscovantControl, SeveralMatchesAreOfferedInTheMatchChooser)
