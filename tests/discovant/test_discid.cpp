@@ -1,6 +1,7 @@
-// The disc identifier and the values derived from a TOC, checked against libdiscid on random
-// discs.
+// The disc identifiers (freedb's and MusicBrainz's) and the values derived from a TOC, checked
+// against libdiscid on random discs.
 #include "discovant/cddb/discid.h"
+#include "discovant/musicbrainz/discid.h"
 
 #include <discid/discid.h>
 #include <gtest/gtest.h>
@@ -165,7 +166,8 @@ std::vector<int> randomDisc(std::mt19937& random)
     return addresses;
 }
 
-std::string libdiscidFreedbId(const std::vector<int>& addresses)
+// libdiscid's freedb and MusicBrainz identifiers of a disc, both empty when it refuses it.
+std::pair<std::string, std::string> libdiscidIds(const std::vector<int>& addresses)
 {
     std::unique_ptr<DiscId, DiscIdDeleter> disc(discid_new());
     int offsets[100] = {};
@@ -175,7 +177,7 @@ std::string libdiscidFreedbId(const std::vector<int>& addresses)
         offsets[track] = addresses[static_cast<size_t>(track) - 1];
     if (!discid_put(disc.get(), 1, tracks, offsets))
         return {};
-    return discid_get_freedb_id(disc.get());
+    return { discid_get_freedb_id(disc.get()), discid_get_id(disc.get()) };
 }
 
 } // namespace
@@ -187,9 +189,10 @@ TEST(DiscId, AgreesWithLibdiscidOnRandomDiscs)
         const std::vector<int> addresses = randomDisc(random);
         const std::string toc = joinToc(addresses);
         SCOPED_TRACE(toc);
-        const std::string expected = libdiscidFreedbId(addresses);
-        ASSERT_FALSE(expected.empty());
-        ASSERT_EQ(CalMediaID(toc), expected);
-        ASSERT_EQ(deriveLookupValues(toc).discId, expected);
+        const auto [freedb, musicBrainz] = libdiscidIds(addresses);
+        ASSERT_FALSE(freedb.empty());
+        ASSERT_EQ(CalMediaID(toc), freedb);
+        ASSERT_EQ(deriveLookupValues(toc).discId, freedb);
+        ASSERT_EQ(musicbrainz::musicBrainzDisc(toc).value().id, musicBrainz);
     }
 }

@@ -1,4 +1,4 @@
-// MusicBrainz: the disc ID against libdiscid, the one request limiter on a virtual clock, and
+// MusicBrainz: the disc ID of libdiscid's example, the one request limiter on a virtual clock, and
 // disc lookups, covers and searches against fake services on 127.0.0.1 whose answers follow
 // the web service's documented JSON shapes.
 #include "discovant/cddb/discovant.h"
@@ -11,10 +11,8 @@
 #include "testkit/fakeserver.h"
 
 #include <curl/curl.h>
-#include <discid/discid.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <random>
 #include <set>
 #include <thread>
 
@@ -84,7 +82,7 @@ const std::string kToc = "150 10000 20000";
 
 } // namespace
 
-TEST(MusicBrainzDiscId, AgreesWithLibdiscid)
+TEST(MusicBrainzDiscId, TheExampleOfLibdiscidAndTocsThatAreNoDisc)
 {
     // The example of libdiscid's documentation: lead-out 2000, tracks at 150 and 1000.
     const std::optional<MusicBrainzDisc> example = musicBrainzDisc(" 150  1000 2000 ");
@@ -93,27 +91,7 @@ TEST(MusicBrainzDiscId, AgreesWithLibdiscid)
     EXPECT_EQ(example->tocArgument, "1+2+2000+150+1000");
     for (const char* refused : { "", "150", "2000 150", "150 1000 999999" })
         EXPECT_FALSE(musicBrainzDisc(refused)) << refused;
-
-    std::mt19937 random(11);
-    for (int disc = 0; disc < 300; ++disc) {
-        const int tracks = std::uniform_int_distribution(1, 99)(random);
-        std::array<int, 100> offsets {};
-        std::string toc;
-        int address = std::uniform_int_distribution(150, 20000)(random);
-        for (int t = 1; t <= tracks; ++t) {
-            offsets[static_cast<std::size_t>(t)] = address;
-            toc += std::to_string(address) + " ";
-            address += std::uniform_int_distribution(200, 3000)(random);
-        }
-        offsets[0] = address;
-        toc += std::to_string(address);
-        DiscId* expected = discid_new();
-        ASSERT_TRUE(discid_put(expected, 1, tracks, offsets.data()));
-        const std::optional<MusicBrainzDisc> ours = musicBrainzDisc(toc);
-        ASSERT_TRUE(ours) << toc;
-        EXPECT_EQ(ours->id, discid_get_id(expected)) << toc;
-        discid_free(expected);
-    }
+    // Random discs are compared with libdiscid in the disc identifier test.
 }
 
 TEST(MusicBrainzLimiter, SpacesEveryCallerOneIntervalApart)

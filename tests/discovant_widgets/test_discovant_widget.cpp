@@ -99,22 +99,6 @@ TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
         (std::vector<std::string> { "jazz", "Miles Davis", "Kind of Blue", "Recorded\r\nin New York",
             "Freddie Freeloader", "Modal" }));
     EXPECT_TRUE(errors.empty());
-
-    // Revising: the editor starts from this entry and the next revision is posted.
-    QString shownArtist;
-    onNextModal("frmSubmitInfo", [&](QWidget* editor) {
-        shownArtist = childOf<QLineEdit>(editor, "strArtist")->text();
-        childOf<QLineEdit>(editor, "strAlbum")->setText("Kind of Blue (Legacy)");
-        clickButton(editor, "cmdSubmit");
-    });
-    EXPECT_EQ(control.core().ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_EXACT);
-    EXPECT_EQ(shownArtist, "Miles Davis");
-    ASSERT_EQ(server.submissions().size(), 2u);
-    const std::string revision = server.submissions().back().body;
-    EXPECT_NE(revision.find("# Revision: 1\r\n"), std::string::npos);
-    EXPECT_NE(revision.find("DTITLE=Miles Davis / Kind of Blue (Legacy)\r\n"), std::string::npos);
-    EXPECT_NE(revision.find("EXTT0=Modal\r\n"), std::string::npos);
-    EXPECT_EQ(control.core().GetAlbumName(), "Kind of Blue (Legacy)");
 }
 
 TEST_F(DiscovantControl, SeveralMatchesAreOfferedInTheMatchChooser)
