@@ -316,9 +316,7 @@ TEST_F(HttpLookup, EveryRefusalIsReportedInWordsAndNoMatchStaysQuiet)
 
 TEST_F(HttpLookup, TransportFailuresRaiseProtocolErrorAndNeverHang)
 {
-    HttpLimits limits;
-    limits.maxBodyBytes = 1000;
-    limits.totalTimeout = 500ms;
+    const HttpLimits limits { .totalTimeout = 500ms, .maxBodyBytes = 1000 };
     const std::string huge = "210 list\r\n" + std::string(5000, 'x') + "\r\n.\r\n";
     // A port nobody listens on any more.
     std::string closedPort;

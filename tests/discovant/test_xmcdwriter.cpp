@@ -9,19 +9,17 @@ namespace {
 
 XmcdDraft kindOfBlue()
 {
-    XmcdDraft draft;
-    draft.toc = "150 10000 20000";
-    draft.discId = "09010802";
-    draft.revision = 3;
-    draft.submittedVia = "Melo_theek 2.0_beta";
-    draft.artist = "Miles Davis";
-    draft.album = "Kind of Blue";
-    draft.year = "1959";
-    draft.genre = "Jazz";
-    draft.notes = "Recorded\r\nin New York";
-    draft.trackTitles = { "So What", "Freddie Freeloader" };
-    draft.trackNotes = { "Modal", "" };
-    return draft;
+    return { .toc = "150 10000 20000",
+        .discId = "09010802",
+        .revision = 3,
+        .submittedVia = "Melo_theek 2.0_beta",
+        .artist = "Miles Davis",
+        .album = "Kind of Blue",
+        .year = "1959",
+        .genre = "Jazz",
+        .notes = "Recorded\r\nin New York",
+        .trackTitles = { "So What", "Freddie Freeloader" },
+        .trackNotes = { "Modal", "" } };
 }
 
 size_t countOf(const std::string& text, const std::string& part)

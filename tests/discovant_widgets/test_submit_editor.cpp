@@ -41,9 +41,7 @@ SubmissionRequest newDisc(const std::string& toc = kThreeTracks)
 
 PopUpSettings in(uCDDBLang language)
 {
-    PopUpSettings popUp;
-    popUp.language = language;
-    return popUp;
+    return { .language = language };
 }
 
 // Runs `action` on the editor once SubmitData has opened it.
@@ -306,16 +304,15 @@ TEST(SubmitEditor, RevisingStartsFromTheEntryAndANewEntryStartsEmpty)
     SubmitInfoWindow editor;
     SubmissionRequest request = newDisc();
     request.revision = 4;
-    EntryDraft draft;
-    draft.artist = "Miles Davis";
-    draft.album = "Kind of Blue";
-    draft.category = "unknown"; // not in the list: the last category stays selected
-    draft.year = "1959";
-    draft.genre = "Jazz";
-    draft.notes = "Recorded\r\nin New York";
-    draft.trackNames = { "So What", "Freddie Freeloader" }; // one title fewer than tracks
-    draft.trackNotes = { "Modal", "", "" };
-    request.existing = draft;
+    // A category not in the list: the last category stays selected. One title fewer than tracks.
+    request.existing = EntryDraft { .artist = "Miles Davis",
+        .album = "Kind of Blue",
+        .category = "unknown",
+        .year = "1959",
+        .genre = "Jazz",
+        .notes = "Recorded\r\nin New York",
+        .trackNames = { "So What", "Freddie Freeloader" },
+        .trackNotes = { "Modal", "", "" } };
     bool categoryEnabled = true;
     onEditor([&](QWidget* window) {
         categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();
