@@ -128,7 +128,6 @@ class MusicBrainzLookup : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testkit::bypassProxies();
         clock.install(RateLimiter::musicBrainz());
         discovant.setLookupSource(uCDDBSource::MUSICBRAINZ);
         discovant.setMusicBrainzServer(service.url());
