@@ -294,15 +294,6 @@ TEST_F(HttpLookup, EveryRefusalIsReportedInWordsAndNoMatchStaysQuiet)
     // A read that fails leaves the category and identifier of the match.
     EXPECT_EQ(component.GetAlbumCategory(), "rock");
     EXPECT_EQ(component.GetMediaID(), "09010802");
-
-    // In the component's language.
-    component.setCDDBLanguage(uCDDBLang::FRENCH);
-    events.clear();
-    server.reply("query", { 200, "500 Unknown developer email\r\n" });
-    component.LookupMediaByToc(kToc);
-    EXPECT_EQ(events,
-        (std::vector<Event> { { kErrorServerRefused,
-            protocolErrorText(kErrorServerRefused, uCDDBLang::FRENCH, "500 Unknown developer email") } }));
 }
 
 TEST_F(HttpLookup, TransportFailuresRaiseProtocolErrorAndNeverHang)
