@@ -53,12 +53,9 @@ std::string entryTextOf(const std::string& fileEntry)
 TEST(LocalDatabase, ChoosesTheFileByItsHexRange)
 {
     testkit::TempFolder db;
-    for (const char* name : { "00to3f", "40to7f", "80tobf" })
-        testkit::writeFile(db.file(std::string("rock/") + name), "");
-    testkit::writeFile(db.file("rock/40to7f.bak"), "");
-    testkit::writeFile(db.file("rock/3xto7f"), "");
-    testkit::writeFile(db.file("rock/00to7"), "");
-    testkit::writeFile(db.file("jazz/C0TOFF"), "");
+    for (const char* name : { "rock/00to3f", "rock/40to7f", "rock/80tobf", "rock/40to7f.bak", "rock/3xto7f",
+             "rock/00to7", "jazz/C0TOFF" })
+        testkit::writeFile(db.file(name), "");
     fs::create_directories(db.path() / "jazz" / "00tobf"); // a folder, not a file
 
     const LocalDatabase database(db.path().string());
