@@ -2,6 +2,7 @@
 #include "discovant/cddb/xmcdwriter.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 
 using namespace discovant;
 
@@ -20,14 +21,6 @@ XmcdDraft kindOfBlue()
         .notes = "Recorded\r\nin New York",
         .trackTitles = { "So What", "Freddie Freeloader" },
         .trackNotes = { "Modal", "" } };
-}
-
-size_t countOf(const std::string& text, const std::string& part)
-{
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 } // namespace
@@ -78,7 +71,7 @@ TEST(XmcdWriter, LengthsCountCharactersAndValuesStayOnTheirLine)
     EXPECT_NE(entry.find("\r\nDGENRE=" + std::string(120, 'g') + "\r\n"), std::string::npos);
     EXPECT_NE(entry.find("\r\nEXTT1=" + std::string(79, 'x') + "ü\r\nEXTT1=rest\r\n"), std::string::npos);
     EXPECT_NE(entry.find("\r\nDTITLE=Line  Break / Kind of Blue\r\n"), std::string::npos);
-    EXPECT_EQ(countOf(entry, "\r\n"), countOf(entry, "\n"));
+    EXPECT_FALSE(std::regex_search(entry, std::regex("[^\r]\n|\r[^\n]"))); // no line break but CR LF
 }
 
 TEST(XmcdWriter, TrackCountFollowsTheTocFields)
@@ -90,5 +83,5 @@ TEST(XmcdWriter, TrackCountFollowsTheTocFields)
     EXPECT_NE(entry.find("#   150\r\n#   5000\r\n#   10000\r\n#\r\n"), std::string::npos);
     EXPECT_NE(entry.find("TTITLE0=One\r\nTTITLE1=\r\nTTITLE2=\r\nEXTD="), std::string::npos);
     EXPECT_NE(entry.find("EXTT2=\r\nPLAYORDER=\r\n"), std::string::npos);
-    EXPECT_EQ(countOf(entry, "TTITLE"), 3u);
+    EXPECT_EQ(entry.find("TTITLE3"), std::string::npos);
 }
