@@ -33,32 +33,6 @@ protected:
 
 } // namespace
 
-TEST_F(Component, FreshOrRestoredFromNothingItHasTheDefaults)
-{
-    Discovant fresh;
-    EXPECT_EQ(fresh.AppName() + " " + fresh.AppVersion(), "Discovant " + Discovant::componentVersion());
-    EXPECT_EQ(fresh.CDDBServer(), "gnudb.gnudb.org");
-    EXPECT_EQ(fresh.CDDBProtocol(), 6);
-    EXPECT_EQ(fresh.CDDBLanguage(), uCDDBLang::ENGLISH);
-
-    // Restoring from values that are missing or unusable gives back every default, which saving
-    // then leaves out.
-    MemoryPropertyStore store;
-    store.values["CDDBIfc"] = "not a number";
-    store.values["CDDBProto"] = "3"; // a level the component cannot read
-    Discovant restored;
-    restored.setCDDBServer("elsewhere.example.org");
-    restored.setCDDBInterface(uCDDBIfc::MCI);
-    restored.setEmailAddress("jan@example.org");
-    restored.setCDDBProtocol(5);
-    restored.setAppName("Melotheek");
-    restored.restoreProperties(store);
-    MemoryPropertyStore saved;
-    restored.saveProperties(saved);
-    EXPECT_EQ(saved.values, (std::map<std::string, std::string> { { "CDDBIfc", "0" }, { "CDDBMode", "0" } }));
-    EXPECT_EQ(restored.AppName(), "Discovant");
-}
-
 TEST_F(Component, EmailAddressFollowsTheWildcardRule)
 {
     Discovant component;
@@ -117,13 +91,11 @@ TEST_F(Component, InterfaceLanguageAndDriveAreSharedPerThread)
 TEST_F(Component, PersistedSettersNotifyTheHostAndSavingOmitsDefaults)
 {
     Discovant component;
+    EXPECT_EQ(
+        component.AppName() + " " + component.AppVersion(), "Discovant " + Discovant::componentVersion());
+    EXPECT_EQ(component.CDDBServer() + " " + std::to_string(component.CDDBProtocol()), "gnudb.gnudb.org 6");
     std::vector<std::string> changed;
     component.setPropertyChangedHandler([&](const std::string& name) { changed.push_back(name); });
-    MemoryPropertyStore store;
-    store.values["CDDBServer"] = "stale.example.org"; // a default now: removed on save
-    component.saveProperties(store);
-    EXPECT_EQ(store.values, (std::map<std::string, std::string> { { "CDDBIfc", "0" }, { "CDDBMode", "0" } }));
-
     component.setAppName("Melotheek");
     component.setAppVersion("2.1.0");
     component.setCDDBServer("cddb.example.org:8880");
@@ -139,6 +111,7 @@ TEST_F(Component, PersistedSettersNotifyTheHostAndSavingOmitsDefaults)
     component.setQueryLocalDatabase(true);
     component.setPopUpLocTop(10);
     component.setPopUpLocLeft(20);
+    MemoryPropertyStore store;
     component.saveProperties(store);
     EXPECT_EQ(changed,
         (std::vector<std::string> { "AppTitle", "AppVer", "CDDBServer", "UserEmail", "CDDBIfc", "CDDBMode",
@@ -155,6 +128,17 @@ TEST_F(Component, PersistedSettersNotifyTheHostAndSavingOmitsDefaults)
     MemoryPropertyStore again;
     restored.saveProperties(again);
     EXPECT_EQ(again.values, store.values);
+
+    // Values that are missing or unusable restore every default, which saving then removes
+    // (a stale server among them).
+    MemoryPropertyStore unusable;
+    unusable.values = { { "CDDBIfc", "not a number" }, { "CDDBProto", "3" } };
+    restored.restoreProperties(unusable);
+    unusable.values["CDDBServer"] = "stale.example.org";
+    restored.saveProperties(unusable);
+    EXPECT_EQ(
+        unusable.values, (std::map<std::string, std::string> { { "CDDBIfc", "0" }, { "CDDBMode", "0" } }));
+    EXPECT_EQ(restored.AppName(), "Discovant");
 }
 
 TEST_F(Component, TextsFollowTheLanguageAndUnknownNumbersGetTheUnknownText)

@@ -1,6 +1,7 @@
-// The disc identifier and the values derived from a TOC, checked against libdiscid on random
-// discs.
+// The disc identifiers (freedb's and MusicBrainz's) and the values derived from a TOC, checked
+// against libdiscid on random discs.
 #include "discovant/cddb/discid.h"
+#include "discovant/musicbrainz/discid.h"
 
 #include <discid/discid.h>
 #include <gtest/gtest.h>
@@ -74,15 +75,39 @@ TEST(DiscId, NinetyNineTracksAndTheHundredFieldLimit)
     EXPECT_EQ(CalMediaID(toc100), CalMediaID(toc99));
 }
 
-TEST(DiscId, SecondsAreTruncatedBeforeTheSpan)
+TEST(DiscId, EdgeDiscsAndTheSixteenBitSpan)
 {
-    // Album span subtracts whole seconds (2 - 0), the track length divides frames (76 / 75).
+    const std::pair<std::string, std::string> ids[] = {
+        // The span subtracts whole seconds (2 - 0), the track length divides frames (76 / 75).
+        { "74 150", "00000201" },
+        // Negative addresses truncate toward zero and add nothing to the digit sum.
+        { "-149 150", "00000301" },
+        { "150 " + std::to_string(at(32769)), "027fff01" }, // span 32767 s, the longest
+        { "2400000 2460000", "05032001" }, // 32000 s, span 800 s
+        { "150 0", "02fffe01" }, // a negative span as its 16-bit two's complement
+        // Where libdiscid refuses the disc: longer than 90 minutes, tracks out of order.
+        { joinToc({ 150, at(3000), at(5500) }), "05157a02" },
+        { "150 10000 5000 20000", "15010803" },
+    };
+    for (const auto& [toc, id] : ids)
+        EXPECT_EQ(CalMediaID(toc), id) << toc;
     EXPECT_EQ(CalAlbumlength("74 150"), 2);
     EXPECT_EQ(CalTracklength("74 150"), "1");
-    EXPECT_EQ(CalMediaID("74 150"), "00000201");
-    // Negative addresses truncate toward zero and add nothing to the digit sum.
     EXPECT_EQ(CalAlbumlength("-149 150"), 3);
-    EXPECT_EQ(CalMediaID("-149 150"), "00000301");
+
+    const std::string tooLong = "150 " + std::to_string(at(32770)); // span 32768 s
+    for (const std::string& toc : { tooLong, std::string("0 -2457675"), joinToc({ 150, at(40000) }) })
+        EXPECT_THROW(CalMediaID(toc), std::overflow_error) << toc;
+    EXPECT_EQ(CalAlbumlength(tooLong), 32768);
+    EXPECT_EQ(CalTracklength(tooLong), "32768");
+
+    // A lookup never throws: such a TOC is not a disc and the lookup finds nothing. A span that
+    // fits but a lead-out second beyond 16 bits cannot be a disc length either.
+    for (const std::string& toc : { tooLong, std::string("2400000 2460000") }) {
+        const LookupValues values = deriveLookupValues(toc);
+        EXPECT_FALSE(values.valid) << toc;
+        EXPECT_EQ(values.discId + values.queryArguments, "") << toc;
+    }
 }
 
 TEST(DiscId, LenientFieldParse)
@@ -103,31 +128,6 @@ TEST(DiscId, LenientFieldParse)
 
     // Fields beyond 32 bits are held to the 32-bit range instead of wrapping.
     EXPECT_EQ(CalTracklength("0 99999999999"), std::to_string(2147483647 / 75));
-}
-
-TEST(DiscId, SpanBeyondSixteenBitsOverflows)
-{
-    const std::string longest = "150 " + std::to_string(at(32769)); // span 32767 s
-    EXPECT_EQ(CalMediaID(longest), "027fff01");
-    const std::string tooLong = "150 " + std::to_string(at(32770)); // span 32768 s
-    EXPECT_THROW(CalMediaID(tooLong), std::overflow_error);
-    EXPECT_THROW(CalMediaID("0 -2457675"), std::overflow_error); // -32769 s
-    EXPECT_EQ(CalAlbumlength(tooLong), 32768);
-    EXPECT_EQ(CalTracklength(tooLong), "32768");
-
-    // A lookup never throws: such a TOC is not a disc and the lookup finds nothing.
-    const LookupValues overflowing = deriveLookupValues(tooLong);
-    EXPECT_FALSE(overflowing.valid);
-    EXPECT_EQ(overflowing.discId, "");
-    EXPECT_EQ(overflowing.queryArguments, "");
-
-    // A span that fits but a lead-out second beyond 16 bits cannot be a disc length either.
-    const LookupValues lateDisc = deriveLookupValues("2400000 2460000");
-    EXPECT_EQ(CalMediaID("2400000 2460000"), "05032001"); // 32000 s, span 800 s
-    EXPECT_FALSE(lateDisc.valid);
-
-    // A negative span that fits is written as its 16-bit two's complement.
-    EXPECT_EQ(CalMediaID("150 0"), "02fffe01");
 }
 
 TEST(DiscId, SecondsToTimeString)
@@ -166,7 +166,8 @@ std::vector<int> randomDisc(std::mt19937& random)
     return addresses;
 }
 
-std::string libdiscidFreedbId(const std::vector<int>& addresses)
+// libdiscid's freedb and MusicBrainz identifiers of a disc, both empty when it refuses it.
+std::pair<std::string, std::string> libdiscidIds(const std::vector<int>& addresses)
 {
     std::unique_ptr<DiscId, DiscIdDeleter> disc(discid_new());
     int offsets[100] = {};
@@ -176,7 +177,7 @@ std::string libdiscidFreedbId(const std::vector<int>& addresses)
         offsets[track] = addresses[static_cast<size_t>(track) - 1];
     if (!discid_put(disc.get(), 1, tracks, offsets))
         return {};
-    return discid_get_freedb_id(disc.get());
+    return { discid_get_freedb_id(disc.get()), discid_get_id(disc.get()) };
 }
 
 } // namespace
@@ -188,26 +189,10 @@ TEST(DiscId, AgreesWithLibdiscidOnRandomDiscs)
         const std::vector<int> addresses = randomDisc(random);
         const std::string toc = joinToc(addresses);
         SCOPED_TRACE(toc);
-        const std::string expected = libdiscidFreedbId(addresses);
-        ASSERT_FALSE(expected.empty());
-        ASSERT_EQ(CalMediaID(toc), expected);
-        ASSERT_EQ(deriveLookupValues(toc).discId, expected);
+        const auto [freedb, musicBrainz] = libdiscidIds(addresses);
+        ASSERT_FALSE(freedb.empty());
+        ASSERT_EQ(CalMediaID(toc), freedb);
+        ASSERT_EQ(deriveLookupValues(toc).discId, freedb);
+        ASSERT_EQ(musicbrainz::musicBrainzDisc(toc).value().id, musicBrainz);
     }
-}
-
-TEST(DiscId, WhereLibdiscidRefusesTheDisc)
-{
-    // libdiscid refuses discs longer than 90 minutes and tracks out of order; the
-    // identifier is still computed here, and a span beyond 32767 s overflows instead.
-    const std::vector<int> longDisc = { 150, at(3000), at(5500) };
-    EXPECT_EQ(libdiscidFreedbId(longDisc), "");
-    EXPECT_EQ(CalMediaID(joinToc(longDisc)), "05157a02"); // 2 + 3, 5498 s
-
-    const std::vector<int> outOfOrder = { 150, 10000, 5000, 20000 };
-    EXPECT_EQ(libdiscidFreedbId(outOfOrder), "");
-    EXPECT_EQ(CalMediaID(joinToc(outOfOrder)), "15010803"); // 2 + 7 + 12
-
-    const std::vector<int> huge = { 150, at(40000) };
-    EXPECT_EQ(libdiscidFreedbId(huge), "");
-    EXPECT_THROW(CalMediaID(joinToc(huge)), std::overflow_error);
 }

@@ -53,12 +53,9 @@ std::string entryTextOf(const std::string& fileEntry)
 TEST(LocalDatabase, ChoosesTheFileByItsHexRange)
 {
     testkit::TempFolder db;
-    for (const char* name : { "00to3f", "40to7f", "80tobf" })
-        testkit::writeFile(db.file(std::string("rock/") + name), "");
-    testkit::writeFile(db.file("rock/40to7f.bak"), "");
-    testkit::writeFile(db.file("rock/3xto7f"), "");
-    testkit::writeFile(db.file("rock/00to7"), "");
-    testkit::writeFile(db.file("jazz/C0TOFF"), "");
+    for (const char* name : { "rock/00to3f", "rock/40to7f", "rock/80tobf", "rock/40to7f.bak", "rock/3xto7f",
+             "rock/00to7", "jazz/C0TOFF" })
+        testkit::writeFile(db.file(name), "");
     fs::create_directories(db.path() / "jazz" / "00tobf"); // a folder, not a file
 
     const LocalDatabase database(db.path().string());
@@ -117,39 +114,30 @@ TEST(LocalDatabase, FindsEntriesAndAnswersQueriesOverAllCategories)
         "202 No match for disc ID 7a0b2c09.");
 }
 
-TEST(LocalDatabase, CrLfFilesAndTrailingSpaces)
+TEST(LocalDatabase, MatchLinesOfOddEntries)
 {
-    testkit::TempFolder db;
-    const std::string lines = entry("7a0b2c09", "Band / Album   ");
-    testkit::writeFile(db.file("rock/00toff"), withCrLf(lines));
-    const LocalDatabase database(db.path().string());
-    EXPECT_EQ(database.matchLine("rock", "7a0b2c09"), "rock 7a0b2c09 Band / Album");
-    const std::string text = database.entryText("rock", "7a0b2c09");
-    EXPECT_EQ(text.find("\r\r"), std::string::npos);
-    EXPECT_NE(text.find("DTITLE=Band / Album\r\nDYEAR=2001\r\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 13), "PLAYORDER=\r\n.");
-}
-
-TEST(LocalDatabase, ContinuedTitleMakesOneMatchLine)
-{
-    testkit::TempFolder db;
-    std::string lines = entry("7a0b2c09", "A Very Long Artist Name / A Very Long Alb");
-    lines.insert(lines.find("DYEAR="), "DTITLE=um Title\n");
-    testkit::writeFile(db.file("rock/00toff"), lines);
-    EXPECT_EQ(LocalDatabase(db.path().string()).matchLine("rock", "7a0b2c09"),
-        "rock 7a0b2c09 A Very Long Artist Name / A Very Long Album Title");
-
-    // Windows-1252 titles reach the match line as UTF-8.
-    testkit::writeFile(db.file("jazz/00toff"), entry("7a0b2c09", "Bj\xF6rk / Caf\xE9"));
-    EXPECT_EQ(LocalDatabase(db.path().string()).matchLine("jazz", "7a0b2c09"),
-        "jazz 7a0b2c09 Bj\xC3\xB6rk / Caf\xC3\xA9");
-
+    std::string continued = entry("7a0b2c09", "A Very Long Artist Name / A Very Long Alb");
+    continued.insert(continued.find("DYEAR="), "DTITLE=um Title\n");
     // A merged entry lists further identifiers on its DISCID line; those find it too.
     std::string merged = entry("a0000001", "Merged / Entry");
     merged.replace(merged.find("DISCID=a0000001"), 15, "DISCID=a0000001,a0000002");
-    testkit::writeFile(db.file("misc/00toff"), merged);
-    EXPECT_EQ(
-        LocalDatabase(db.path().string()).matchLine("misc", "a0000002"), "misc a0000002 Merged / Entry");
+    const std::tuple<const char*, std::string, const char*, const char*> cases[] = {
+        { "CR LF and trailing spaces", withCrLf(entry("7a0b2c09", "Band / Album   ")), "7a0b2c09",
+            "Band / Album" },
+        { "a continued title", continued, "7a0b2c09", "A Very Long Artist Name / A Very Long Album Title" },
+        { "Windows-1252", entry("7a0b2c09", "Bj\xF6rk / Caf\xE9"), "7a0b2c09", "Bj\xC3\xB6rk / Caf\xC3\xA9" },
+        { "a merged entry", merged, "a0000002", "Merged / Entry" },
+    };
+    for (const auto& [what, file, discId, title] : cases) {
+        testkit::TempFolder db;
+        testkit::writeFile(db.file("rock/00toff"), file);
+        const LocalDatabase database(db.path().string());
+        EXPECT_EQ(database.matchLine("rock", discId), "rock " + std::string(discId) + " " + title) << what;
+        const std::string text = database.entryText("rock", discId);
+        for (const char* left : { "\r\r", " \r\n" })
+            EXPECT_EQ(text.find(left), std::string::npos) << what;
+        EXPECT_EQ(text.substr(text.size() - 13), "PLAYORDER=\r\n.") << what;
+    }
 }
 
 TEST(LocalDatabase, EmptyBinaryAndUnterminatedFiles)

@@ -1,5 +1,5 @@
 // The match and site choosers: what each way of closing them answers, their texts in the
-// component's languages (the one place they are checked), and where they appear.
+// component's languages, and where they appear.
 #include "discovant/widgets/choosers.h"
 #include "discovant/widgets/windowtexts.h"
 #include "qtkit/modal.h"
@@ -27,31 +27,47 @@ void fill(ListChooserWindow& window, int lines)
 
 } // namespace
 
-TEST(Choosers, EveryWayOfClosingGivesItsPosition)
+// Every way of closing, and the texts in each language (the one place they are checked).
+TEST(Choosers, EveryWayOfClosingGivesItsPositionInEveryLanguage)
 {
-    // Which chooser, how many lines, the row selected (-1: none), the button pressed (none: the
-    // close box), the position given.
+    const auto unknown = static_cast<uCDDBLang>(7); // reads English
+    // Which chooser, whether it offers submission, how many lines, the row selected (-1: none),
+    // the button pressed (none: the close box), the position given, the language.
     const struct {
         bool sites;
+        bool submit;
         int lines;
         int row;
         const char* button;
         int position;
-    } answers[] = { { false, 3, -1, nullptr, 1 }, { false, 3, 2, "cmdSelect", 3 },
-        { false, 3, -1, "cmdSubmit", 0 }, { false, 0, -1, "cmdSelect", 0 },
+        uCDDBLang language;
+    } answers[] = { { false, true, 3, -1, nullptr, 1, uCDDBLang::ENGLISH },
+        { false, true, 3, 2, "cmdSelect", 3, uCDDBLang::GERMAN },
+        { false, true, 3, -1, "cmdSubmit", 0, uCDDBLang::FRENCH },
+        { false, true, 0, -1, "cmdSelect", 0, unknown },
         // A selection of an earlier call does not carry over.
-        { false, 2, -1, nullptr, 1 }, { true, 4, 1, "cmdSelect", 2 }, { true, 4, -1, nullptr, 1 },
-        { true, 0, -1, "cmdSelect", 0 } };
+        { false, false, 2, -1, nullptr, 1, uCDDBLang::GERMAN },
+        { true, false, 4, 1, "cmdSelect", 2, uCDDBLang::ENGLISH },
+        { true, false, 4, -1, nullptr, 1, uCDDBLang::GERMAN },
+        { true, false, 0, -1, "cmdSelect", 0, unknown },
+        { true, false, 1, -1, nullptr, 1, uCDDBLang::FRENCH } };
     FuzzyMatchWindow matches;
     ServerSitesWindow sites;
+    std::set<QString> titles;
     for (const auto& a : answers) {
+        SCOPED_TRACE(testing::Message() << a.sites << a.lines << a.row << static_cast<int>(a.language));
         ListChooserWindow& window = a.sites ? static_cast<ListChooserWindow&>(sites) : matches;
         fill(window, a.lines);
         int selectedAtOpening = -2;
-        bool hasSubmit = !a.sites;
+        bool submitShown = !a.submit;
+        QStringList texts;
         onNextModal(a.sites ? "frmServerSites" : "frmFuzzyMatch", [&](QWidget* shown) {
             selectedAtOpening = window.list().currentRow();
-            hasSubmit = shown->findChild<QPushButton*>("cmdSubmit") != nullptr;
+            const auto* submit = shown->findChild<QPushButton*>("cmdSubmit");
+            submitShown = submit != nullptr && submit->isVisible();
+            texts << shown->windowTitle() << window.selectButton().text();
+            if (submitShown)
+                texts << submit->text();
             if (a.row >= 0)
                 window.list().setCurrentRow(a.row);
             if (a.button)
@@ -59,60 +75,22 @@ TEST(Choosers, EveryWayOfClosingGivesItsPosition)
             else
                 shown->close();
         });
-        const int position = a.sites ? sites.GetSelection({}) : matches.GetSelection(true, {});
-        EXPECT_EQ(position, a.position) << a.sites << a.lines << a.row;
-        EXPECT_EQ(selectedAtOpening, a.lines ? 0 : -1) << a.sites << a.lines;
-        EXPECT_EQ(hasSubmit, !a.sites);
+        const PopUpSettings popUp { .language = a.language };
+        const int position = a.sites ? sites.GetSelection(popUp) : matches.GetSelection(a.submit, popUp);
+        EXPECT_EQ(position, a.position);
+        EXPECT_EQ(selectedAtOpening, a.lines ? 0 : -1);
+        EXPECT_EQ(submitShown, a.submit);
+        const ChooserTexts t = chooserTexts(a.language);
+        QStringList expected = a.sites ? QStringList { t.sitesTitle, t.sitesSelect }
+                                       : QStringList { t.fuzzyTitle, t.fuzzySelect };
+        if (a.submit)
+            expected << t.fuzzySubmit;
+        EXPECT_EQ(texts, expected);
+        titles.insert(texts[0]);
     }
-}
-
-TEST(MatchChooser, WithoutSubmissionHasNoSubmitButton)
-{
-    FuzzyMatchWindow window;
-    fill(window, 2);
-    for (const bool submitEnabled : { false, true }) {
-        bool submitVisible = !submitEnabled;
-        onNextModal("frmFuzzyMatch", [&](QWidget* shown) {
-            submitVisible = window.submitButton().isVisible();
-            shown->close();
-        });
-        window.GetSelection(submitEnabled, {});
-        EXPECT_EQ(submitVisible, submitEnabled);
-    }
-}
-
-TEST(Choosers, TextsFollowTheLanguageWithEnglishForUnknownValuesAndPlacement)
-{
-    FuzzyMatchWindow matches;
-    ServerSitesWindow sites;
-    fill(matches, 1);
-    fill(sites, 1);
-    std::set<QStringList> seen;
-    for (const auto language :
-        { uCDDBLang::ENGLISH, uCDDBLang::GERMAN, uCDDBLang::FRENCH, static_cast<uCDDBLang>(7) }) {
-        PopUpSettings popUp;
-        popUp.language = language;
-        const ChooserTexts texts = chooserTexts(language);
-        QStringList shown;
-        onNextModal("frmFuzzyMatch", [&](QWidget* window) {
-            shown << window->windowTitle() << matches.selectButton().text() << matches.submitButton().text();
-            window->close();
-        });
-        matches.GetSelection(true, popUp);
-        onNextModal("frmServerSites", [&](QWidget* window) {
-            shown << window->windowTitle() << sites.selectButton().text();
-            window->close();
-        });
-        sites.GetSelection(popUp);
-        EXPECT_EQ(shown,
-            (QStringList { texts.fuzzyTitle, texts.fuzzySelect, texts.fuzzySubmit, texts.sitesTitle,
-                texts.sitesSelect }));
-        seen.insert(shown);
-    }
-    // Three languages, the unknown value reads English.
-    EXPECT_EQ(seen.size(), 3u);
-    EXPECT_EQ(
-        chooserTexts(static_cast<uCDDBLang>(7)).fuzzyTitle, chooserTexts(uCDDBLang::ENGLISH).fuzzyTitle);
+    // Three languages for each chooser; the unknown value reads English.
+    EXPECT_EQ(titles.size(), 6u);
+    EXPECT_EQ(chooserTexts(unknown).fuzzyTitle, chooserTexts(uCDDBLang::ENGLISH).fuzzyTitle);
 }
 
 TEST(Choosers, AppearAtTheGivenPlaceOrCentredWhereItIsZero)

@@ -80,10 +80,6 @@ TEST(DiscovantWidgetProperties, RestoredFromTheStoreAndWrittenBackOnEveryChange)
     EXPECT_EQ(store.values.at("CDDBFilePath"), "/srv/cddb");
     control.core().setCDDBServer(Discovant::defaultServer()); // the default is not stored
     EXPECT_EQ(store.values.count("CDDBServer"), 0u);
-    control.core().setEmailAddress("no address"); // refused: the stored address stays
-    EXPECT_EQ(store.values.at("UserEmail"), "jan@example.org");
-    EXPECT_EQ(store.values.at("CDDBIfc"), "0");
-    EXPECT_EQ(store.values.at("CDDBMode"), "1");
 }
 
 TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
@@ -103,30 +99,6 @@ TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
         (std::vector<std::string> { "jazz", "Miles Davis", "Kind of Blue", "Recorded\r\nin New York",
             "Freddie Freeloader", "Modal" }));
     EXPECT_TRUE(errors.empty());
-
-    // Revising: the editor starts from this entry and the next revision is posted.
-    QString shownArtist;
-    onNextModal("frmSubmitInfo", [&](QWidget* editor) {
-        shownArtist = childOf<QLineEdit>(editor, "strArtist")->text();
-        childOf<QLineEdit>(editor, "strAlbum")->setText("Kind of Blue (Legacy)");
-        clickButton(editor, "cmdSubmit");
-    });
-    EXPECT_EQ(control.core().ReviseMediaEntry(kToc), uCDDBMatchCode::MATCH_EXACT);
-    EXPECT_EQ(shownArtist, "Miles Davis");
-    ASSERT_EQ(server.submissions().size(), 2u);
-    const std::string revision = server.submissions().back().body;
-    EXPECT_NE(revision.find("# Revision: 1\r\n"), std::string::npos);
-    EXPECT_NE(revision.find("DTITLE=Miles Davis / Kind of Blue (Legacy)\r\n"), std::string::npos);
-    EXPECT_NE(revision.find("EXTT0=Modal\r\n"), std::string::npos);
-    EXPECT_EQ(control.core().GetAlbumName(), "Kind of Blue (Legacy)");
-}
-
-TEST_F(DiscovantControl, CancelledEditorPostsNothing)
-{
-    server.reply("query", { 200, "202 No match for disc ID 09010802.\r\n" });
-    onNextModal("frmSubmitInfo", [](QWidget* editor) { clickButton(editor, "cmdCancel"); });
-    EXPECT_EQ(control.core().LookupMediaByToc(kToc), uCDDBMatchCode::MATCH_NONE);
-    EXPECT_TRUE(server.submissions().empty());
 }
 
 TEST_F(DiscovantControl, SeveralMatchesAreOfferedInTheMatchChooser)

@@ -41,9 +41,7 @@ SubmissionRequest newDisc(const std::string& toc = kThreeTracks)
 
 PopUpSettings in(uCDDBLang language)
 {
-    PopUpSettings popUp;
-    popUp.language = language;
-    return popUp;
+    return { .language = language };
 }
 
 // Runs `action` on the editor once SubmitData has opened it.
@@ -95,14 +93,17 @@ QPushButton* trackButton(const QWidget* window, int which) // 0 previous, 1 next
 
 } // namespace
 
-TEST(SubmitEditor, EveryControlShowsTheTextOfItsLanguage)
+// The texts of every control in each language (the one place they are checked), and the track
+// buttons, which wrap and commit the edited title.
+TEST(SubmitEditor, EveryControlShowsTheTextOfItsLanguageAndTheTrackButtonsWrap)
 {
     SubmitInfoWindow editor;
     std::set<QString> titles;
     for (const auto language :
         { uCDDBLang::ENGLISH, uCDDBLang::GERMAN, uCDDBLang::FRENCH, static_cast<uCDDBLang>(7) }) {
         const SubmitTexts t = submitTexts(language);
-        QStringList shown;
+        QStringList shown, after;
+        QList<int> visited;
         bool categoryEnabled = false;
         onEditor([&](QWidget* window) {
             shown << window->windowTitle();
@@ -113,9 +114,24 @@ TEST(SubmitEditor, EveryControlShowsTheTextOfItsLanguage)
                 shown << childOf<QAbstractButton>(window, button)->text();
             shown << childOf<QPushButton>(window, "cmdText")->toolTip()
                   << childOf<QGroupBox>(window, "Frame2")->title() << lines(window);
-            trackButton(window, 1)->click();
-            shown << childOf<QLabel>(window, "lblTrack")->text();
             categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();
+            QPushButton* previous = trackButton(window, 0);
+            QPushButton* next = trackButton(window, 1);
+            auto* track = childOf<QLineEdit>(window, "strTrack");
+            previous->click(); // 1 wraps to the last track
+            visited << editor.currentTrack();
+            next->click(); // and back to 1
+            visited << editor.currentTrack();
+            track->selectAll();
+            QTest::keyClicks(track, "So What");
+            next->click();
+            visited << editor.currentTrack();
+            shown << childOf<QLabel>(window, "lblTrack")->text();
+            // The notes box keeps the notes of the track it shows.
+            childOf<QRadioButton>(window, "optExt")->click();
+            childOf<QPlainTextEdit>(window, "strTrkNotes")->setPlainText("Take 2");
+            previous->click();
+            after = lines(window);
             clickButton(window, "cmdCancel");
         });
         EXPECT_FALSE(editor.SubmitData(newDisc(), in(language)).has_value());
@@ -125,6 +141,10 @@ TEST(SubmitEditor, EveryControlShowsTheTextOfItsLanguage)
                 t.submitButton, t.cancelButton, t.cdTextToolTip, t.tracksFrame(3), t.untitledLine(1),
                 t.untitledLine(2), t.untitledLine(3), t.trackLabel(2) }));
         EXPECT_TRUE(categoryEnabled);
+        EXPECT_EQ(visited, (QList<int> { 3, 1, 2 }));
+        EXPECT_EQ(after, (QStringList { "So What", t.untitledLine(2), t.untitledLine(3) }));
+        EXPECT_EQ(editor.trackNotes(2), "Take 2");
+        EXPECT_EQ(editor.trackNotes(1), "");
         titles.insert(t.title);
     }
     // Three tables (an unknown value reads English); the numbered texts as English writes them.
@@ -132,37 +152,6 @@ TEST(SubmitEditor, EveryControlShowsTheTextOfItsLanguage)
     const SubmitTexts english = submitTexts(uCDDBLang::ENGLISH);
     EXPECT_EQ((QStringList { english.tracksFrame(3), english.trackLabelAtStart(), english.untitledLine(12) }),
         (QStringList { "Tracks  1 to 3", "Track  1  Name:", "Untitled Track 12" }));
-}
-
-TEST(SubmitEditor, TrackButtonsWrapAndCommitTheEditedTitle)
-{
-    SubmitInfoWindow editor;
-    QStringList after;
-    QList<int> visited;
-    onEditor([&](QWidget* window) {
-        QPushButton* previous = trackButton(window, 0);
-        QPushButton* next = trackButton(window, 1);
-        auto* track = childOf<QLineEdit>(window, "strTrack");
-        previous->click(); // 1 wraps to the last track
-        visited << editor.currentTrack();
-        next->click(); // and back to 1
-        visited << editor.currentTrack();
-        track->selectAll();
-        QTest::keyClicks(track, "So What");
-        next->click();
-        visited << editor.currentTrack();
-        // The notes box keeps the notes of the track it shows.
-        childOf<QRadioButton>(window, "optExt")->click();
-        childOf<QPlainTextEdit>(window, "strTrkNotes")->setPlainText("Take 2");
-        previous->click();
-        after = lines(window);
-        clickButton(window, "cmdCancel");
-    });
-    editor.SubmitData(newDisc(), in(uCDDBLang::ENGLISH));
-    EXPECT_EQ(visited, (QList<int> { 3, 1, 2 }));
-    EXPECT_EQ(after, (QStringList { "So What", "Untitled Track 02", "Untitled Track 03" }));
-    EXPECT_EQ(editor.trackNotes(2), "Take 2");
-    EXPECT_EQ(editor.trackNotes(1), "");
 }
 
 TEST(SubmitEditor, ChecksMarkEveryFailingFieldAndKeepTheWindowOpen)
@@ -306,16 +295,15 @@ TEST(SubmitEditor, RevisingStartsFromTheEntryAndANewEntryStartsEmpty)
     SubmitInfoWindow editor;
     SubmissionRequest request = newDisc();
     request.revision = 4;
-    EntryDraft draft;
-    draft.artist = "Miles Davis";
-    draft.album = "Kind of Blue";
-    draft.category = "unknown"; // not in the list: the last category stays selected
-    draft.year = "1959";
-    draft.genre = "Jazz";
-    draft.notes = "Recorded\r\nin New York";
-    draft.trackNames = { "So What", "Freddie Freeloader" }; // one title fewer than tracks
-    draft.trackNotes = { "Modal", "", "" };
-    request.existing = draft;
+    // A category not in the list: the last category stays selected. One title fewer than tracks.
+    request.existing = EntryDraft { .artist = "Miles Davis",
+        .album = "Kind of Blue",
+        .category = "unknown",
+        .year = "1959",
+        .genre = "Jazz",
+        .notes = "Recorded\r\nin New York",
+        .trackNames = { "So What", "Freddie Freeloader" },
+        .trackNotes = { "Modal", "", "" } };
     bool categoryEnabled = true;
     onEditor([&](QWidget* window) {
         categoryEnabled = childOf<QComboBox>(window, "cboCategory")->isEnabled();

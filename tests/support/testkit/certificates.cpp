@@ -15,17 +15,8 @@ namespace testkit {
 
 namespace {
 
-struct KeyDeleter {
-    void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
-};
-struct CertificateDeleter {
-    void operator()(X509* certificate) const { X509_free(certificate); }
-};
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using Key = std::unique_ptr<EVP_PKEY, KeyDeleter>;
-using Certificate = std::unique_ptr<X509, CertificateDeleter>;
+using Key = std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)>;
+using Certificate = std::unique_ptr<X509, decltype(&X509_free)>;
 
 void check(bool ok, const char* what)
 {
@@ -35,7 +26,7 @@ void check(bool ok, const char* what)
 
 Key newKey()
 {
-    Key key(EVP_EC_gen("P-256")); // quick to make, unlike RSA
+    Key key(EVP_EC_gen("P-256"), EVP_PKEY_free); // quick to make, unlike RSA
     check(key != nullptr, "EVP_EC_gen");
     return key;
 }
@@ -57,7 +48,7 @@ void addExtension(X509* certificate, X509* issuer, int nid, const char* value)
 Certificate makeCertificate(EVP_PKEY* key, const char* commonName, long serial, X509* issuer,
     EVP_PKEY* issuerKey, const std::vector<std::pair<int, const char*>>& extensions)
 {
-    Certificate certificate(X509_new());
+    Certificate certificate(X509_new(), X509_free);
     check(certificate != nullptr, "X509_new");
     X509* cert = certificate.get();
     check(X509_set_version(cert, 2) == 1, "X509_set_version");
@@ -78,24 +69,11 @@ Certificate makeCertificate(EVP_PKEY* key, const char* commonName, long serial, 
     return certificate;
 }
 
-std::unique_ptr<std::FILE, FileCloser> openForWriting(const std::filesystem::path& file)
+// Writes `file` with `write` (a PEM writer of OpenSSL) on the open file.
+template <typename Write> void writePem(const std::filesystem::path& file, const Write& write)
 {
-    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
-    check(out != nullptr, "opening a certificate file");
-    return out;
-}
-
-void writeCertificate(const std::filesystem::path& file, X509* certificate)
-{
-    auto out = openForWriting(file);
-    check(PEM_write_X509(out.get(), certificate) == 1, "PEM_write_X509");
-}
-
-void writeKey(const std::filesystem::path& file, EVP_PKEY* key)
-{
-    auto out = openForWriting(file);
-    check(PEM_write_PrivateKey(out.get(), key, nullptr, nullptr, 0, nullptr, nullptr) == 1,
-        "PEM_write_PrivateKey");
+    std::unique_ptr<std::FILE, decltype(&std::fclose)> out(std::fopen(file.c_str(), "wb"), std::fclose);
+    check(out != nullptr && write(out.get()) == 1, "writing a PEM file");
 }
 
 TlsFiles makeServer(const std::filesystem::path& folder, const std::string& stem, const char* commonName,
@@ -107,8 +85,10 @@ TlsFiles makeServer(const std::filesystem::path& folder, const std::string& stem
             { NID_ext_key_usage, "serverAuth" }, { NID_subject_alt_name, altNames },
             { NID_authority_key_identifier, "keyid:always" } });
     TlsFiles files { folder / (stem + ".pem"), folder / (stem + ".key") };
-    writeCertificate(files.certificate, certificate.get());
-    writeKey(files.key, key.get());
+    writePem(files.certificate, [&](std::FILE* out) { return PEM_write_X509(out, certificate.get()); });
+    writePem(files.key, [&](std::FILE* out) {
+        return PEM_write_PrivateKey(out, key.get(), nullptr, nullptr, 0, nullptr, nullptr);
+    });
     return files;
 }
 
@@ -124,7 +104,7 @@ TestCertificates makeTestCertificates(const std::filesystem::path& folder)
                 { NID_key_usage, "critical,keyCertSign,cRLSign" }, { NID_subject_key_identifier, "hash" } });
     TestCertificates made;
     made.authority = folder / "authority.pem";
-    writeCertificate(made.authority, authority.get());
+    writePem(made.authority, [&](std::FILE* out) { return PEM_write_X509(out, authority.get()); });
     made.localhost = makeServer(folder, "localhost", "127.0.0.1", "IP:127.0.0.1,DNS:localhost", 2,
         authority.get(), authorityKey.get());
     made.otherName = makeServer(

@@ -2,16 +2,16 @@
 
 #include "testkit/files.h"
 
-#include <httplib.h>
-
 #include <arpa/inet.h>
+#include <cstdlib>
+#include <httplib.h>
+#include <iterator>
 #include <netinet/in.h>
+#include <sstream>
+#include <stdexcept>
 #include <strings.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <cstdlib>
-#include <stdexcept>
 
 namespace testkit {
 
@@ -21,18 +21,14 @@ namespace {
 
 constexpr auto kStartDeadline = 5s;
 
-std::string lookUp(const std::multimap<std::string, std::string>& values, const std::string& name, bool anyCase)
+std::string lookUp(
+    const std::multimap<std::string, std::string>& values, const std::string& name, bool anyCase)
 {
     for (const auto& [key, value] : values) {
         if (anyCase ? ::strcasecmp(key.c_str(), name.c_str()) == 0 : key == name)
             return value;
     }
     return {};
-}
-
-bool hasPrefix(const std::string& text, const std::string& prefix)
-{
-    return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 } // namespace
@@ -75,7 +71,8 @@ void FakeServer::start()
     bypassProxies();
     const auto handle = [this](const httplib::Request& request, httplib::Response& response) {
         SeenRequest seen { request.method, request.path, request.target, request.body,
-            { request.headers.begin(), request.headers.end() }, { request.params.begin(), request.params.end() } };
+            { request.headers.begin(), request.headers.end() },
+            { request.params.begin(), request.params.end() } };
         {
             std::lock_guard lock(mutex_);
             requests_.push_back(seen);
@@ -100,13 +97,14 @@ void FakeServer::start()
             return;
         }
         auto body = std::make_shared<std::string>(reply.body);
-        response.set_chunked_content_provider(reply.contentType, [body](size_t offset, httplib::DataSink& sink) {
-            if (offset >= body->size()) {
-                sink.done();
-                return true;
-            }
-            return sink.write(body->data() + offset, std::min<size_t>(4096, body->size() - offset));
-        });
+        response.set_chunked_content_provider(
+            reply.contentType, [body](size_t offset, httplib::DataSink& sink) {
+                if (offset >= body->size()) {
+                    sink.done();
+                    return true;
+                }
+                return sink.write(body->data() + offset, std::min<size_t>(4096, body->size() - offset));
+            });
     };
     const std::string any = ".*";
     server_->Get(any, handle);
@@ -190,7 +188,8 @@ Reply FakeServer::answer(const SeenRequest& request)
         std::size_t best = 0;
         for (const Route& route : routes_) {
             const bool methodFits = route.method.empty() || route.method == request.method;
-            if (methodFits && hasPrefix(request.path, route.prefix) && (!handler || route.prefix.size() > best)) {
+            if (methodFits && request.path.starts_with(route.prefix)
+                && (!handler || route.prefix.size() > best)) {
                 handler = route.handler;
                 best = route.prefix.size();
             }
@@ -205,9 +204,10 @@ Reply FakeServer::answer(const SeenRequest& request)
 
 std::string xmcdText(const std::string& discId, const DiscEntry& entry)
 {
-    std::string text = "# xmcd\r\n#\r\n# Revision: 1\r\n# Submitted via: test 1.0\r\n#\r\nDISCID=" + discId + "\r\n";
-    text += "DTITLE=" + entry.artist + " / " + entry.album + "\r\nDYEAR=" + entry.year + "\r\nDGENRE=" + entry.genre
-        + "\r\n";
+    std::string text
+        = "# xmcd\r\n#\r\n# Revision: 1\r\n# Submitted via: test 1.0\r\n#\r\nDISCID=" + discId + "\r\n";
+    text += "DTITLE=" + entry.artist + " / " + entry.album + "\r\nDYEAR=" + entry.year
+        + "\r\nDGENRE=" + entry.genre + "\r\n";
     for (std::size_t i = 0; i < entry.tracks.size(); ++i)
         text += "TTITLE" + std::to_string(i) + "=" + entry.tracks[i] + "\r\n";
     text += "EXTD=\r\n";
@@ -218,18 +218,19 @@ std::string xmcdText(const std::string& discId, const DiscEntry& entry)
 
 std::string readAnswer(const std::string& category, const std::string& discId, const std::string& entryText)
 {
-    return "210 " + category + " " + discId + " CD database entry follows (until terminating `.')\r\n" + entryText
-        + ".\r\n";
+    return "210 " + category + " " + discId + " CD database entry follows (until terminating `.')\r\n"
+        + entryText + ".\r\n";
 }
 
-void writeLocalDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
-                             const DiscEntry& entry)
+void writeLocalDatabaseEntry(
+    const std::string& folder, const std::string& category, const std::string& discId, const DiscEntry& entry)
 {
-    writeFile(std::filesystem::path(folder) / category / "00toff", "#FILENAME=" + discId + "\r\n" + xmcdText(discId, entry));
+    writeFile(std::filesystem::path(folder) / category / "00toff",
+        "#FILENAME=" + discId + "\r\n" + xmcdText(discId, entry));
 }
 
-void writeUnixDatabaseEntry(const std::string& folder, const std::string& category, const std::string& discId,
-                            const DiscEntry& entry)
+void writeUnixDatabaseEntry(
+    const std::string& folder, const std::string& category, const std::string& discId, const DiscEntry& entry)
 {
     writeFile(std::filesystem::path(folder) / category / discId, xmcdText(discId, entry));
 }
@@ -292,32 +293,28 @@ std::vector<SeenRequest> FakeCddbServer::submissions() const
 Reply FakeCddbServer::respond(const SeenRequest& request)
 {
     const std::string cmd = request.method == "POST" ? std::string("submit") : request.param("cmd");
-    const std::string command = hasPrefix(cmd, "cddb query") ? "query"
-        : hasPrefix(cmd, "cddb read")                        ? "read"
-                                                             : cmd.substr(0, cmd.find(' '));
+    // "cddb query <discid> ...", "cddb read <category> <discid>", or another command word.
+    std::istringstream in(cmd);
+    const std::vector<std::string> words { std::istream_iterator<std::string>(in), {} };
+    const bool lookup = words.size() > 1 && words[0] == "cddb" && (words[1] == "query" || words[1] == "read");
+    const std::string command = lookup ? words[1] : words.empty() ? std::string() : words[0];
     std::lock_guard lock(mutex_);
     if (const auto set = replies_.find(command); set != replies_.end())
         return set->second;
     if (command == "query" || command == "read") {
-        // "cddb query <discid> ..." and "cddb read <category> <discid>".
-        std::vector<std::string> words;
-        for (std::size_t at = 0; at < cmd.size();) {
-            const std::size_t end = std::min(cmd.find(' ', at), cmd.size());
-            words.push_back(cmd.substr(at, end - at));
-            at = end + 1;
-        }
         const std::size_t idAt = command == "query" ? 2 : 3;
         const std::string discId = idAt < words.size() ? words[idAt] : std::string();
         const auto found = served_.find(discId);
         if (found == served_.end())
-            return { 200, command == "query" ? "202 No match found.\r\n" : "401 No such CD entry in database.\r\n" };
+            return { 200,
+                command == "query" ? "202 No match found.\r\n" : "401 No such CD entry in database.\r\n" };
         const Served& disc = found->second;
         if (command == "read")
             return { 200, readAnswer(disc.category, discId, disc.entryText) };
         if (moreLines_.empty())
             return { 200, "200 " + disc.category + " " + discId + " " + disc.dtitle + "\r\n" };
-        std::string list = "210 Found exact matches, list follows (until terminating `.')\r\n" + disc.category + " "
-            + discId + " " + disc.dtitle + "\r\n";
+        std::string list = "210 Found exact matches, list follows (until terminating `.')\r\n" + disc.category
+            + " " + discId + " " + disc.dtitle + "\r\n";
         for (const std::string& line : moreLines_)
             list += line + "\r\n";
         return { 200, list + ".\r\n" };
@@ -349,8 +346,8 @@ RawServer::RawServer(Writer writer)
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd_, 8) != 0
-        || ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
+        || ::listen(fd_, 8) != 0 || ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         if (fd_ >= 0)
             ::close(fd_);
         throw std::runtime_error("the raw server cannot listen on 127.0.0.1");

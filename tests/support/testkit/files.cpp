@@ -4,18 +4,15 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <vector>
 
 namespace testkit {
 
 TempFolder::TempFolder(std::string_view prefix)
 {
     std::string pattern = (fs::temp_directory_path() / (std::string(prefix) + "-XXXXXX")).string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (::mkdtemp(buffer.data()) == nullptr)
+    if (::mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder from " + pattern);
-    path_ = buffer.data();
+    path_ = pattern;
 }
 
 TempFolder::~TempFolder()

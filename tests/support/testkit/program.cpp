@@ -1,16 +1,16 @@
 #include "testkit/program.h"
 
+#include <array>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stdexcept>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <array>
-#include <cerrno>
-#include <cstring>
-#include <stdexcept>
 
 extern char** environ;
 
@@ -18,41 +18,30 @@ namespace testkit {
 
 namespace {
 
-// Both ends of a pipe, closed when it goes.
-struct Pipe {
-    int fd[2] = { -1, -1 };
-    Pipe()
+// A file descriptor, closed when it goes.
+struct Fd {
+    int fd = -1;
+    ~Fd() { close(); }
+    void close()
     {
-        if (::pipe2(fd, O_CLOEXEC) != 0)
-            throw std::runtime_error("pipe failed");
-    }
-    ~Pipe()
-    {
-        closeEnd(0);
-        closeEnd(1);
-    }
-    void closeEnd(int end)
-    {
-        if (fd[end] >= 0)
-            ::close(fd[end]);
-        fd[end] = -1;
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
     }
 };
 
-std::vector<std::string> environmentWith(const std::map<std::string, std::string>& changes)
+void check(bool ok, const char* what)
 {
-    std::vector<std::string> result;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string text = *entry;
-        const std::string name = text.substr(0, text.find('='));
-        if (changes.count(name) == 0)
-            result.push_back(text);
-    }
-    for (const auto& [name, value] : changes) {
-        if (!value.empty())
-            result.push_back(name + "=" + value);
-    }
-    return result;
+    if (!ok)
+        throw std::runtime_error(std::string("running a program: ") + what + ": " + std::strerror(errno));
+}
+
+void makePipe(Fd (&ends)[2])
+{
+    int fds[2];
+    check(::pipe2(fds, O_CLOEXEC) == 0, "pipe");
+    ends[0].fd = fds[0];
+    ends[1].fd = fds[1];
 }
 
 std::vector<char*> pointers(std::vector<std::string>& strings)
@@ -66,71 +55,70 @@ std::vector<char*> pointers(std::vector<std::string>& strings)
 
 } // namespace
 
-ProgramResult runProgram(const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment,
-                         const std::string& input, std::chrono::milliseconds timeout)
+ProgramResult runProgram(const std::vector<std::string>& argv,
+    const std::map<std::string, std::string>& environment, const std::string& input,
+    std::chrono::milliseconds timeout)
 {
-    // A program that ends before reading all its input must not take the test along.
-    ::signal(SIGPIPE, SIG_IGN);
-    Pipe in, out, err;
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        if (environment.count(text.substr(0, text.find('='))) == 0)
+            env.push_back(text);
+    }
+    for (const auto& [name, value] : environment) {
+        if (!value.empty())
+            env.push_back(name + "=" + value);
+    }
+    // Standard input is a file in memory holding all of `input`, so it never blocks either side.
+    Fd in, out[2], err[2];
+    in.fd = ::memfd_create("stdin", MFD_CLOEXEC);
+    check(in.fd >= 0 && ::write(in.fd, input.data(), input.size()) == static_cast<ssize_t>(input.size())
+            && ::lseek(in.fd, 0, SEEK_SET) == 0,
+        "standard input");
+    makePipe(out);
+    makePipe(err);
+
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in.fd[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, out.fd[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err.fd[1], 2);
-
+    posix_spawn_file_actions_adddup2(&actions, in.fd, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1].fd, 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1].fd, 2);
     std::vector<std::string> args = argv;
-    std::vector<std::string> env = environmentWith(environment);
-    auto argp = pointers(args);
-    auto envp = pointers(env);
     pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, argv.at(0).c_str(), &actions, nullptr, argp.data(), envp.data());
+    const int spawned = ::posix_spawn(
+        &pid, argv.at(0).c_str(), &actions, nullptr, pointers(args).data(), pointers(env).data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error("cannot start " + argv.at(0) + ": " + std::strerror(spawned));
-    in.closeEnd(0);
-    out.closeEnd(1);
-    err.closeEnd(1);
+    out[1].close();
+    err[1].close();
 
     ProgramResult result;
-    std::size_t written = 0;
-    if (input.empty())
-        in.closeEnd(1);
-    else
-        ::fcntl(in.fd[1], F_SETFL, O_NONBLOCK);
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (out.fd[0] >= 0 || err.fd[0] >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    while (out[0].fd >= 0 || err[0].fd >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             result.timedOut = true;
             ::kill(pid, SIGKILL);
             break;
         }
-        std::array<pollfd, 3> fds { { { out.fd[0], POLLIN, 0 }, { err.fd[0], POLLIN, 0 }, { in.fd[1], POLLOUT, 0 } } };
-        if (::poll(fds.data(), fds.size(), static_cast<int>(left.count())) < 0 && errno != EINTR)
+        std::array<pollfd, 2> ready { { { out[0].fd, POLLIN, 0 }, { err[0].fd, POLLIN, 0 } } };
+        if (::poll(ready.data(), ready.size(), static_cast<int>(left.count())) < 0 && errno != EINTR)
             break;
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0)
+            if (ready[i].fd < 0 || ready[i].revents == 0)
                 continue;
             char buffer[65536];
-            const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
+            const ssize_t n = ::read(ready[i].fd, buffer, sizeof buffer);
             if (n > 0)
                 (i == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(n));
             else if (n == 0 || errno != EINTR)
-                (i == 0 ? out : err).closeEnd(0);
-        }
-        if (fds[2].fd >= 0 && fds[2].revents != 0) {
-            const ssize_t n = ::write(in.fd[1], input.data() + written, input.size() - written);
-            if (n > 0)
-                written += static_cast<std::size_t>(n);
-            if (n < 0 && errno != EAGAIN && errno != EINTR)
-                written = input.size();
-            if (written == input.size())
-                in.closeEnd(1);
+                (i == 0 ? out : err)[0].close();
         }
     }
     int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
     if (!result.timedOut && WIFEXITED(status))
         result.exitCode = WEXITSTATUS(status);
     return result;
