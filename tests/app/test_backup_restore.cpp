@@ -23,7 +23,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -506,37 +505,6 @@ TEST_F(BackupRestoreTest, BackupThatIsNoCatalogueIsRefusedAndTheCatalogueStays)
     EXPECT_TRUE(childOf<QLabel>(&window, "lblMelding")->isHidden());
     EXPECT_EQ(qtkit::fileBytes(dbPath), before);
     EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
-}
-
-TEST_F(BackupRestoreTest, DatabaseRestorePutsTheChosenBackupInPlaceAndSignalsIt)
-{
-    backup(0); // today's copy holds "Current Artist" only
-    addArtist("Added Later");
-
-    QSignalSpy restored(&commands, &MaintenanceCommands::catalogueRestored);
-    QStringList artistsWhenSignalled;
-    QObject::connect(&commands, &MaintenanceCommands::catalogueRestored,
-        [&] { artistsWhenSignalled = artists(session.settings.database); });
-    bool windowSeen = false;
-    qtkit::onNextModal("Terugzetten", [&](QWidget* window) {
-        windowSeen = true;
-        EXPECT_EQ(childOf<QComboBox>(window, "cboBackup")->currentText(), todaysBackup);
-        qtkit::clickButton(window, "cmdKeuze_0");
-        // Done: no choice left, the message says so; the other button closes.
-        EXPECT_FALSE(childOf<QPushButton>(window, "cmdKeuze_0")->isVisible());
-        EXPECT_FALSE(childOf<QComboBox>(window, "cboBackup")->isVisible());
-        EXPECT_TRUE(childOf<QLabel>(window, "lblMelding")->isVisible());
-        EXPECT_TRUE(childOf<QLabel>(window, "lblMelding")->text().startsWith(session.message(63)));
-        qtkit::clickButton(window, "cmdKeuze_1");
-    });
-    commands.restore(0);
-    EXPECT_TRUE(windowSeen);
-    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
-    EXPECT_EQ(restored.count(), 1);
-    EXPECT_EQ(artistsWhenSignalled, QStringList { "Current Artist" });
-    EXPECT_EQ(artists(dbPath), QStringList { "Current Artist" });
-    EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
-    EXPECT_FALSE(commands.isBusy());
 }
 
 TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)

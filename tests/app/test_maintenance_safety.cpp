@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -63,6 +64,9 @@ protected:
             list->setCurrentIndex(list->findText(name));
             EXPECT_EQ(list->currentText(), name);
             qtkit::clickButton(window, "cmdKeuze_0");
+            // Done: no choice left, the message says so; the other button closes.
+            EXPECT_FALSE(list->isVisible());
+            EXPECT_TRUE(qtkit::childOf<QLabel>(window, "lblMelding")->text().startsWith(session.message(63)));
             qtkit::clickButton(window, "cmdKeuze_1");
         });
         commands.restore(0);
@@ -229,10 +233,14 @@ TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndone
     commands.backup(0);
     const QString todays = datedBackupName(QDate::currentDate());
     home.db().addArtist(QStringLiteral("Added after the backup"));
+    QStringList whenSignalled;
+    QObject::connect(&commands, &MaintenanceCommands::catalogueRestored, [&] { whenSignalled << artists(dbPath); });
 
     restoreThroughWindow(todays);
     ASSERT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
     EXPECT_EQ(artists(dbPath), QStringList { "First" });
+    EXPECT_EQ(whenSignalled, QStringList { "First" }) << "the main window is told once, after the restore";
+    EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
 
     const QStringList listed = listedBackups();
     ASSERT_EQ(listed.size(), 2) << listed.join(' ').toStdString();
