@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -478,33 +477,6 @@ TEST_F(BackupRestoreTest, RestoreWindowListsCatalogueBackupsAndPreselectsTheLast
     EXPECT_EQ(names, QStringList({ "20231224.db", "20240131.db" }));
     EXPECT_EQ(list->currentText(), "20240131.db");
     EXPECT_TRUE(childOf<QLabel>(&window, "lblMelding")->isHidden());
-}
-
-TEST_F(BackupRestoreTest, BackupThatIsNoCatalogueIsRefusedAndTheCatalogueStays)
-{
-    writeFile(backupDir + "20240101.db", "just some text, no database");
-    const QString newer = backupDir + "20240102.db";
-    ASSERT_TRUE(Catalogue::createEmpty(newer).ok());
-    ASSERT_TRUE(execRaw(newer, "PRAGMA user_version = 99"));
-    const QByteArray before = qtkit::fileBytes(dbPath);
-
-    Terugzetten window(session, prompts);
-    window.show();
-    QSignalSpy restored(&window, &Terugzetten::catalogueRestored);
-    for (int index : { 0, 1 }) {
-        prompts.reports.clear();
-        childOf<QComboBox>(&window, "cboBackup")->setCurrentIndex(index);
-        qtkit::clickButton(&window, "cmdKeuze_0");
-        ASSERT_EQ(prompts.reports.size(), 1);
-        EXPECT_TRUE(prompts.reports[0].contains("is not a catalogue")) << prompts.reports[0].toStdString();
-        EXPECT_TRUE(prompts.reports[0].contains("Terugzetten.cmdKeuze_Click"));
-    }
-    EXPECT_EQ(restored.count(), 0);
-    EXPECT_FALSE(window.restored());
-    EXPECT_TRUE(childOf<QComboBox>(&window, "cboBackup")->isVisible()) << "still choosing";
-    EXPECT_TRUE(childOf<QLabel>(&window, "lblMelding")->isHidden());
-    EXPECT_EQ(qtkit::fileBytes(dbPath), before);
-    EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
 }
 
 TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)

@@ -16,6 +16,7 @@
 #include <QDate>
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -186,17 +187,23 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
     EXPECT_EQ(integrityOf(dbPath).toStdString(), "ok");
 }
 
-TEST_F(MaintenanceSafetyTest, ABackupThatFailsSQLitesOwnChecksIsNotRestored)
+TEST_F(MaintenanceSafetyTest, ABackupThatIsNoSoundCatalogueIsRefusedAndTheCatalogueStays)
 {
     addManyAlbums(80, dbPath);
-    const QString whole = backupDir + "20240101.db";
-    ASSERT_TRUE(backupCatalogue(dbPath, whole).ok());
-    const QByteArray bytes = qtkit::fileBytes(whole);
-
+    ASSERT_TRUE(backupCatalogue(dbPath, backupDir + "20240101.db").ok());
+    const QByteArray bytes = qtkit::fileBytes(backupDir + "20240101.db");
     const struct {
         const char* what;
         std::function<void(const QString&)> damage;
+        bool schemaLooksFine; // only SQLite's own checks find the fault
     } damages[] = {
+        { "no database at all", [](const QString& path) { qtkit::writeFile(path, "just some text"); }, false },
+        { "a later program's catalogue",
+            [](const QString& path) {
+                ASSERT_TRUE(Catalogue::createEmpty(path).ok());
+                ASSERT_TRUE(execRaw(path, "PRAGMA user_version = 99"));
+            },
+            false },
         // A block of the file lost, as in a copy taken while a commit was under way: it still
         // opens and names every table.
         { "a page in the middle zeroed",
@@ -205,26 +212,43 @@ TEST_F(MaintenanceSafetyTest, ABackupThatFailsSQLitesOwnChecksIsNotRestored)
                 const qsizetype page = 4096;
                 torn.replace(torn.size() / 2 / page * page, page, QByteArray(page, '\0'));
                 qtkit::writeFile(path, torn);
-            } },
+            },
+            true },
         { "an album of no artist",
             [&](const QString& path) {
                 qtkit::writeFile(path, bytes);
                 ASSERT_TRUE(execRaw(path, "PRAGMA foreign_keys = OFF; UPDATE Titel SET ArtiestId = 999 WHERE Id = 3"));
-            } },
+            },
+            true },
     };
+    QStringList names { "20240101.db" };
+    for (const auto& damaged : damages) {
+        names << QStringLiteral("2024010%1.db").arg(names.size() + 1);
+        damaged.damage(backupDir + names.last());
+        EXPECT_EQ(Catalogue(backupDir + names.last()).checkCatalogue().ok(), damaged.schemaLooksFine) << damaged.what;
+    }
     home.db().addArtist(QStringLiteral("Since the backup"));
     const QByteArray current = qtkit::fileBytes(dbPath);
-    for (const auto& damaged : damages) {
-        const QString path = backupDir + "20240102.db";
-        damaged.damage(path);
-        const DbStatus schema = Catalogue(path).checkCatalogue();
-        ASSERT_TRUE(schema.ok()) << damaged.what << ": the schema alone looks fine; "
-                                 << schema.error().text.toStdString();
-        const FileStatus restored = restoreCatalogue(path, dbPath, backupDir + "kept.db");
-        EXPECT_FALSE(restored.ok()) << damaged.what;
-        EXPECT_TRUE(qtkit::fileBytes(dbPath) == current) << damaged.what;
-        EXPECT_FALSE(QFile::exists(backupDir + "kept.db")) << damaged.what;
+
+    Terugzetten window(session, prompts);
+    window.show();
+    QSignalSpy restored(&window, &Terugzetten::catalogueRestored);
+    auto* list = qtkit::childOf<QComboBox>(&window, "cboBackup");
+    for (int i = 1; i < names.size(); ++i) {
+        prompts.reports.clear();
+        list->setCurrentIndex(list->findText(names[i]));
+        qtkit::clickButton(&window, "cmdKeuze_0");
+        ASSERT_EQ(prompts.reports.size(), 1) << damages[i - 1].what;
+        EXPECT_TRUE(prompts.reports[0].contains("is not a catalogue")) << prompts.reports[0].toStdString();
+        EXPECT_TRUE(prompts.reports[0].contains("Terugzetten.cmdKeuze_Click"));
     }
+    EXPECT_EQ(restored.count(), 0);
+    EXPECT_FALSE(window.restored());
+    EXPECT_TRUE(list->isVisible()) << "still choosing";
+    EXPECT_TRUE(qtkit::childOf<QLabel>(&window, "lblMelding")->isHidden());
+    EXPECT_TRUE(qtkit::fileBytes(dbPath) == current);
+    EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
+    EXPECT_EQ(qtkit::treeOf(backupDir), names) << "nothing kept of a restore that did not happen";
 }
 
 TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndoneFromTheSameWindow)
