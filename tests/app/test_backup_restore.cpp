@@ -393,7 +393,8 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
         EXPECT_EQ(together, covers);
         for (const QString& path : paths)
             writeFile(path, "changed");
-        const FileResult<int> restored = restoreArchive(*archiveKind(1, session.settings), cab, &restoredCount);
+        const FileResult<int> restored
+            = restoreArchive(*archiveKind(1, session.settings), cab, &restoredCount);
         ASSERT_TRUE(restored) << restored.error().text.toStdString();
         EXPECT_EQ(restoredCount.last, std::make_pair(qint64(7), qint64(7)));
         EXPECT_EQ(restored.value(), 7);

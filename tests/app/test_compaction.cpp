@@ -102,7 +102,8 @@ TEST_F(CompactionTest, FailureIsReportedAndLeavesTheCatalogueByteIdentical)
         const char* reported;
     } cases[] = {
         { "marked read-only by the user", {}, readOnly, "read-only" },
-        { "no catalogue at all", "not a database at all", readOnly | QFileDevice::WriteOwner, "not a catalogue" },
+        { "no catalogue at all", "not a database at all", readOnly | QFileDevice::WriteOwner,
+            "not a catalogue" },
     };
     for (const auto& failure : cases) {
         if (!failure.content.isEmpty())

@@ -216,7 +216,8 @@ TEST_F(ExcelExportTest, ValuesLongerThanACellHoldsAreCutWithAnEllipsis)
             QString(32765, QLatin1Char('z')) + QChar(0x2026) },
     };
     for (const auto& c : cases)
-        db.addAlbum(artist, QString::number(c.year), c.year, { { QStringLiteral("Bijzonderheden"), c.comment } });
+        db.addAlbum(
+            artist, QString::number(c.year), c.year, { { QStringLiteral("Bijzonderheden"), c.comment } });
     const WorkbookContents sheet = exportWith({ 2, 5 }, ExportScope::CurrentArtist, artist);
     for (int row = 0; row < 3; ++row) {
         const std::string cell = "B" + std::to_string(row + 3);

@@ -113,7 +113,8 @@ TEST_F(MaintenanceSafetyTest, AModalProgressWindowHoldsTheProgramWhileMaintenanc
         prompts.answers = { MsgBox::yes, MsgBox::yes };
         command.run();
         EXPECT_TRUE(held) << command.what;
-        EXPECT_TRUE(prompts.reports.isEmpty()) << command.what << ": " << prompts.reports.join('\n').toStdString();
+        EXPECT_TRUE(prompts.reports.isEmpty())
+            << command.what << ": " << prompts.reports.join('\n').toStdString();
         EXPECT_FALSE(commands.isBusy());
     }
 }
@@ -127,7 +128,8 @@ TEST_F(MaintenanceSafetyTest, TheDatedCopyOfACatalogueCaughtMidCommitHoldsTheCom
     {
         RawConnection writer(dbPath);
         ASSERT_TRUE(writer.exec("PRAGMA cache_size = 2"));
-        ASSERT_TRUE(writer.exec("BEGIN; DELETE FROM Titel; INSERT INTO Artiest (Artiest) VALUES ('Uncommitted');"));
+        ASSERT_TRUE(
+            writer.exec("BEGIN; DELETE FROM Titel; INSERT INTO Artiest (Artiest) VALUES ('Uncommitted');"));
         ASSERT_TRUE(QFile::exists(dbPath + "-journal")) << "the writer has spilled into the file";
         qtkit::writeFile(crashed, qtkit::fileBytes(dbPath));
         qtkit::writeFile(crashed + "-journal", qtkit::fileBytes(dbPath + "-journal"));
@@ -153,7 +155,8 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
     ASSERT_TRUE(compacted.ok()) << compacted.error().text.toStdString();
     EXPECT_GT(compacted.value().saving, 0);
     QString error;
-    EXPECT_TRUE(other.exec("INSERT INTO Artiest (Artiest) VALUES ('Stored after')", &error)) << error.toStdString();
+    EXPECT_TRUE(other.exec("INSERT INTO Artiest (Artiest) VALUES ('Stored after')", &error))
+        << error.toStdString();
 
     // Another one stores album after album while the catalogue is compacted again and again:
     // every store it was told succeeded is there afterwards, and none fails.
@@ -164,7 +167,8 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
         const Catalogue catalogue(dbPath);
         for (int i = 0; compacting || i < 5; ++i) {
             const auto id = catalogue.addRow(QStringLiteral("Titel"),
-                { { QStringLiteral("ArtiestId"), 1 }, { QStringLiteral("Titel"), QStringLiteral("During %1").arg(i) } });
+                { { QStringLiteral("ArtiestId"), 1 },
+                    { QStringLiteral("Titel"), QStringLiteral("During %1").arg(i) } });
             if (id)
                 stored << id.value();
             else
@@ -177,10 +181,11 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
     writer.join();
     EXPECT_EQ(failures, 0);
     QList<qint64> present;
-    for (const QVariantList& row : Catalogue(dbPath)
-             .OpenRecordset(QStringLiteral("SELECT Id FROM Titel WHERE Titel LIKE 'During %' ORDER BY Id"))
-             .valueOr({})
-             .rows)
+    for (const QVariantList& row :
+        Catalogue(dbPath)
+            .OpenRecordset(QStringLiteral("SELECT Id FROM Titel WHERE Titel LIKE 'During %' ORDER BY Id"))
+            .valueOr({})
+            .rows)
         present << row.value(0).toLongLong();
     EXPECT_EQ(present, stored);
     EXPECT_TRUE(artists(dbPath).contains("Stored after"));
@@ -197,7 +202,8 @@ TEST_F(MaintenanceSafetyTest, ABackupThatIsNoSoundCatalogueIsRefusedAndTheCatalo
         std::function<void(const QString&)> damage;
         bool schemaLooksFine; // only SQLite's own checks find the fault
     } damages[] = {
-        { "no database at all", [](const QString& path) { qtkit::writeFile(path, "just some text"); }, false },
+        { "no database at all", [](const QString& path) { qtkit::writeFile(path, "just some text"); },
+            false },
         { "a later program's catalogue",
             [](const QString& path) {
                 ASSERT_TRUE(Catalogue::createEmpty(path).ok());
@@ -217,7 +223,8 @@ TEST_F(MaintenanceSafetyTest, ABackupThatIsNoSoundCatalogueIsRefusedAndTheCatalo
         { "an album of no artist",
             [&](const QString& path) {
                 qtkit::writeFile(path, bytes);
-                ASSERT_TRUE(execRaw(path, "PRAGMA foreign_keys = OFF; UPDATE Titel SET ArtiestId = 999 WHERE Id = 3"));
+                ASSERT_TRUE(execRaw(
+                    path, "PRAGMA foreign_keys = OFF; UPDATE Titel SET ArtiestId = 999 WHERE Id = 3"));
             },
             true },
     };
@@ -225,7 +232,8 @@ TEST_F(MaintenanceSafetyTest, ABackupThatIsNoSoundCatalogueIsRefusedAndTheCatalo
     for (const auto& damaged : damages) {
         names << QStringLiteral("2024010%1.db").arg(names.size() + 1);
         damaged.damage(backupDir + names.last());
-        EXPECT_EQ(Catalogue(backupDir + names.last()).checkCatalogue().ok(), damaged.schemaLooksFine) << damaged.what;
+        EXPECT_EQ(Catalogue(backupDir + names.last()).checkCatalogue().ok(), damaged.schemaLooksFine)
+            << damaged.what;
     }
     home.db().addArtist(QStringLiteral("Since the backup"));
     const QByteArray current = qtkit::fileBytes(dbPath);
@@ -258,7 +266,8 @@ TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndone
     const QString todays = datedBackupName(QDate::currentDate());
     home.db().addArtist(QStringLiteral("Added after the backup"));
     QStringList whenSignalled;
-    QObject::connect(&commands, &MaintenanceCommands::catalogueRestored, [&] { whenSignalled << artists(dbPath); });
+    QObject::connect(
+        &commands, &MaintenanceCommands::catalogueRestored, [&] { whenSignalled << artists(dbPath); });
 
     restoreThroughWindow(todays);
     ASSERT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();

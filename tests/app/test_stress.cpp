@@ -385,9 +385,8 @@ void checkHome(TestHome& home, Expected& e, const QStringList& pending, const st
 
 TEST(Stress, KilledAtAnyMomentLosesNothing)
 {
-    const int kills = qEnvironmentVariableIntValue("MELOTHEEK_STRESS_KILLS") > 0
-        ? qEnvironmentVariableIntValue("MELOTHEEK_STRESS_KILLS")
-        : 6;
+    const int asked = qEnvironmentVariableIntValue("MELOTHEEK_STRESS_KILLS");
+    const int kills = asked > 0 ? asked : 6;
     const quint32 seed = qEnvironmentVariableIsSet("MELOTHEEK_STRESS_SEED")
         ? qEnvironmentVariable("MELOTHEEK_STRESS_SEED").toUInt()
         : QRandomGenerator::global()->generate();

@@ -125,7 +125,8 @@ TEST_F(TitleEditorTest, AddingStoresEveryFieldAndNullsWhereEmpty)
         (QVariantList { "null", "CD", today(), 0, QVariant(), QVariant() }));
 
     // A year that is no number (it can only be pasted around the field's rules) is refused.
-    const TitleInput pasted { QStringLiteral("Gold"), QStringLiteral("19x2"), {}, QDate(2000, 1, 1), false, {}, {} };
+    const TitleInput pasted { QStringLiteral("Gold"), QStringLiteral("19x2"), {}, QDate(2000, 1, 1), false,
+        {}, {} };
     EXPECT_FALSE(storeTitle(db.catalogue(), pasted, 0, artist, QDateTime::currentDateTime()).ok());
 }
 

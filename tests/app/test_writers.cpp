@@ -100,7 +100,9 @@ const Writer writers[] = {
         },
         [](TestHome&, const QString& path) { return qtkit::fileBytes(path).contains("Taal=100"); } },
     { "playlist", [](TestHome& home) { return playlistPath(home.session().settings.muziekDir, 8); },
-        [](TestHome& home) { qtkit::writeFile(playlistPath(home.session().settings.muziekDir, 8), "/old.mp3\r\n"); },
+        [](TestHome& home) {
+            qtkit::writeFile(playlistPath(home.session().settings.muziekDir, 8), "/old.mp3\r\n");
+        },
         [](TestHome& home) {
             QStringList names;
             for (int i = 0; i < 5000; ++i)
@@ -115,7 +117,8 @@ const Writer writers[] = {
         [](TestHome& home) {
             qtkit::writeFile(coverPath(home.session().settings.coverDir, 8), "old cover");
             // A real picture, larger than the disk limit.
-            qtkit::writeFile(home.filePath("Chosen/cover.jpg"), qtkit::pictureBytes({ 200, 200 }, Qt::red, "BMP"));
+            qtkit::writeFile(
+                home.filePath("Chosen/cover.jpg"), qtkit::pictureBytes({ 200, 200 }, Qt::red, "BMP"));
         },
         [](TestHome& home) {
             return failureOf(copyCover(
@@ -168,7 +171,9 @@ const Writer writers[] = {
             fillCatalogue(home);
             ASSERT_TRUE(Catalogue::createEmpty(inBackup(home, "20240101.db")).ok());
         },
-        [](TestHome& home) { return failureOf(backupCatalogue(home.db().path(), inBackup(home, "20240101.db"))); },
+        [](TestHome& home) {
+            return failureOf(backupCatalogue(home.db().path(), inBackup(home, "20240101.db")));
+        },
         [](TestHome&, const QString& path) { return albumCount(path) == 300; } },
     { "cabinet", [](TestHome& home) { return inBackup(home, "Covers.cab"); },
         [](TestHome& home) {
@@ -191,7 +196,8 @@ const Writer writers[] = {
             qtkit::writeFile(cover, "old cover");
         },
         [](TestHome& home) {
-            return failureOf(restoreArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
+            return failureOf(
+                restoreArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
         },
         [](TestHome&, const QString& path) { return qtkit::fileBytes(path) == randomText(100000, 3); } },
     { "compaction", [](TestHome& home) { return home.db().path(); },
@@ -199,9 +205,7 @@ const Writer writers[] = {
             fillCatalogue(home);
             ASSERT_TRUE(home.catalogue().ExecuteSql("DELETE FROM Titel WHERE Id > 150").ok());
         },
-        [](TestHome& home) {
-            return failureOf(compactCatalogue(home.db().path()));
-        },
+        [](TestHome& home) { return failureOf(compactCatalogue(home.db().path())); },
         [](TestHome&, const QString& path) {
             return scalarRaw(path, "PRAGMA freelist_count") == 0 && albumCount(path) == 150;
         } },
@@ -226,7 +230,6 @@ protected:
 
     void SetUp() override
     {
-        QDir().mkpath(home.filePath("Export"));
         GetParam().arrange(home);
         ASSERT_TRUE(QFileInfo::exists(target));
         ASSERT_FALSE(GetParam().isNew(home, target)) << "the old version is in place";
