@@ -250,52 +250,41 @@ TEST_F(BackupRestoreTest, MissingBackupFolderIsReportedByEveryCommandWithoutCrea
 
 // ---- the three archives ----
 
-TEST_F(BackupRestoreTest, CoverArchiveIsStoredAndReadsBackWithCabextract)
+TEST_F(BackupRestoreTest, ArchivesHoldTheirFoldersFilesOfTheirKindAndReadBackWithCabextract)
 {
-    Files covers;
+    Files covers, playlists;
     for (int id = 1; id <= 5; ++id)
         covers[QString::number(id) + ".jpg"] = randomBytes(20000 * id, id);
     covers["Upper.JPG"] = randomBytes(700, 42); // the old archiver's searches ignored letter case
-    for (const auto& [name, bytes] : covers)
-        writeFile(coverDir + name, bytes);
-    writeFile(coverDir + "notes.txt", "not a cover");
+    for (int id = 1; id <= 3; ++id)
+        for (int track = 1; track <= 200; ++track)
+            playlists[QString::number(id) + ".m3u"] += "/home/music/Artist " + QByteArray::number(id)
+                + "/Album/" + QByteArray::number(track) + " - Track.mp3\n";
     ASSERT_TRUE(QDir(coverDir).mkpath("folder.jpg"));
-
-    backup(1, {});
-    EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
-    EXPECT_EQ(boxPrompts(), QStringList { "Backup: " + archiveName(1) }) << "no question before an archive";
-    const QString cab = backupDir + archiveName(1);
-    EXPECT_EQ(cabextractFiles(cab), covers);
-    EXPECT_EQ(cabCompressionType(cab), 0);
-    EXPECT_EQ(qtkit::treeOf(backupDir), QStringList { archiveName(1) });
+    // Covers are stored as they are; playlists, plain text, are compressed.
+    const std::tuple<int, QString, const Files&, const char*, int> archives[]
+        = { { 1, coverDir, covers, "notes.txt", 0 }, { 3, playlistDir, playlists, "cover.jpg", 1 } };
+    for (const auto& [index, folder, files, otherKind, compression] : archives) {
+        for (const auto& [name, bytes] : files)
+            writeFile(folder + name, bytes);
+        writeFile(folder + otherKind, "not of the archive's kind");
+        backup(index, {});
+        EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
+        EXPECT_EQ(boxPrompts(), QStringList { "Backup: " + archiveName(index) })
+            << "no question before an archive";
+        EXPECT_EQ(cabextractFiles(backupDir + archiveName(index)), files);
+        EXPECT_EQ(cabCompressionType(backupDir + archiveName(index)), compression);
+    }
+    EXPECT_LT(QFileInfo(backupDir + archiveName(3)).size(), 3 * playlists["1.m3u"].size() / 4);
+    EXPECT_EQ(qtkit::treeOf(backupDir), QStringList({ archiveName(1), archiveName(3) }));
 
     // A second backup replaces the archive.
     QFile::remove(coverDir + "5.jpg");
     covers.erase("5.jpg");
     backup(1, {});
-    EXPECT_EQ(cabextractFiles(cab), covers);
-}
+    EXPECT_EQ(cabextractFiles(backupDir + archiveName(1)), covers);
 
-TEST_F(BackupRestoreTest, PlaylistArchiveIsCompressedAndPhotoArchiveFollowsTheLanguage)
-{
-    Files playlists;
-    qint64 plain = 0;
-    for (int id = 1; id <= 3; ++id) {
-        QByteArray text;
-        for (int track = 1; track <= 200; ++track)
-            text += "/home/music/Artist " + QByteArray::number(id) + "/Album/" + QByteArray::number(track)
-                + " - Track.mp3\n";
-        playlists[QString::number(id) + ".m3u"] = text;
-        writeFile(playlistDir + QString::number(id) + ".m3u", text);
-        plain += text.size();
-    }
-    writeFile(playlistDir + "cover.jpg", randomBytes(50, 7));
-    backup(3, {});
-    const QString cab = backupDir + archiveName(3);
-    EXPECT_EQ(cabextractFiles(cab), playlists);
-    EXPECT_EQ(cabCompressionType(cab), 1);
-    EXPECT_LT(QFileInfo(cab).size(), plain / 4);
-
+    // The photo archive is named in the language of the moment.
     const Files photos { { "Beyoncé.jpg", randomBytes(3000, 9) } };
     writeFile(fotoDir + "Beyoncé.jpg", photos.begin()->second);
     for (const LanguageBase language : kLanguageBases) {
