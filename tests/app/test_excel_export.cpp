@@ -35,25 +35,19 @@ protected:
     void SetUp() override
     {
         // Albums are added out of order: the sheet orders them.
-        abba = db.addArtist(QStringLiteral("ABBA"));
-        beatles = db.addArtist(QStringLiteral("The Beatles"));
-        db.addArtist(QStringLiteral("Chopin")); // no albums
-        const qint64 waterloo = db.addAlbum(
-            abba, QStringLiteral("Waterloo"), 1974, { { QStringLiteral("Drager"), QStringLiteral("LP") } });
-        db.addTrack(waterloo, 1, QStringLiteral("Waterloo"));
-        const qint64 arrival = db.addAlbum(abba, QStringLiteral("Arrival"), 1976,
-            { { QStringLiteral("Drager"), QStringLiteral("CD") },
-                { QStringLiteral("Gekocht"), QStringLiteral("2003-03-05") },
-                { QStringLiteral("Bijzonderheden"),
-                    QStringLiteral("Gold edition with a booklet of forty pages") } });
-        db.addTrack(arrival, 2, QStringLiteral("Dancing Queen"));
-        db.addTrack(arrival, 1, QStringLiteral("When I Kissed the Teacher"));
-        db.addAlbum(abba, QStringLiteral("Voulez-Vous"), 1979,
-            { { QStringLiteral("Drager"), QStringLiteral("CD") } });
-        const qint64 abbey = db.addAlbum(beatles, QStringLiteral("Abbey Road"), 1969,
-            { { QStringLiteral("Drager"), QStringLiteral("CD") } });
-        db.addTrack(abbey, 1, QStringLiteral("Come Together"));
-        db.addTrack(abbey, 2, QStringLiteral("Something"));
+        abba = db.addArtist("ABBA");
+        beatles = db.addArtist("The Beatles");
+        db.addArtist("Chopin"); // no albums
+        db.addTrack(db.addAlbum(abba, "Waterloo", 1974, { { "Drager", "LP" } }), 1, "Waterloo");
+        const qint64 arrival = db.addAlbum(abba, "Arrival", 1976,
+            { { "Drager", "CD" }, { "Gekocht", "2003-03-05" },
+                { "Bijzonderheden", "Gold edition with a booklet of forty pages" } });
+        db.addTrack(arrival, 2, "Dancing Queen");
+        db.addTrack(arrival, 1, "When I Kissed the Teacher");
+        db.addAlbum(abba, "Voulez-Vous", 1979, { { "Drager", "CD" } });
+        const qint64 abbey = db.addAlbum(beatles, "Abbey Road", 1969, { { "Drager", "CD" } });
+        db.addTrack(abbey, 1, "Come Together");
+        db.addTrack(abbey, 2, "Something");
     }
 
     QString workbookPath() const { return home.documents() + QStringLiteral("/Melotheek.xlsx"); }
@@ -172,13 +166,11 @@ TEST_F(ExcelExportTest, AlikeAlbumsAndNamelessArtistsKeepTheirRows)
     // Two albums alike in artist, title, year and format (no year) stay two albums with their
     // own tracks; an artist without a name still starts on row 3.
     const qint64 nameless = db.addArtist(QVariant());
-    const qint64 first = db.addAlbum(nameless, QStringLiteral("Greatest Hits"), QVariant(),
-        { { QStringLiteral("Drager"), QStringLiteral("CD") } });
-    const qint64 second = db.addAlbum(nameless, QStringLiteral("Greatest Hits"), QVariant(),
-        { { QStringLiteral("Drager"), QStringLiteral("CD") } });
-    db.addTrack(first, 1, QStringLiteral("One"));
-    db.addTrack(second, 1, QStringLiteral("Uno"));
-    db.addTrack(first, 2, QStringLiteral("Two"));
+    const qint64 first = db.addAlbum(nameless, "Greatest Hits", QVariant(), { { "Drager", "CD" } });
+    const qint64 second = db.addAlbum(nameless, "Greatest Hits", QVariant(), { { "Drager", "CD" } });
+    db.addTrack(first, 1, "One");
+    db.addTrack(second, 1, "Uno");
+    db.addTrack(first, 2, "Two");
 
     const WorkbookContents sheet = exportWith({ 0, 1, 6 }, ExportScope::CurrentArtist, nameless);
     EXPECT_EQ(sheet.values, cells("B3=Greatest Hits|C3=One|C4=Two|B5=Greatest Hits|C5=Uno"));
@@ -224,7 +216,8 @@ TEST_F(ExcelExportTest, ValuesLongerThanACellHoldsAreCutWithAnEllipsis)
             QString(32765, QLatin1Char('z')) + QChar(0x2026) },
     };
     for (const auto& c : cases)
-        db.addAlbum(artist, QString::number(c.year), c.year, { { QStringLiteral("Bijzonderheden"), c.comment } });
+        db.addAlbum(
+            artist, QString::number(c.year), c.year, { { QStringLiteral("Bijzonderheden"), c.comment } });
     const WorkbookContents sheet = exportWith({ 2, 5 }, ExportScope::CurrentArtist, artist);
     for (int row = 0; row < 3; ++row) {
         const std::string cell = "B" + std::to_string(row + 3);

@@ -10,10 +10,8 @@
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -24,18 +22,8 @@
 
 namespace {
 
+using qtkit::pictureBytes;
 using qtkit::writeFile;
-
-QByteArray pictureBytes(QSize size, QColor colour, const char* format = "JPG")
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, format)) << format;
-    return bytes;
-}
 
 // A real BMP whose header claims 30000 x 30000 pixels (3.6 GB decoded) over a few bytes of data.
 QByteArray bmpClaimingHugeSize()

@@ -259,30 +259,24 @@ std::map<QString, QString> textsOf(QWidget& window)
 
 using WindowFactory = std::function<std::unique_ptr<QWidget>(Session&, UserPrompts&)>;
 
-template <typename W> std::unique_ptr<QWidget> make(Session& s, UserPrompts& p)
+// Opens window `W` on the session, with the further arguments its constructor takes.
+template <typename W, typename... Args> WindowFactory make(Args... args)
 {
-    return std::make_unique<W>(s, p);
+    return [=](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
+        return std::make_unique<W>(s, p, args...);
+    };
 }
 
 } // namespace
 
 TEST(Captions, EveryOtherWindowShowsCaptionsThatFollowTheLanguage)
 {
-    const std::pair<const char*, WindowFactory> windows[]
-        = { { "Info", make<InfoWindow> }, { "Statistiek", make<StatistiekWindow> },
-              { "WizardTrack", make<WizardTrack> }, { "Artiest", make<ArtistEditor> },
-              { "Titel", make<TitleEditor> }, { "Terugzetten", make<Terugzetten> },
-              { "Foto",
-                  [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
-                      return std::make_unique<FotoWindow>(s, p, 1, QStringLiteral("A"));
-                  } },
-              { "VerplaatsTitel",
-                  [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
-                      return std::make_unique<MoveAlbumWindow>(s, p, 1, 1, QStringLiteral("A"));
-                  } },
-              { "Over", [](Session& s, UserPrompts& p) -> std::unique_ptr<QWidget> {
-                   return std::make_unique<OverWindow>(s, p);
-               } } };
+    const std::pair<const char*, WindowFactory> windows[] = { { "Info", make<InfoWindow>() },
+        { "Statistiek", make<StatistiekWindow>() }, { "WizardTrack", make<WizardTrack>() },
+        { "Artiest", make<ArtistEditor>() }, { "Titel", make<TitleEditor>() },
+        { "Terugzetten", make<Terugzetten>() }, { "Foto", make<FotoWindow>(qint64(1), QStringLiteral("A")) },
+        { "VerplaatsTitel", make<MoveAlbumWindow>(qint64(1), qint64(1), QStringLiteral("A")) },
+        { "Over", make<OverWindow>() } };
     for (const auto& [name, open] : windows) {
         std::set<std::map<QString, QString>> shown;
         for (LanguageBase base : kLanguageBases) {

@@ -14,7 +14,10 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -63,18 +66,12 @@ protected:
             list->setCurrentIndex(list->findText(name));
             EXPECT_EQ(list->currentText(), name);
             qtkit::clickButton(window, "cmdKeuze_0");
+            // Done: no choice left, the message says so; the other button closes.
+            EXPECT_FALSE(list->isVisible());
+            EXPECT_TRUE(qtkit::childOf<QLabel>(window, "lblMelding")->text().startsWith(session.message(63)));
             qtkit::clickButton(window, "cmdKeuze_1");
         });
         commands.restore(0);
-    }
-    QStringList listedBackups() const
-    {
-        Terugzetten window(session, const_cast<FakePrompts&>(prompts));
-        auto* list = qtkit::childOf<QComboBox>(&window, "cboBackup");
-        QStringList names;
-        for (int i = 0; i < list->count(); ++i)
-            names << list->itemText(i);
-        return names;
     }
 };
 
@@ -108,7 +105,8 @@ TEST_F(MaintenanceSafetyTest, AModalProgressWindowHoldsTheProgramWhileMaintenanc
         prompts.answers = { MsgBox::yes, MsgBox::yes };
         command.run();
         EXPECT_TRUE(held) << command.what;
-        EXPECT_TRUE(prompts.reports.isEmpty()) << command.what << ": " << prompts.reports.join('\n').toStdString();
+        EXPECT_TRUE(prompts.reports.isEmpty())
+            << command.what << ": " << prompts.reports.join('\n').toStdString();
         EXPECT_FALSE(commands.isBusy());
     }
 }
@@ -122,7 +120,8 @@ TEST_F(MaintenanceSafetyTest, TheDatedCopyOfACatalogueCaughtMidCommitHoldsTheCom
     {
         RawConnection writer(dbPath);
         ASSERT_TRUE(writer.exec("PRAGMA cache_size = 2"));
-        ASSERT_TRUE(writer.exec("BEGIN; DELETE FROM Titel; INSERT INTO Artiest (Artiest) VALUES ('Uncommitted');"));
+        ASSERT_TRUE(
+            writer.exec("BEGIN; DELETE FROM Titel; INSERT INTO Artiest (Artiest) VALUES ('Uncommitted');"));
         ASSERT_TRUE(QFile::exists(dbPath + "-journal")) << "the writer has spilled into the file";
         qtkit::writeFile(crashed, qtkit::fileBytes(dbPath));
         qtkit::writeFile(crashed + "-journal", qtkit::fileBytes(dbPath + "-journal"));
@@ -148,7 +147,8 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
     ASSERT_TRUE(compacted.ok()) << compacted.error().text.toStdString();
     EXPECT_GT(compacted.value().saving, 0);
     QString error;
-    EXPECT_TRUE(other.exec("INSERT INTO Artiest (Artiest) VALUES ('Stored after')", &error)) << error.toStdString();
+    EXPECT_TRUE(other.exec("INSERT INTO Artiest (Artiest) VALUES ('Stored after')", &error))
+        << error.toStdString();
 
     // Another one stores album after album while the catalogue is compacted again and again:
     // every store it was told succeeded is there afterwards, and none fails.
@@ -159,7 +159,8 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
         const Catalogue catalogue(dbPath);
         for (int i = 0; compacting || i < 5; ++i) {
             const auto id = catalogue.addRow(QStringLiteral("Titel"),
-                { { QStringLiteral("ArtiestId"), 1 }, { QStringLiteral("Titel"), QStringLiteral("During %1").arg(i) } });
+                { { QStringLiteral("ArtiestId"), 1 },
+                    { QStringLiteral("Titel"), QStringLiteral("During %1").arg(i) } });
             if (id)
                 stored << id.value();
             else
@@ -172,27 +173,35 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
     writer.join();
     EXPECT_EQ(failures, 0);
     QList<qint64> present;
-    for (const QVariantList& row : Catalogue(dbPath)
-             .OpenRecordset(QStringLiteral("SELECT Id FROM Titel WHERE Titel LIKE 'During %' ORDER BY Id"))
-             .valueOr({})
-             .rows)
+    for (const QVariantList& row :
+        Catalogue(dbPath)
+            .OpenRecordset(QStringLiteral("SELECT Id FROM Titel WHERE Titel LIKE 'During %' ORDER BY Id"))
+            .valueOr({})
+            .rows)
         present << row.value(0).toLongLong();
     EXPECT_EQ(present, stored);
     EXPECT_TRUE(artists(dbPath).contains("Stored after"));
     EXPECT_EQ(integrityOf(dbPath).toStdString(), "ok");
 }
 
-TEST_F(MaintenanceSafetyTest, ABackupThatFailsSQLitesOwnChecksIsNotRestored)
+TEST_F(MaintenanceSafetyTest, ABackupThatIsNoSoundCatalogueIsRefusedAndTheCatalogueStays)
 {
     addManyAlbums(80, dbPath);
-    const QString whole = backupDir + "20240101.db";
-    ASSERT_TRUE(backupCatalogue(dbPath, whole).ok());
-    const QByteArray bytes = qtkit::fileBytes(whole);
-
+    ASSERT_TRUE(backupCatalogue(dbPath, backupDir + "20240101.db").ok());
+    const QByteArray bytes = qtkit::fileBytes(backupDir + "20240101.db");
     const struct {
         const char* what;
         std::function<void(const QString&)> damage;
+        bool schemaLooksFine; // only SQLite's own checks find the fault
     } damages[] = {
+        { "no database at all", [](const QString& path) { qtkit::writeFile(path, "just some text"); },
+            false },
+        { "a later program's catalogue",
+            [](const QString& path) {
+                ASSERT_TRUE(Catalogue::createEmpty(path).ok());
+                ASSERT_TRUE(execRaw(path, "PRAGMA user_version = 99"));
+            },
+            false },
         // A block of the file lost, as in a copy taken while a commit was under way: it still
         // opens and names every table.
         { "a page in the middle zeroed",
@@ -201,26 +210,45 @@ TEST_F(MaintenanceSafetyTest, ABackupThatFailsSQLitesOwnChecksIsNotRestored)
                 const qsizetype page = 4096;
                 torn.replace(torn.size() / 2 / page * page, page, QByteArray(page, '\0'));
                 qtkit::writeFile(path, torn);
-            } },
+            },
+            true },
         { "an album of no artist",
             [&](const QString& path) {
                 qtkit::writeFile(path, bytes);
-                ASSERT_TRUE(execRaw(path, "PRAGMA foreign_keys = OFF; UPDATE Titel SET ArtiestId = 999 WHERE Id = 3"));
-            } },
+                ASSERT_TRUE(execRaw(
+                    path, "PRAGMA foreign_keys = OFF; UPDATE Titel SET ArtiestId = 999 WHERE Id = 3"));
+            },
+            true },
     };
+    QStringList names { "20240101.db" };
+    for (const auto& damaged : damages) {
+        names << QStringLiteral("2024010%1.db").arg(names.size() + 1);
+        damaged.damage(backupDir + names.last());
+        EXPECT_EQ(Catalogue(backupDir + names.last()).checkCatalogue().ok(), damaged.schemaLooksFine)
+            << damaged.what;
+    }
     home.db().addArtist(QStringLiteral("Since the backup"));
     const QByteArray current = qtkit::fileBytes(dbPath);
-    for (const auto& damaged : damages) {
-        const QString path = backupDir + "20240102.db";
-        damaged.damage(path);
-        const DbStatus schema = Catalogue(path).checkCatalogue();
-        ASSERT_TRUE(schema.ok()) << damaged.what << ": the schema alone looks fine; "
-                                 << schema.error().text.toStdString();
-        const FileStatus restored = restoreCatalogue(path, dbPath, backupDir + "kept.db");
-        EXPECT_FALSE(restored.ok()) << damaged.what;
-        EXPECT_TRUE(qtkit::fileBytes(dbPath) == current) << damaged.what;
-        EXPECT_FALSE(QFile::exists(backupDir + "kept.db")) << damaged.what;
+
+    Terugzetten window(session, prompts);
+    window.show();
+    QSignalSpy restored(&window, &Terugzetten::catalogueRestored);
+    auto* list = qtkit::childOf<QComboBox>(&window, "cboBackup");
+    for (int i = 1; i < names.size(); ++i) {
+        prompts.reports.clear();
+        list->setCurrentIndex(list->findText(names[i]));
+        qtkit::clickButton(&window, "cmdKeuze_0");
+        ASSERT_EQ(prompts.reports.size(), 1) << damages[i - 1].what;
+        EXPECT_TRUE(prompts.reports[0].contains("is not a catalogue")) << prompts.reports[0].toStdString();
+        EXPECT_TRUE(prompts.reports[0].contains("Terugzetten.cmdKeuze_Click"));
     }
+    EXPECT_EQ(restored.count(), 0);
+    EXPECT_FALSE(window.restored());
+    EXPECT_TRUE(list->isVisible()) << "still choosing";
+    EXPECT_TRUE(qtkit::childOf<QLabel>(&window, "lblMelding")->isHidden());
+    EXPECT_TRUE(qtkit::fileBytes(dbPath) == current);
+    EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
+    EXPECT_EQ(qtkit::treeOf(backupDir), names) << "nothing kept of a restore that did not happen";
 }
 
 TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndoneFromTheSameWindow)
@@ -229,14 +257,21 @@ TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndone
     commands.backup(0);
     const QString todays = datedBackupName(QDate::currentDate());
     home.db().addArtist(QStringLiteral("Added after the backup"));
+    QStringList whenSignalled;
+    QObject::connect(
+        &commands, &MaintenanceCommands::catalogueRestored, [&] { whenSignalled << artists(dbPath); });
 
     restoreThroughWindow(todays);
     ASSERT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
     EXPECT_EQ(artists(dbPath), QStringList { "First" });
+    EXPECT_EQ(whenSignalled, QStringList { "First" }) << "the main window is told once, after the restore";
+    EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
 
-    const QStringList listed = listedBackups();
-    ASSERT_EQ(listed.size(), 2) << listed.join(' ').toStdString();
-    const QString kept = listed.value(0) == todays ? listed.value(1) : listed.value(0);
+    // The replaced catalogue is kept beside the dated copies, where the window offers it.
+    QStringList copies = QDir(backupDir).entryList({ "*.db" });
+    ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
+    copies.removeAll(todays);
+    const QString kept = copies.value(0);
     EXPECT_EQ(artists(backupDir + kept), QStringList({ "Added after the backup", "First" }));
 
     restoreThroughWindow(kept);

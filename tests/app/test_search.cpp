@@ -52,14 +52,12 @@ protected:
         db.addTrack(arrival, 2, "Why Did It Have to Be Me?");
         db.addTrack(rumours, 1, "Don't Stop");
         db.addTrack(rumours, 2, "Dreams");
-        db.addTrack(live, 1, "100% Pure Love");
-        db.addTrack(live, 2, "1000 Pure Love");
-        db.addTrack(live, 3, "Track_One");
-        db.addTrack(live, 4, "TrackXOne");
-        db.addTrack(live, 5, "ÆON ÉLAN ΣΟΦΙΑ");
-        // Starts with the Kelvin sign, whose folded form is the plain letter k.
-        db.addTrack(live, 6, QString(QChar(0x212A)) + "elvin");
-        db.addTrack(live, 7, "Kelvin");
+        // The Kelvin sign's folded form is the plain letter k.
+        int number = 0;
+        for (const QString& name : { QStringLiteral("100% Pure Love"), QStringLiteral("1000 Pure Love"),
+                 QStringLiteral("Track_One"), QStringLiteral("TrackXOne"), QStringLiteral("ÆON ÉLAN ΣΟΦΙΑ"),
+                 QString(QChar(0x212A)) + "elvin", QStringLiteral("Kelvin") })
+            db.addTrack(live, ++number, name);
     }
 
     QStringList tracks(const QString& term) const

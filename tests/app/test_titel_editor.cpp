@@ -17,7 +17,6 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,13 +83,6 @@ protected:
         return scalarRaw(db.path(), QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table)));
     }
 
-    QString picture(const QString& name, Qt::GlobalColor colour) const
-    {
-        QImage image(24, 16, QImage::Format_RGB32);
-        image.fill(colour);
-        EXPECT_TRUE(image.save(home.filePath(name), "JPG"));
-        return home.filePath(name);
-    }
     QString cover(qint64 id) const
     {
         return session.settings.coverDir + QString::number(id) + QStringLiteral(".jpg");
@@ -133,10 +125,8 @@ TEST_F(TitleEditorTest, AddingStoresEveryFieldAndNullsWhereEmpty)
         (QVariantList { "null", "CD", today(), 0, QVariant(), QVariant() }));
 
     // A year that is no number (it can only be pasted around the field's rules) is refused.
-    TitleInput pasted;
-    pasted.titel = QStringLiteral("Gold");
-    pasted.jaar = QStringLiteral("19x2");
-    pasted.gekocht = QDate(2000, 1, 1);
+    const TitleInput pasted { QStringLiteral("Gold"), QStringLiteral("19x2"), {}, QDate(2000, 1, 1), false,
+        {}, {} };
     EXPECT_FALSE(storeTitle(db.catalogue(), pasted, 0, artist, QDateTime::currentDateTime()).ok());
 }
 
@@ -196,7 +186,8 @@ TEST_F(TitleEditorTest, CoverIsCopiedAtOnceWhenEditingAndOnlyOnOkWhenAdding)
     const QString coverFile = cover(id);
     auto editor = open(id);
     QSignalSpy shown(editor.get(), &TitleEditor::coverShown);
-    const QString red = picture(QStringLiteral("red.jpg"), Qt::red);
+    const QString red = home.filePath(QStringLiteral("red.jpg"));
+    qtkit::writeFile(red, qtkit::pictureBytes({ 24, 16 }, Qt::red));
     // A picture, then the album's own cover ("Same file.", nothing copied), then cancelled.
     prompts.chosenFiles = { red, coverFile, QString() };
     for (int click = 0; click < 3; ++click)
@@ -253,9 +244,7 @@ TEST(CoverPicture, RefusesWhatIsNoUsablePicture)
     QTemporaryDir dir;
     // A PNG under a ".jpg" name is a picture all the same.
     const QString png = dir.filePath(QStringLiteral("png.jpg"));
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::yellow);
-    ASSERT_TRUE(image.save(png, "PNG"));
+    qtkit::writeFile(png, qtkit::pictureBytes({ 8, 8 }, Qt::yellow, "PNG"));
     EXPECT_FALSE(checkCoverPicture(png, "test").has_value());
 
     // Far too large a file is refused before anything is read from it; so are an empty

@@ -13,11 +13,9 @@
 #include "shell/settingswriter.h"
 #include "support/testhome.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QRandomGenerator>
 #include <csignal>
 #include <functional>
@@ -39,21 +37,6 @@ QByteArray randomText(int size, quint32 seed)
     return text;
 }
 
-// A picture a cover must be: a real image, larger than the disk limit.
-QByteArray largePicture()
-{
-    QImage image(400, 400, QImage::Format_RGB32);
-    QRandomGenerator generator(7);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, generator.generate());
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 95);
-    return bytes;
-}
-
 // A catalogue of one artist with albums whose comments fill it well past the disk limit.
 void fillCatalogue(TestHome& home)
 {
@@ -70,9 +53,9 @@ qint64 albumCount(const QString& db)
     return scalarRaw(db, "SELECT COUNT(*) FROM Titel");
 }
 
-std::optional<QString> failureOf(const FileStatus& status)
+template <typename Result> std::optional<QString> failureOf(const Result& result)
 {
-    return status ? std::nullopt : std::optional<QString>(status.error().text);
+    return result ? std::nullopt : std::optional<QString>(result.error().text);
 }
 std::optional<QString> failureOf(const std::optional<AppError>& error)
 {
@@ -117,7 +100,9 @@ const Writer writers[] = {
         },
         [](TestHome&, const QString& path) { return qtkit::fileBytes(path).contains("Taal=100"); } },
     { "playlist", [](TestHome& home) { return playlistPath(home.session().settings.muziekDir, 8); },
-        [](TestHome& home) { qtkit::writeFile(playlistPath(home.session().settings.muziekDir, 8), "/old.mp3\r\n"); },
+        [](TestHome& home) {
+            qtkit::writeFile(playlistPath(home.session().settings.muziekDir, 8), "/old.mp3\r\n");
+        },
         [](TestHome& home) {
             QStringList names;
             for (int i = 0; i < 5000; ++i)
@@ -131,7 +116,9 @@ const Writer writers[] = {
     { "cover", [](TestHome& home) { return coverPath(home.session().settings.coverDir, 8); },
         [](TestHome& home) {
             qtkit::writeFile(coverPath(home.session().settings.coverDir, 8), "old cover");
-            qtkit::writeFile(home.filePath("Chosen/cover.jpg"), largePicture());
+            // A real picture, larger than the disk limit.
+            qtkit::writeFile(
+                home.filePath("Chosen/cover.jpg"), qtkit::pictureBytes({ 200, 200 }, Qt::red, "BMP"));
         },
         [](TestHome& home) {
             return failureOf(copyCover(
@@ -184,7 +171,9 @@ const Writer writers[] = {
             fillCatalogue(home);
             ASSERT_TRUE(Catalogue::createEmpty(inBackup(home, "20240101.db")).ok());
         },
-        [](TestHome& home) { return failureOf(backupCatalogue(home.db().path(), inBackup(home, "20240101.db"))); },
+        [](TestHome& home) {
+            return failureOf(backupCatalogue(home.db().path(), inBackup(home, "20240101.db")));
+        },
         [](TestHome&, const QString& path) { return albumCount(path) == 300; } },
     { "cabinet", [](TestHome& home) { return inBackup(home, "Covers.cab"); },
         [](TestHome& home) {
@@ -207,9 +196,8 @@ const Writer writers[] = {
             qtkit::writeFile(cover, "old cover");
         },
         [](TestHome& home) {
-            const FileResult<int> restored
-                = restoreArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab"));
-            return restored ? std::nullopt : std::optional<QString>(restored.error().text);
+            return failureOf(
+                restoreArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
         },
         [](TestHome&, const QString& path) { return qtkit::fileBytes(path) == randomText(100000, 3); } },
     { "compaction", [](TestHome& home) { return home.db().path(); },
@@ -217,10 +205,7 @@ const Writer writers[] = {
             fillCatalogue(home);
             ASSERT_TRUE(home.catalogue().ExecuteSql("DELETE FROM Titel WHERE Id > 150").ok());
         },
-        [](TestHome& home) {
-            const FileResult<CompactionOutcome> compacted = compactCatalogue(home.db().path());
-            return compacted ? std::nullopt : std::optional<QString>(compacted.error().text);
-        },
+        [](TestHome& home) { return failureOf(compactCatalogue(home.db().path())); },
         [](TestHome&, const QString& path) {
             return scalarRaw(path, "PRAGMA freelist_count") == 0 && albumCount(path) == 150;
         } },
@@ -245,7 +230,6 @@ protected:
 
     void SetUp() override
     {
-        QDir().mkpath(home.filePath("Export"));
         GetParam().arrange(home);
         ASSERT_TRUE(QFileInfo::exists(target));
         ASSERT_FALSE(GetParam().isNew(home, target)) << "the old version is in place";

@@ -1,5 +1,7 @@
 #include "testcatalogue.h"
 
+#include "qtkit/qfiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -29,6 +31,16 @@ std::unique_ptr<sqlite3, RawCloser> openRaw(const QString& path)
     return std::unique_ptr<sqlite3, RawCloser>(db);
 }
 
+bool execOn(sqlite3* db, const QString& sql, QString* error)
+{
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK && error != nullptr)
+        *error = QString::fromUtf8(message != nullptr ? message : sqlite3_errstr(rc));
+    sqlite3_free(message);
+    return rc == SQLITE_OK;
+}
+
 } // namespace
 
 TestCatalogue::TestCatalogue()
@@ -56,43 +68,37 @@ void TestCatalogue::create()
 
 qint64 TestCatalogue::addArtist(const QVariant& name)
 {
-    return added(m_catalogue.addRow(QStringLiteral("Artiest"),
-                     { { QStringLiteral("Artiest"), name },
-                         { QStringLiteral("datum_init"), QStringLiteral("2024-01-01 12:00:00") } }),
+    return added(
+        m_catalogue.addRow("Artiest", { { "Artiest", name }, { "datum_init", "2024-01-01 12:00:00" } }),
         "artist");
 }
 
 qint64 TestCatalogue::addAlbum(
     qint64 artistId, const QVariant& titel, const QVariant& jaar, const FieldValues& more)
 {
-    FieldValues fields = { { QStringLiteral("ArtiestId"), artistId }, { QStringLiteral("Titel"), titel },
-        { QStringLiteral("Jaar"), jaar } };
-    fields += more;
-    return added(m_catalogue.addRow(QStringLiteral("Titel"), fields), "album");
+    return added(m_catalogue.addRow("Titel",
+                     FieldValues { { "ArtiestId", artistId }, { "Titel", titel }, { "Jaar", jaar } } + more),
+        "album");
 }
 
 qint64 TestCatalogue::addTrack(qint64 titleId, int nummer, const QString& naam)
 {
     return added(
-        m_catalogue.addRow(QStringLiteral("Tracks"),
-            { { QStringLiteral("Titelid"), titleId }, { QStringLiteral("Nummer"), nummer },
-                { QStringLiteral("Naam"), naam }, { QStringLiteral("Lengte"), QStringLiteral("3:30") } }),
+        m_catalogue.addRow("Tracks",
+            { { "Titelid", titleId }, { "Nummer", nummer }, { "Naam", naam }, { "Lengte", "3:30" } }),
         "track");
 }
 
 qint64 TestCatalogue::addDiscography(qint64 artistId, const QString& titel, int jaar)
 {
-    return added(m_catalogue.addRow(QStringLiteral("Discografie"),
-                     { { QStringLiteral("ArtiestId"), artistId }, { QStringLiteral("Titel"), titel },
-                         { QStringLiteral("Jaar"), jaar } }),
+    return added(m_catalogue.addRow(
+                     "Discografie", { { "ArtiestId", artistId }, { "Titel", titel }, { "Jaar", jaar } }),
         "discography row");
 }
 
 void TestCatalogue::addFreedb(qint64 titleId, int nummer, const QString& naam)
 {
-    added(m_catalogue.addRow(QStringLiteral("Freedb"),
-              { { QStringLiteral("Titelid"), titleId }, { QStringLiteral("Nummer"), nummer },
-                  { QStringLiteral("Naam"), naam } }),
+    added(m_catalogue.addRow("Freedb", { { "Titelid", titleId }, { "Nummer", nummer }, { "Naam", naam } }),
         "scratch track");
 }
 
@@ -105,13 +111,7 @@ QVariantList TestCatalogue::firstRow(const QString& sql, const QVariantList& arg
 
 bool execRaw(const QString& path, const QString& sql, QString* error)
 {
-    auto db = openRaw(path);
-    char* message = nullptr;
-    const int rc = sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, &message);
-    if (rc != SQLITE_OK && error != nullptr)
-        *error = QString::fromUtf8(message != nullptr ? message : sqlite3_errstr(rc));
-    sqlite3_free(message);
-    return rc == SQLITE_OK;
+    return execOn(openRaw(path).get(), sql, error);
 }
 
 qint64 scalarRaw(const QString& path, const QString& sql)
@@ -128,10 +128,7 @@ qint64 scalarRaw(const QString& path, const QString& sql)
 
 QByteArray fileBytes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return qtkit::fileBytes(path);
 }
 
 QString integrityOf(const QString& path)
@@ -163,7 +160,8 @@ QString integrityOf(const QString& path)
 
 RawConnection::RawConnection(const QString& path)
 {
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr)
+        != SQLITE_OK)
         ADD_FAILURE() << "cannot open " << path.toStdString() << ": " << sqlite3_errmsg(m_db);
 }
 
@@ -174,10 +172,5 @@ RawConnection::~RawConnection()
 
 bool RawConnection::exec(const QString& sql, QString* error) const
 {
-    char* message = nullptr;
-    const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    if (rc != SQLITE_OK && error != nullptr)
-        *error = QString::fromUtf8(message != nullptr ? message : sqlite3_errstr(rc));
-    sqlite3_free(message);
-    return rc == SQLITE_OK;
+    return execOn(m_db, sql, error);
 }

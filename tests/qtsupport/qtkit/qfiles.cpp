@@ -1,9 +1,11 @@
 #include "qtkit/qfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,18 @@ std::map<QString, QByteArray> snapshot(const QString& folder)
         files[base.relativeFilePath(path)] = fileBytes(path);
     }
     return files;
+}
+
+QByteArray pictureBytes(QSize size, QColor colour, const char* format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        ADD_FAILURE() << "cannot encode a picture as " << format;
+    return bytes;
 }
 
 } // namespace qtkit

@@ -3,6 +3,8 @@
 // Whole-file helpers in Qt's terms, for the tests of the windows.
 
 #include <QByteArray>
+#include <QColor>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -23,5 +25,8 @@ QStringList treeOf(const QString& folder);
 
 // Every file below `folder` (relative path -> bytes), hidden ones included.
 std::map<QString, QByteArray> snapshot(const QString& folder);
+
+// A real picture of one colour, encoded as `format` ("JPG", "PNG", "BMP").
+QByteArray pictureBytes(QSize size, QColor colour, const char* format = "JPG");
 
 } // namespace qtkit
