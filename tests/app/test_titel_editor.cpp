@@ -12,16 +12,19 @@
 #include "support/testhome.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -272,6 +275,53 @@ TEST(CoverPicture, RefusesWhatIsNoUsablePicture)
               { cut, CoverErrors::invalidPicture }, { dir.path(), ErrorNumbers::fileAccess } };
     for (const auto& [path, number] : refused)
         EXPECT_EQ(checkCoverPicture(path, "test").value_or(AppError {}).number, number) << path.toStdString();
+}
+
+TEST(CoverPicture, StoresPictureBytesAsAJpegOrLeavesTheOldCover)
+{
+    QTemporaryDir dir;
+    auto encoded = [](const char* format, QImage::Format pixels) {
+        QImage image(16, 8, pixels);
+        image.fill(QColor(0, 0, 255, 0));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, format));
+        return buffer.data();
+    };
+    const QByteArray jpeg = encoded("JPG", QImage::Format_RGB32);
+    const QByteArray png = encoded("PNG", QImage::Format_ARGB32);
+    const QString target = dir.filePath(QStringLiteral("7.jpg"));
+    const QByteArray old = "the old cover";
+    const struct {
+        QByteArray bytes;
+        int failure; // 0: stored
+    } cases[] = {
+        { jpeg, 0 },
+        { png, 0 },
+        { QByteArray(maxCoverBytes + 1, '\xFF'), CoverErrors::invalidPicture },
+        { "<html>Not found</html>", CoverErrors::invalidPicture },
+        { jpeg.left(jpeg.size() - 40), CoverErrors::invalidPicture },
+        { png.left(png.size() - 20), CoverErrors::invalidPicture },
+    };
+    for (const auto& [bytes, failure] : cases) {
+        qtkit::writeFile(target, old);
+        const std::optional<AppError> stored = storeCover(bytes, target, QStringLiteral("Cover"), "test");
+        EXPECT_EQ(stored.value_or(AppError {}).number, failure) << bytes.size();
+        EXPECT_EQ(qtkit::treeOf(dir.path()), QStringList { QStringLiteral("7.jpg") });
+        if (failure) {
+            EXPECT_EQ(qtkit::fileBytes(target), old);
+            continue;
+        }
+        // A JPEG is kept as it came; a PNG becomes one, its transparency white.
+        QImageReader reader(target);
+        EXPECT_EQ(reader.format(), "jpeg");
+        const QImage image = reader.read();
+        EXPECT_EQ(image.size(), QSize(16, 8));
+        if (bytes == jpeg)
+            EXPECT_EQ(qtkit::fileBytes(target), jpeg);
+        else
+            EXPECT_GT(qGray(image.pixel(3, 3)), 240);
+    }
 }
 
 TEST_F(TitleEditorTest, ListButtonTicksTheFlagAndOpensTheMusicFolderChooser)
