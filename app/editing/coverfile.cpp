@@ -74,11 +74,18 @@ std::optional<AppError> checkCoverPicture(const QString& path, const QString& so
     return std::nullopt;
 }
 
-std::optional<AppError> storeCover(
-    const QByteArray& bytes, const QString& target, const QString& what, const QString& source)
+namespace {
+
+struct DecodedCover {
+    QImage image;
+    bool jpeg = false;
+    std::optional<AppError> problem;
+};
+
+DecodedCover decodeCover(const QByteArray& bytes, const QString& what, const QString& source)
 {
     auto failure = [&source](int number, const QString& description) {
-        return AppError { number, description, source };
+        return DecodedCover { {}, false, AppError { number, description, source } };
     };
     if (bytes.size() > maxCoverBytes)
         return failure(CoverErrors::invalidPicture,
@@ -98,11 +105,32 @@ std::optional<AppError> storeCover(
                 .arg(what)
                 .arg(size.width())
                 .arg(size.height()));
-    const bool jpeg = reader.format() == "jpeg";
-    const QImage image = reader.read();
-    if (image.isNull() || (jpeg && !jpegIsComplete(bytes)))
+    DecodedCover decoded { {}, reader.format() == "jpeg", std::nullopt };
+    decoded.image = reader.read();
+    if (decoded.image.isNull() || (decoded.jpeg && !jpegIsComplete(bytes)))
         return failure(CoverErrors::invalidPicture,
             QStringLiteral("%1 is not a picture this program can show.").arg(what));
+    return decoded;
+}
+
+} // namespace
+
+std::optional<AppError> checkCoverBytes(const QByteArray& bytes, const QString& what, const QString& source)
+{
+    return decodeCover(bytes, what, source).problem;
+}
+
+std::optional<AppError> storeCover(
+    const QByteArray& bytes, const QString& target, const QString& what, const QString& source)
+{
+    auto failure = [&source](int number, const QString& description) {
+        return AppError { number, description, source };
+    };
+    const DecodedCover decoded = decodeCover(bytes, what, source);
+    if (decoded.problem)
+        return decoded.problem;
+    const bool jpeg = decoded.jpeg;
+    const QImage& image = decoded.image;
 
     const QString folder = QFileInfo(target).absolutePath();
     if (!QFileInfo(folder).isDir())

@@ -36,6 +36,9 @@ std::optional<AppError> checkCoverPicture(const QString& path, const QString& so
 std::optional<AppError> storeCover(
     const QByteArray& bytes, const QString& target, const QString& what, const QString& source);
 
+// The checks of storeCover alone: empty when `bytes` would be taken as a cover.
+std::optional<AppError> checkCoverBytes(const QByteArray& bytes, const QString& what, const QString& source);
+
 // Checks the picture file `picture` as above and stores it over `target` through storeCover.
 // Empty on success, else the failure.
 std::optional<AppError> copyCover(const QString& picture, const QString& target, const QString& source);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,18 @@ struct DiscLookupResult {
 // a second and nothing is taken over.
 DiscLookupResult readAndLookUpDisc(
     QWidget* owner, DiscovantWidget& control, UserPrompts& prompts, const QString& drive);
+
+// How fetching the front cover of the release found on MusicBrainz ended.
+struct CoverFetchResult {
+    QByteArray bytes; // the picture as it arrived, not checked yet; empty when there is none
+    QString failure; // why there is none ("8892: No cover"); empty when there is one or after Cancel
+    int failureNumber = 0; // the component's ProtocolError number of `failure`
+    bool cancelled = false;
+};
+
+// Fetches the front cover of the release the component's last lookup found on MusicBrainz,
+// on a worker thread behind `Voortgang` with Cancel. Cancel ends it quietly.
+CoverFetchResult fetchReleaseCover(QWidget* owner, DiscovantWidget& control);
 
 // Shows message 50 or 51 titled message 52 for a failed lookup; the component's protocol
 // errors follow the message, so a network failure is not mistaken for an unknown disc.
