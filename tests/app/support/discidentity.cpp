@@ -4,26 +4,16 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string identifierOf(const std::filesystem::path& image, bool musicBrainz)
+std::string discIdOf(const std::filesystem::path& image)
 {
     discovant::Discovant component;
     const std::string toc = component.GetMediaTOC(image.string());
     EXPECT_FALSE(toc.empty()) << "no table of contents in " << image;
-    if (toc.empty())
-        return {};
-    return musicBrainz ? component.CalMusicBrainzID(toc) : component.CalMediaID(toc);
-}
-
-} // namespace
-
-std::string discIdOf(const std::filesystem::path& image)
-{
-    return identifierOf(image, false);
+    return toc.empty() ? std::string() : component.CalMediaID(toc);
 }
 
 std::string musicBrainzIdOf(const std::filesystem::path& image)
 {
-    return identifierOf(image, true);
+    discovant::Discovant component;
+    return component.CalMusicBrainzID(component.GetMediaTOC(image.string()));
 }
