@@ -2,6 +2,7 @@
 
 #include "discovant/widgets/discovantwidget.h"
 #include "discovant/widgets/windowthread.h"
+#include "editing/coverfile.h"
 #include "import/disclookup.h"
 #include "import/ui/cdlookupdialog.h"
 #include "shell/session.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
+#include <QImage>
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -183,7 +185,7 @@ DiscLookupResult readAndLookUpDisc(
     return result;
 }
 
-CoverFetchResult fetchReleaseCover(QWidget* owner, DiscovantWidget& control)
+CoverFetchResult fetchReleaseCover(QWidget* owner, DiscovantWidget& control, int side)
 {
     CoverFetchResult result;
     const QMetaObject::Connection listening = QObject::connect(
@@ -194,16 +196,27 @@ CoverFetchResult fetchReleaseCover(QWidget* owner, DiscovantWidget& control)
     const StepTexts texts = [](uCDDBStep) {
         return QCoreApplication::translate("DiscLookup", "Fetching the cover from the Cover Art Archive…");
     };
+    // The picture is checked and made small for the window on the worker too: a large one
+    // takes a while to decode.
     bool cancelled = false;
-    const std::optional<discovant::musicbrainz::Cover> cover
-        = runOffWindowThread(owner, control.core(), texts, uCDDBStep::READ_ENTRY, cancelled,
-            [](discovant::Discovant& core) { return core.FetchFrontCover(); });
+    CoverFetchResult fetched = runOffWindowThread(
+        owner, control.core(), texts, uCDDBStep::READ_ENTRY, cancelled, [side](discovant::Discovant& core) {
+            CoverFetchResult done;
+            if (const std::optional<discovant::musicbrainz::Cover> cover = core.FetchFrontCover()) {
+                done.bytes = QByteArray::fromStdString(cover->bytes);
+                done.usable = !checkCoverBytes(done.bytes, QString(), QString());
+                QImage picture;
+                if (done.usable && picture.loadFromData(done.bytes))
+                    done.shown = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                done.usable = !done.shown.isNull();
+            }
+            return done;
+        });
     QObject::disconnect(listening);
-    if (cancelled)
-        return { {}, {}, 0, true };
-    if (cover)
-        result.bytes = QByteArray::fromStdString(cover->bytes);
-    return result;
+    fetched.failure = result.failure;
+    fetched.failureNumber = result.failureNumber;
+    fetched.cancelled = cancelled;
+    return fetched;
 }
 
 void reportFailedLookup(

@@ -290,17 +290,12 @@ void WizardCD::fetchCover()
     lblCover_->setVisible(false);
     if (discovant1_->core().GetReleaseID().empty())
         return;
-    const CoverFetchResult fetched = fetchReleaseCover(this, *discovant1_);
+    const CoverFetchResult fetched = fetchReleaseCover(this, *discovant1_, coverSide);
     if (fetched.cancelled)
         return;
-    const std::optional<AppError> unusable = fetched.bytes.isEmpty()
-        ? std::nullopt
-        : checkCoverBytes(fetched.bytes, tr("The cover from MusicBrainz"), source);
-    QPixmap picture;
-    if (!fetched.bytes.isEmpty() && !unusable && picture.loadFromData(fetched.bytes)) {
+    if (fetched.usable) {
         coverBytes_ = fetched.bytes;
-        imgCover_->setPixmap(
-            picture.scaled(coverSide, coverSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        imgCover_->setPixmap(QPixmap::fromImage(fetched.shown));
         imgCover_->setVisible(true);
         chkCover_->setChecked(true);
         chkCover_->setVisible(true);
