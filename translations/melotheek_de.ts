@@ -63,6 +63,34 @@
         <source>&amp;Mirrors...</source>
         <translation>Spie&amp;gelserver...</translation>
     </message>
+    <message>
+        <source>MusicBrainz</source>
+        <translation>MusicBrainz</translation>
+    </message>
+    <message>
+        <source>CDDB server</source>
+        <translation>CDDB-Server</translation>
+    </message>
+    <message>
+        <source>Local CDDB database</source>
+        <translation>Lokale CDDB-Datenbank</translation>
+    </message>
+    <message>
+        <source>MusicBrainz, then the CDDB server</source>
+        <translation>MusicBrainz, danach der CDDB-Server</translation>
+    </message>
+    <message>
+        <source>Look discs &amp;up in:</source>
+        <translation>CDs s&amp;uchen in:</translation>
+    </message>
+    <message>
+        <source>Music&amp;Brainz server:</source>
+        <translation>Music&amp;Brainz-Server:</translation>
+    </message>
+    <message>
+        <source>C&amp;over Art server:</source>
+        <translation>C&amp;over-Art-Server:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -116,6 +144,18 @@
     <message>
         <source>Looking the disc up in the local database…</source>
         <translation>Die CD wird in der lokalen Datenbank gesucht…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz…</source>
+        <translation>Die CD wird auf MusicBrainz gesucht…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz and the CDDB server…</source>
+        <translation>Die CD wird auf MusicBrainz und dem CDDB-Server gesucht…</translation>
+    </message>
+    <message>
+        <source>Fetching the cover from the Cover Art Archive…</source>
+        <translation>Das Cover wird aus dem Cover Art Archive geholt…</translation>
     </message>
 </context>
 <context>
@@ -472,6 +512,42 @@
     <message>
         <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
         <translation>Disc-Abbilder (*.cue *.toc *.nrg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>&amp;Use this cover</source>
+        <translation>Dieses Cover &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Found on MusicBrainz</source>
+        <translation>Auf MusicBrainz gefunden</translation>
+    </message>
+    <message>
+        <source>Found in the local CDDB database</source>
+        <translation>In der lokalen CDDB-Datenbank gefunden</translation>
+    </message>
+    <message>
+        <source>Found in the CDDB database</source>
+        <translation>In der CDDB-Datenbank gefunden</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>Kein Cover gefunden</translation>
+    </message>
+    <message>
+        <source>The cover could not be fetched: %1</source>
+        <translation>Das Cover konnte nicht geholt werden: %1</translation>
+    </message>
+    <message>
+        <source>The cover that arrived is not a picture this program can use.</source>
+        <translation>Das empfangene Cover ist kein Bild, das dieses Programm verwenden kann.</translation>
+    </message>
+    <message>
+        <source>The cover from MusicBrainz</source>
+        <translation>Das Cover von MusicBrainz</translation>
     </message>
 </context>
 </TS>

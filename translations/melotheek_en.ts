@@ -63,6 +63,34 @@
         <source>&amp;Mirrors...</source>
         <translation>&amp;Mirrors...</translation>
     </message>
+    <message>
+        <source>MusicBrainz</source>
+        <translation>MusicBrainz</translation>
+    </message>
+    <message>
+        <source>CDDB server</source>
+        <translation>CDDB server</translation>
+    </message>
+    <message>
+        <source>Local CDDB database</source>
+        <translation>Local CDDB database</translation>
+    </message>
+    <message>
+        <source>MusicBrainz, then the CDDB server</source>
+        <translation>MusicBrainz, then the CDDB server</translation>
+    </message>
+    <message>
+        <source>Look discs &amp;up in:</source>
+        <translation>Look discs &amp;up in:</translation>
+    </message>
+    <message>
+        <source>Music&amp;Brainz server:</source>
+        <translation>Music&amp;Brainz server:</translation>
+    </message>
+    <message>
+        <source>C&amp;over Art server:</source>
+        <translation>C&amp;over Art server:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -116,6 +144,18 @@
     <message>
         <source>Looking the disc up in the local database…</source>
         <translation>Looking the disc up in the local database…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz…</source>
+        <translation>Looking the disc up on MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz and the CDDB server…</source>
+        <translation>Looking the disc up on MusicBrainz and the CDDB server…</translation>
+    </message>
+    <message>
+        <source>Fetching the cover from the Cover Art Archive…</source>
+        <translation>Fetching the cover from the Cover Art Archive…</translation>
     </message>
 </context>
 <context>
@@ -232,11 +272,11 @@
     </message>
     <message>
         <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
-        <translation>This folder holds %1 albums; choose the one to import, correct what the tags say and click 'Import'.</translation>
+        <translation>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</translation>
     </message>
     <message>
         <source>Correct what the tags say and click &apos;Import&apos;.</source>
-        <translation>Correct what the tags say and click 'Import'.</translation>
+        <translation>Correct what the tags say and click &apos;Import&apos;.</translation>
     </message>
     <message>
         <source>Left out, no album or artist in their tags (%1): %2</source>
@@ -260,7 +300,7 @@
     </message>
     <message>
         <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
-        <translation>The catalogue already holds "%1" by %2. Add it once more?</translation>
+        <translation>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</translation>
     </message>
     <message>
         <source>Storing %1</source>
@@ -268,7 +308,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; by %2 is stored in the catalogue.</source>
-        <translation>"%1" by %2 is stored in the catalogue.</translation>
+        <translation>&quot;%1&quot; by %2 is stored in the catalogue.</translation>
     </message>
     <message>
         <source>Choose the next album of the folder, or close the window.</source>
@@ -472,6 +512,42 @@
     <message>
         <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
         <translation>Disc images (*.cue *.toc *.nrg);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>&amp;Use this cover</source>
+        <translation>&amp;Use this cover</translation>
+    </message>
+    <message>
+        <source>Found on MusicBrainz</source>
+        <translation>Found on MusicBrainz</translation>
+    </message>
+    <message>
+        <source>Found in the local CDDB database</source>
+        <translation>Found in the local CDDB database</translation>
+    </message>
+    <message>
+        <source>Found in the CDDB database</source>
+        <translation>Found in the CDDB database</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>No cover found</translation>
+    </message>
+    <message>
+        <source>The cover could not be fetched: %1</source>
+        <translation>The cover could not be fetched: %1</translation>
+    </message>
+    <message>
+        <source>The cover that arrived is not a picture this program can use.</source>
+        <translation>The cover that arrived is not a picture this program can use.</translation>
+    </message>
+    <message>
+        <source>The cover from MusicBrainz</source>
+        <translation>The cover from MusicBrainz</translation>
     </message>
 </context>
 </TS>

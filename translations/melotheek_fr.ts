@@ -63,6 +63,34 @@
         <source>&amp;Mirrors...</source>
         <translation>&amp;Miroirs...</translation>
     </message>
+    <message>
+        <source>MusicBrainz</source>
+        <translation>MusicBrainz</translation>
+    </message>
+    <message>
+        <source>CDDB server</source>
+        <translation>Serveur CDDB</translation>
+    </message>
+    <message>
+        <source>Local CDDB database</source>
+        <translation>Base CDDB locale</translation>
+    </message>
+    <message>
+        <source>MusicBrainz, then the CDDB server</source>
+        <translation>MusicBrainz, puis le serveur CDDB</translation>
+    </message>
+    <message>
+        <source>Look discs &amp;up in:</source>
+        <translation>Rechercher les disq&amp;ues dans :</translation>
+    </message>
+    <message>
+        <source>Music&amp;Brainz server:</source>
+        <translation>Serveur Music&amp;Brainz :</translation>
+    </message>
+    <message>
+        <source>C&amp;over Art server:</source>
+        <translation>Serveur C&amp;over Art :</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -116,6 +144,18 @@
     <message>
         <source>Looking the disc up in the local database…</source>
         <translation>Recherche du disque dans la base locale…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz…</source>
+        <translation>Recherche du disque sur MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz and the CDDB server…</source>
+        <translation>Recherche du disque sur MusicBrainz et le serveur CDDB…</translation>
+    </message>
+    <message>
+        <source>Fetching the cover from the Cover Art Archive…</source>
+        <translation>Téléchargement de la pochette depuis le Cover Art Archive…</translation>
     </message>
 </context>
 <context>
@@ -180,7 +220,7 @@
     </message>
     <message>
         <source>Choose the folder that holds the music files of an album.</source>
-        <translation>Choisissez le dossier qui contient les fichiers musicaux d'un album.</translation>
+        <translation>Choisissez le dossier qui contient les fichiers musicaux d&apos;un album.</translation>
     </message>
     <message>
         <source>Import album from folder...</source>
@@ -204,11 +244,11 @@
     </message>
     <message>
         <source>Tracks of the album</source>
-        <translation>Pistes de l'album</translation>
+        <translation>Pistes de l&apos;album</translation>
     </message>
     <message>
         <source>Cover of the album</source>
-        <translation>Pochette de l'album</translation>
+        <translation>Pochette de l&apos;album</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -220,7 +260,7 @@
     </message>
     <message>
         <source>None of the music files in %1 names its album and artist in its tags.</source>
-        <translation>Aucun des fichiers musicaux de %1 n'indique son album et son artiste dans ses tags.</translation>
+        <translation>Aucun des fichiers musicaux de %1 n&apos;indique son album et son artiste dans ses tags.</translation>
     </message>
     <message>
         <source>The folder %1 holds no music files.</source>
@@ -228,7 +268,7 @@
     </message>
     <message>
         <source>Step 2: Check the album</source>
-        <translation>Étape 2 : vérifiez l'album</translation>
+        <translation>Étape 2 : vérifiez l&apos;album</translation>
     </message>
     <message>
         <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
@@ -260,7 +300,7 @@
     </message>
     <message>
         <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
-        <translation>Le catalogue contient déjà « %1 » de %2. L'ajouter une nouvelle fois ?</translation>
+        <translation>Le catalogue contient déjà « %1 » de %2. L&apos;ajouter une nouvelle fois ?</translation>
     </message>
     <message>
         <source>Storing %1</source>
@@ -272,7 +312,7 @@
     </message>
     <message>
         <source>Choose the next album of the folder, or close the window.</source>
-        <translation>Choisissez l'album suivant du dossier, ou fermez la fenêtre.</translation>
+        <translation>Choisissez l&apos;album suivant du dossier, ou fermez la fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -472,6 +512,42 @@
     <message>
         <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
         <translation>Images disque (*.cue *.toc *.nrg);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Pochette</translation>
+    </message>
+    <message>
+        <source>&amp;Use this cover</source>
+        <translation>&amp;Utiliser cette pochette</translation>
+    </message>
+    <message>
+        <source>Found on MusicBrainz</source>
+        <translation>Trouvé sur MusicBrainz</translation>
+    </message>
+    <message>
+        <source>Found in the local CDDB database</source>
+        <translation>Trouvé dans la base CDDB locale</translation>
+    </message>
+    <message>
+        <source>Found in the CDDB database</source>
+        <translation>Trouvé dans la base CDDB</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>Aucune pochette trouvée</translation>
+    </message>
+    <message>
+        <source>The cover could not be fetched: %1</source>
+        <translation>Impossible de télécharger la pochette : %1</translation>
+    </message>
+    <message>
+        <source>The cover that arrived is not a picture this program can use.</source>
+        <translation>La pochette reçue n'est pas une image utilisable par ce programme.</translation>
+    </message>
+    <message>
+        <source>The cover from MusicBrainz</source>
+        <translation>La pochette de MusicBrainz</translation>
     </message>
 </context>
 </TS>

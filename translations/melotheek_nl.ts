@@ -63,6 +63,34 @@
         <source>&amp;Mirrors...</source>
         <translation>Spie&amp;gels...</translation>
     </message>
+    <message>
+        <source>MusicBrainz</source>
+        <translation>MusicBrainz</translation>
+    </message>
+    <message>
+        <source>CDDB server</source>
+        <translation>CDDB-server</translation>
+    </message>
+    <message>
+        <source>Local CDDB database</source>
+        <translation>Lokale CDDB-database</translation>
+    </message>
+    <message>
+        <source>MusicBrainz, then the CDDB server</source>
+        <translation>MusicBrainz, daarna de CDDB-server</translation>
+    </message>
+    <message>
+        <source>Look discs &amp;up in:</source>
+        <translation>Cd's op&amp;zoeken in:</translation>
+    </message>
+    <message>
+        <source>Music&amp;Brainz server:</source>
+        <translation>Music&amp;Brainz-server:</translation>
+    </message>
+    <message>
+        <source>C&amp;over Art server:</source>
+        <translation>C&amp;over Art-server:</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -116,6 +144,18 @@
     <message>
         <source>Looking the disc up in the local database…</source>
         <translation>De schijf wordt opgezocht in de lokale database…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz…</source>
+        <translation>De cd wordt op MusicBrainz opgezocht…</translation>
+    </message>
+    <message>
+        <source>Looking the disc up on MusicBrainz and the CDDB server…</source>
+        <translation>De cd wordt op MusicBrainz en de CDDB-server opgezocht…</translation>
+    </message>
+    <message>
+        <source>Fetching the cover from the Cover Art Archive…</source>
+        <translation>De hoes wordt uit het Cover Art Archive opgehaald…</translation>
     </message>
 </context>
 <context>
@@ -232,11 +272,11 @@
     </message>
     <message>
         <source>This folder holds %1 albums; choose the one to import, correct what the tags say and click &apos;Import&apos;.</source>
-        <translation>Deze map bevat %1 albums; kies het album dat u wilt importeren, verbeter wat de tags zeggen en klik op 'Importeren'.</translation>
+        <translation>Deze map bevat %1 albums; kies het album dat u wilt importeren, verbeter wat de tags zeggen en klik op &apos;Importeren&apos;.</translation>
     </message>
     <message>
         <source>Correct what the tags say and click &apos;Import&apos;.</source>
-        <translation>Verbeter wat de tags zeggen en klik op 'Importeren'.</translation>
+        <translation>Verbeter wat de tags zeggen en klik op &apos;Importeren&apos;.</translation>
     </message>
     <message>
         <source>Left out, no album or artist in their tags (%1): %2</source>
@@ -260,7 +300,7 @@
     </message>
     <message>
         <source>The catalogue already holds &quot;%1&quot; by %2. Add it once more?</source>
-        <translation>De catalogus bevat "%1" van %2 al. Nogmaals toevoegen?</translation>
+        <translation>De catalogus bevat &quot;%1&quot; van %2 al. Nogmaals toevoegen?</translation>
     </message>
     <message>
         <source>Storing %1</source>
@@ -268,7 +308,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; by %2 is stored in the catalogue.</source>
-        <translation>"%1" van %2 is in de catalogus opgeslagen.</translation>
+        <translation>&quot;%1&quot; van %2 is in de catalogus opgeslagen.</translation>
     </message>
     <message>
         <source>Choose the next album of the folder, or close the window.</source>
@@ -472,6 +512,42 @@
     <message>
         <source>Disc images (*.cue *.toc *.nrg);;All files (*)</source>
         <translation>Schijfkopieën (*.cue *.toc *.nrg);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Hoes</translation>
+    </message>
+    <message>
+        <source>&amp;Use this cover</source>
+        <translation>Deze hoes &amp;gebruiken</translation>
+    </message>
+    <message>
+        <source>Found on MusicBrainz</source>
+        <translation>Gevonden op MusicBrainz</translation>
+    </message>
+    <message>
+        <source>Found in the local CDDB database</source>
+        <translation>Gevonden in de lokale CDDB-database</translation>
+    </message>
+    <message>
+        <source>Found in the CDDB database</source>
+        <translation>Gevonden in de CDDB-database</translation>
+    </message>
+    <message>
+        <source>No cover found</source>
+        <translation>Geen hoes gevonden</translation>
+    </message>
+    <message>
+        <source>The cover could not be fetched: %1</source>
+        <translation>De hoes kon niet worden opgehaald: %1</translation>
+    </message>
+    <message>
+        <source>The cover that arrived is not a picture this program can use.</source>
+        <translation>De ontvangen hoes is geen afbeelding die dit programma kan gebruiken.</translation>
+    </message>
+    <message>
+        <source>The cover from MusicBrainz</source>
+        <translation>De hoes van MusicBrainz</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@ using discovant::uCDDBMatchCode;
 
 discovant::uCDDBMatchCode lookUpDisc(discovant::Discovant& core, const std::string& mediaToc)
 {
-    if (!core.CDDBFilePath().empty()) {
+    if (core.LookupSource() == discovant::uCDDBSource::CDDB && !core.CDDBFilePath().empty()) {
         core.setQueryLocalDatabase(true);
         const uCDDBMatchCode local = core.LookupMediaByToc(mediaToc);
         core.setQueryLocalDatabase(false);
@@ -18,7 +18,8 @@ discovant::uCDDBMatchCode lookUpDisc(discovant::Discovant& core, const std::stri
 
 bool lookupNeedsEmail(const discovant::Discovant& core)
 {
-    return core.CDDBFilePath().empty() && core.EmailAddress().empty();
+    return core.LookupSource() == discovant::uCDDBSource::CDDB && core.CDDBFilePath().empty()
+        && core.EmailAddress().empty();
 }
 
 discovant::uCDDBLang componentLanguage(LanguageBase language)

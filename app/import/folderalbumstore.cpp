@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <sqlite3.h>
 
 namespace {
@@ -47,16 +46,8 @@ std::optional<AppError> takeCover(
     const QString target = coverPath(destination.coverDir, titleId);
     for (const FolderTrack& track : album.tracks) {
         const QByteArray picture = embeddedFrontPicture(track.path, maxCoverBytes);
-        if (picture.isEmpty())
-            continue;
-        QTemporaryFile staged(QDir(destination.coverDir).filePath(QStringLiteral(".embedded-XXXXXX")));
-        if (!staged.open() || staged.write(picture) != picture.size() || !staged.flush())
-            return AppError { ErrorNumbers::fileAccess,
-                QStringLiteral("The cover of %1 cannot be written: %2")
-                    .arg(album.titel, staged.errorString()),
-                source };
-        staged.close();
-        return copyCover(staged.fileName(), target, source);
+        if (!picture.isEmpty())
+            return storeCover(picture, target, QStringLiteral("The picture in %1").arg(track.path), source);
     }
     // The album's folder, or that of its first disc ("Album/CD1/").
     const QString firstFolder = QFileInfo(album.tracks.first().path).path() + QLatin1Char('/');

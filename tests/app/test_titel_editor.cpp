@@ -17,10 +17,12 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -261,6 +263,33 @@ TEST(CoverPicture, RefusesWhatIsNoUsablePicture)
               { cut, CoverErrors::invalidPicture }, { dir.path(), ErrorNumbers::fileAccess } };
     for (const auto& [path, number] : refused)
         EXPECT_EQ(checkCoverPicture(path, "test").value_or(AppError {}).number, number) << path.toStdString();
+}
+
+TEST(CoverPicture, StoresPictureBytesAsAJpegOrLeavesTheOldCover)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("7.jpg"));
+    // Transparent blue, which a JPEG shows white.
+    const QByteArray jpeg = qtkit::pictureBytes({ 16, 8 }, QColor(0, 0, 255, 0), "JPG");
+    const QByteArray png = qtkit::pictureBytes({ 16, 8 }, QColor(0, 0, 255, 0), "PNG");
+    const std::pair<QByteArray, bool> cases[]
+        = { { jpeg, true }, { png, true }, { QByteArray(maxCoverBytes + 1, '\xFF'), false },
+              { "<html>Not found</html>", false }, { jpeg.chopped(40), false }, { png.chopped(20), false } };
+    for (const auto& [bytes, stored] : cases) {
+        qtkit::writeFile(target, "old");
+        const std::optional<AppError> failed = storeCover(bytes, target, QStringLiteral("Cover"), "test");
+        EXPECT_EQ(failed.value_or(AppError {}).number, stored ? 0 : CoverErrors::invalidPicture)
+            << bytes.size();
+        EXPECT_EQ(qtkit::treeOf(dir.path()), QStringList { QStringLiteral("7.jpg") });
+        QImageReader reader(target);
+        EXPECT_EQ(reader.format(), stored ? "jpeg" : "");
+        const QImage image = reader.read();
+        if (bytes == jpeg) {
+            EXPECT_EQ(qtkit::fileBytes(target), jpeg); // kept as it came
+        } else if (bytes == png) {
+            EXPECT_GT(qGray(image.pixel(3, 3)), 240);
+        }
+    }
 }
 
 TEST_F(TitleEditorTest, ListButtonTicksTheFlagAndOpensTheMusicFolderChooser)

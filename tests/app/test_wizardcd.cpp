@@ -1,5 +1,6 @@
 // The CD import wizard end to end: disc images written by the tests, looked up on a CDDB
-// server on 127.0.0.1 or in a local database folder, stored into a fresh catalogue.
+// server on 127.0.0.1, in a local database folder or on MusicBrainz (with the cover from a
+// fake Cover Art Archive), stored into a fresh catalogue.
 #include "discovant/widgets/discovantwidget.h"
 #include "import/ui/wizardcd.h"
 #include "qtkit/modal.h"
@@ -8,10 +9,15 @@
 #include "support/testhome.h"
 #include "testkit/discimage.h"
 #include "testkit/fakeserver.h"
+#include "testkit/musicbrainzanswers.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -99,6 +105,7 @@ TEST_F(WizardCdTest, ImportsADiscAndRefusesItTheSecondTime)
     EXPECT_TRUE(label(*wizard, "lblAlbum").endsWith(": Arrival"));
     EXPECT_TRUE(label(*wizard, "lblTracks").endsWith(": 3"));
     EXPECT_EQ(label(*wizard, "lblStatus"), session.message(45));
+    EXPECT_EQ(label(*wizard, "lblBron"), WizardCD::tr("Found in the CDDB database"));
     EXPECT_FALSE(childOf<QGroupBox>(wizard.get(), "fraImport")->isHidden());
 
     QSignalSpy imported(wizard.get(), &WizardCD::imported);
@@ -177,6 +184,7 @@ TEST_F(WizardCdTest, ImportsFromALocalDatabaseFolderWithoutAServer)
 
     auto wizard = collect(imagePath(cue));
     EXPECT_TRUE(prompts.boxes.isEmpty());
+    EXPECT_EQ(label(*wizard, "lblBron"), WizardCD::tr("Found in the local CDDB database"));
     qtkit::clickButton(wizard.get(), "cmdOK");
     EXPECT_EQ(scalarRaw(db.path(), "SELECT COUNT(*) FROM Titel WHERE Titel = 'Autobahn' AND Jaar = 1974"), 1);
     EXPECT_EQ(count("Tracks"), 2);
@@ -252,7 +260,8 @@ TEST_F(WizardCdTest, StepTwoGrowsTheWindowSoTheArtistFieldKeepsItsHeightInEveryL
         Session& current = home.session();
         current.ini().write(QStringLiteral("Discovant"), QStringLiteral("CDDBServer"),
             QString::fromStdString(server.address()));
-        current.ini().write(QStringLiteral("Discovant"), QStringLiteral("UserEmail"), QStringLiteral("j@example.org"));
+        current.ini().write(
+            QStringLiteral("Discovant"), QStringLiteral("UserEmail"), QStringLiteral("j@example.org"));
         WizardCD wizard(current, prompts);
         wizard.show();
         childOf<QComboBox>(&wizard, "cboDrive")->setEditText(cue);
@@ -347,6 +356,76 @@ TEST_F(WizardCdTest, SeveralMatchesOpenTheChooserWhenTheFirstIsNotTakenByItself)
     ASSERT_FALSE(server.targets().empty());
     EXPECT_NE(server.targets().back().find("cddb+read+jazz+12345678"), std::string::npos);
     EXPECT_EQ(step(*wizard), "2");
+}
+
+TEST_F(WizardCdTest, ImportsFromMusicBrainzWithTheCoverWhenOneArrivesAndIsTicked)
+{
+    testkit::bypassProxies();
+    testkit::VirtualClock clock;
+    clock.install(discovant::musicbrainz::RateLimiter::musicBrainz());
+    testkit::FakeServer service;
+    testkit::FakeServer covers;
+    for (const auto& [key, value] : { std::pair { "LookupSource", std::string("1") },
+             std::pair { "MusicBrainzServer", service.url() }, std::pair { "CoverArtServer", covers.url() } })
+        session.ini().write(QStringLiteral("Discovant"), QLatin1String(key), QString::fromStdString(value));
+    QImage picture(40, 40, QImage::Format_ARGB32);
+    picture.fill(Qt::darkGreen);
+    QBuffer png;
+    ASSERT_TRUE(png.open(QIODevice::WriteOnly) && picture.save(&png, "PNG"));
+    covers.route("GET", "/files/front.png", testkit::Reply { 200, png.data().toStdString(), "image/png" });
+    const testkit::Reply redirect { 307, "", "text/plain",
+        { { "Location", covers.url() + "/files/front.png" } } };
+
+    const struct {
+        const char* name;
+        testkit::Reply cover;
+        bool keepTicked;
+        QString said; // lblCover, "" when the cover is shown
+    } cases[] = {
+        { "cover", redirect, true, "" },
+        { "cover not wanted", redirect, false, "" },
+        { "no cover", { 404, "Not found" }, true, WizardCD::tr("No cover found") },
+        { "download fails", { 500, "Oops" }, true,
+            WizardCD::tr("The cover could not be fetched: %1").arg("") },
+        { "not a picture", { 200, "GIF89a cut", "image/gif" }, true,
+            WizardCD::tr("The cover that arrived is not a picture this program can use.") },
+    };
+    int disc = 0;
+    for (const auto& [name, cover, keepTicked, said] : cases) {
+        SCOPED_TRACE(name);
+        const auto cue = testkit::writeAudioDisc(images, "mb" + std::to_string(++disc), { 4, 5 + disc });
+        const std::string id = "release-" + std::to_string(disc);
+        service.route("GET", "/ws/2/discid/",
+            testkit::jsonReply(testkit::mbReleases(
+                { testkit::mbRelease(id, QStringLiteral("Album %1").arg(disc).toStdString(),
+                    { testkit::mbMedium(1, musicBrainzIdOf(cue),
+                        { testkit::mbTrack("Eins", 4000), testkit::mbTrack("Zwei", 0) }) }) })));
+        covers.route("GET", "/release/" + id + "/", cover);
+
+        auto wizard = collect(imagePath(cue));
+        ASSERT_EQ(step(*wizard), "2");
+        EXPECT_EQ(label(*wizard, "lblBron"), WizardCD::tr("Found on MusicBrainz"));
+        auto* use = childOf<QCheckBox>(wizard.get(), "chkCover");
+        EXPECT_EQ(use->isVisibleTo(wizard.get()), said.isEmpty());
+        EXPECT_TRUE(said.isEmpty() ? label(*wizard, "lblCover").isEmpty()
+                                   : label(*wizard, "lblCover").startsWith(said));
+        EXPECT_EQ(childOf<QLabel>(wizard.get(), "imgCover")->pixmap().isNull(), !said.isEmpty());
+        use->setChecked(keepTicked);
+        qtkit::clickButton(wizard.get(), "cmdOK");
+        EXPECT_EQ(step(*wizard), "9");
+        EXPECT_TRUE(prompts.reports.isEmpty());
+
+        const qint64 titleId = wizard->importedTitleId();
+        EXPECT_EQ(rows(QStringLiteral(
+                      "SELECT Artiest, Titel, Naam FROM Titel JOIN Artiest ON Artiest.Id = ArtiestId "
+                      "JOIN Tracks ON Titelid = Titel.Id WHERE Titel.Id = %1 ORDER BY Nummer")
+                           .arg(titleId)),
+            (QList<QVariantList> { { "Ана & Łódź Ensemble", QStringLiteral("Album %1").arg(disc), "Eins" },
+                { "Ана & Łódź Ensemble", QStringLiteral("Album %1").arg(disc), "Zwei" } }));
+        // The PNG that arrived is stored as a JPEG cover.
+        QImageReader stored(session.settings.coverDir + QStringLiteral("%1.jpg").arg(titleId));
+        EXPECT_EQ(stored.format(), said.isEmpty() && keepTicked ? "jpeg" : "");
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRandomGenerator>
 #include <csignal>
 #include <functional>
@@ -116,9 +117,15 @@ const Writer writers[] = {
     { "cover", [](TestHome& home) { return coverPath(home.session().settings.coverDir, 8); },
         [](TestHome& home) {
             qtkit::writeFile(coverPath(home.session().settings.coverDir, 8), "old cover");
-            // A real picture, larger than the disk limit.
-            qtkit::writeFile(
-                home.filePath("Chosen/cover.jpg"), qtkit::pictureBytes({ 200, 200 }, Qt::red, "BMP"));
+            // A real JPEG (which is stored as it comes), larger than the disk limit: noise
+            // does not compress.
+            QImage noise(200, 200, QImage::Format_RGB32);
+            QRandomGenerator random(8);
+            for (int y = 0; y < noise.height(); ++y)
+                for (int x = 0; x < noise.width(); ++x)
+                    noise.setPixel(x, y, random.generate() | 0xFF000000u);
+            QDir().mkpath(home.filePath("Chosen"));
+            noise.save(home.filePath("Chosen/cover.jpg"), "JPG", 100);
         },
         [](TestHome& home) {
             return failureOf(copyCover(

@@ -9,6 +9,7 @@
 #include "support/fakeui.h"
 #include "support/memorypropertystore.h"
 #include "testkit/fakeserver.h"
+#include "testkit/musicbrainzanswers.h"
 
 #include <curl/curl.h>
 #include <gtest/gtest.h>
@@ -22,61 +23,12 @@ using nlohmann::json;
 
 namespace {
 
-// Time that passes only when someone waits for it.
-struct VirtualClock {
-    std::mutex mutex;
-    RateLimiter::Clock::time_point now { std::chrono::hours(1) };
-    std::vector<RateLimiter::Clock::time_point> waits;
-
-    void install(RateLimiter& limiter)
-    {
-        limiter.setClock(
-            [this] {
-                const std::lock_guard lock(mutex);
-                return now;
-            },
-            [this](RateLimiter::Clock::time_point until, const std::atomic<bool>*) {
-                const std::lock_guard lock(mutex);
-                waits.push_back(until);
-                now = std::max(now, until);
-            });
-    }
-};
-
-json track(const std::string& title, int milliseconds)
-{
-    return { { "title", title }, { "length", milliseconds }, { "recording", { { "title", title } } } };
-}
-
-json medium(int position, const std::string& discId, std::vector<json> tracks)
-{
-    const int count = static_cast<int>(tracks.size());
-    return { { "position", position }, { "format", "CD" }, { "track-count", count },
-        { "discs", json::array({ { { "id", discId }, { "sectors", 20000 } } }) }, { "tracks", tracks } };
-}
-
-json release(const std::string& id, const std::string& title, std::vector<json> media)
-{
-    return { { "id", id }, { "title", title }, { "date", "1991-09-24" }, { "country", "GB" },
-        { "barcode", "5012345678900" },
-        { "artist-credit",
-            json::array(
-                { { { "name", "Ана" }, { "joinphrase", " & " } }, { { "name", "Łódź Ensemble" } } }) },
-        { "label-info",
-            json::array({ { { "catalog-number", "X1" }, { "label", { { "name", "Label" } } } } }) },
-        { "release-group", { { "id", "rg-" + id }, { "genres", json::array({ { { "name", "rock" } } }) } } },
-        { "media", media } };
-}
-
-std::string releases(std::vector<json> list)
-{
-    return json { { "releases", list } }.dump();
-}
-
-testkit::Reply jsonReply(std::string body, int status = 200)
-{
-    return { status, std::move(body), "application/json" };
-}
+using testkit::jsonReply;
+using testkit::mbMedium;
+using testkit::mbRelease;
+using testkit::mbReleases;
+using testkit::mbTrack;
+using testkit::VirtualClock;
 
 const std::string kToc = "150 10000 20000";
 
@@ -141,7 +93,6 @@ protected:
         discovant.setUseFirstMatch(false);
         discId = musicBrainzDisc(kToc)->id;
     }
-    void TearDown() override { RateLimiter::musicBrainz().setClock({}, {}); }
 
     VirtualClock clock;
     testkit::FakeServer service;
@@ -155,7 +106,8 @@ protected:
 
 TEST_F(MusicBrainzLookup, DiscAnswers)
 {
-    const json exact = release("r1", "Album", { medium(1, "", { track("Eins", 131400), track("Zwei", 0) }) });
+    const json exact
+        = mbRelease("r1", "Album", { mbMedium(1, "", { mbTrack("Eins", 131400), mbTrack("Zwei", 0) }) });
     auto withDisc = [](json release, int mediumIndex, const std::string& id) {
         release["media"][static_cast<std::size_t>(mediumIndex)]["discs"][0]["id"] = id;
         return release;
@@ -168,24 +120,25 @@ TEST_F(MusicBrainzLookup, DiscAnswers)
         std::vector<int32_t> errors;
         std::size_t shownLines = 0;
     };
-    const json multiDisc = release("r3", "Box",
-        { medium(1, "other", { track("A", 1000) }), medium(2, "", { track("B1", 1000), track("B2", 2000) }),
-            medium(3, "third", { track("C", 1000) }) });
+    const json multiDisc = mbRelease("r3", "Box",
+        { mbMedium(1, "other", { mbTrack("A", 1000) }),
+            mbMedium(2, "", { mbTrack("B1", 1000), mbTrack("B2", 2000) }),
+            mbMedium(3, "third", { mbTrack("C", 1000) }) });
     const std::vector<Case> cases = {
-        { "exact", { jsonReply(releases({ withDisc(exact, 0, discId) })) }, uCDDBMatchCode::MATCH_EXACT,
+        { "exact", { jsonReply(mbReleases({ withDisc(exact, 0, discId) })) }, uCDDBMatchCode::MATCH_EXACT,
             "Album", {} },
         { "several",
-            { jsonReply(releases({ withDisc(exact, 0, discId),
-                withDisc(release("r2", "Other", exact["media"]), 0, discId) })) },
+            { jsonReply(mbReleases({ withDisc(exact, 0, discId),
+                withDisc(mbRelease("r2", "Other", exact["media"]), 0, discId) })) },
             uCDDBMatchCode::MATCH_MULTIPLE, "Other", {}, 2 },
-        { "multi-disc", { jsonReply(releases({ withDisc(multiDisc, 1, discId) })) },
+        { "multi-disc", { jsonReply(mbReleases({ withDisc(multiDisc, 1, discId) })) },
             uCDDBMatchCode::MATCH_EXACT, "Box (disc 2 of 3)", {} },
-        { "unknown id, fuzzy hit", { jsonReply("{}", 404), jsonReply(releases({ exact })) },
+        { "unknown id, fuzzy hit", { jsonReply("{}", 404), jsonReply(mbReleases({ exact })) },
             uCDDBMatchCode::MATCH_MULTIPLE, "Album", {} },
         { "no match", { jsonReply("{}", 404), jsonReply("{}", 404) }, uCDDBMatchCode::MATCH_NONE, "", {} },
         { "503 then success",
             { { 503, "busy", "text/plain", { { "Retry-After", "2" } } },
-                jsonReply(releases({ withDisc(exact, 0, discId) })) },
+                jsonReply(mbReleases({ withDisc(exact, 0, discId) })) },
             uCDDBMatchCode::MATCH_EXACT, "Album", {} },
         { "503 for ever", std::vector<testkit::Reply>(4, { 503, "busy" }), uCDDBMatchCode::MATCH_NONE, "",
             { kErrorServiceBusy } },
@@ -311,7 +264,7 @@ TEST_F(MusicBrainzLookup, SearchesKeepOnlyAgreeingReleasesAndBrowseAllPages)
     service.route("GET", "/ws/2/release", [](const testkit::SeenRequest& request) {
         EXPECT_EQ(request.param("query"),
             R"(artist:"Beyoncé" AND release:"Dangerously \"In\" Love" AND date:"2003")");
-        json good = release("good", "DANGEROUSLY \"IN\" LOVE", {});
+        json good = mbRelease("good", "DANGEROUSLY \"IN\" LOVE", {});
         good["artist-credit"] = json::array({ { { "name", "BEYONCE" } } });
         good["score"] = 95;
         json lowScore = good;
@@ -320,7 +273,7 @@ TEST_F(MusicBrainzLookup, SearchesKeepOnlyAgreeingReleasesAndBrowseAllPages)
         json otherTitle = good;
         otherTitle["id"] = "other";
         otherTitle["title"] = "Dangerously in Love 2";
-        return jsonReply(releases({ lowScore, otherTitle, good }));
+        return jsonReply(mbReleases({ lowScore, otherTitle, good }));
     });
     HttpClient http;
     MusicBrainzClient client(http, discovant.musicBrainzOptions());

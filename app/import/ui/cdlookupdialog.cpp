@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,9 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     : QDialog(parent)
     , core_(core)
     , prompts_(prompts)
+    , cboBron_(new QComboBox(this))
+    , txtMusicBrainz_(new QLineEdit(text(core.MusicBrainzServer()), this))
+    , txtCoverArt_(new QLineEdit(text(core.CoverArtServer()), this))
     , txtServer_(new QLineEdit(text(core.CDDBServer()), this))
     , txtEmail_(new QLineEdit(text(core.EmailAddress()), this))
     , txtMap_(new QLineEdit(text(core.CDDBFilePath()), this))
@@ -44,6 +48,9 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
 {
     setObjectName(QStringLiteral("CdLookup"));
     setWindowTitle(lookupCaption());
+    cboBron_->setObjectName(QStringLiteral("cboBron"));
+    txtMusicBrainz_->setObjectName(QStringLiteral("txtMusicBrainz"));
+    txtCoverArt_->setObjectName(QStringLiteral("txtCoverArt"));
     txtServer_->setObjectName(QStringLiteral("txtServer"));
     txtEmail_->setObjectName(QStringLiteral("txtEmail"));
     txtMap_->setObjectName(QStringLiteral("txtMap"));
@@ -51,6 +58,13 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     txtVersie_->setObjectName(QStringLiteral("txtVersie"));
     cboProtocol_->setObjectName(QStringLiteral("cboProtocol"));
     txtCertificaten_->setObjectName(QStringLiteral("txtCertificaten"));
+    using discovant::uCDDBSource;
+    for (const auto& [source, caption] : { std::pair { uCDDBSource::MUSICBRAINZ, tr("MusicBrainz") },
+             std::pair { uCDDBSource::CDDB, tr("CDDB server") },
+             std::pair { uCDDBSource::LOCAL_DATABASE, tr("Local CDDB database") },
+             std::pair { uCDDBSource::MUSICBRAINZ_THEN_CDDB, tr("MusicBrainz, then the CDDB server") } })
+        cboBron_->addItem(caption, static_cast<int>(source));
+    cboBron_->setCurrentIndex(cboBron_->findData(static_cast<int>(core.LookupSource())));
     cboProtocol_->addItem(tr("6 (UTF-8)"), 6);
     cboProtocol_->addItem(tr("5 (older servers)"), 5);
     cboProtocol_->setCurrentIndex(cboProtocol_->findData(core.CDDBProtocol()));
@@ -71,6 +85,9 @@ CdLookupDialog::CdLookupDialog(discovant::Discovant& core, UserPrompts& prompts,
     serverRow_ = new QHBoxLayout;
     serverRow_->addWidget(txtServer_, 1);
     auto* form = new QFormLayout;
+    form->addRow(tr("Look discs &up in:"), cboBron_);
+    form->addRow(tr("Music&Brainz server:"), txtMusicBrainz_);
+    form->addRow(tr("C&over Art server:"), txtCoverArt_);
     // A row holding a layout has no buddy of its own: the access key goes to the field.
     auto* serverLabel = new QLabel(tr("&Server:"), this);
     serverLabel->setBuddy(txtServer_);
@@ -145,6 +162,16 @@ void CdLookupDialog::save()
             return;
         }
     }
+    const int source = cboBron_->currentData().toInt();
+    if (source != static_cast<int>(core_.LookupSource()))
+        core_.setLookupSource(static_cast<discovant::uCDDBSource>(source));
+    // An emptied address gives the service's own back.
+    const QString musicBrainz = txtMusicBrainz_->text().trimmed();
+    if (musicBrainz != text(core_.MusicBrainzServer()))
+        core_.setMusicBrainzServer(musicBrainz.toStdString());
+    const QString coverArt = txtCoverArt_->text().trimmed();
+    if (coverArt != text(core_.CoverArtServer()))
+        core_.setCoverArtServer(coverArt.toStdString());
     const QString server = txtServer_->text().trimmed();
     if (!server.isEmpty() && server != text(core_.CDDBServer()))
         core_.setCDDBServer(server.toStdString());

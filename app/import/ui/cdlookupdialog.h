@@ -12,12 +12,15 @@ namespace discovant {
 class Discovant;
 }
 
-// "CD lookup": the server, the e-mail address a public CDDB server wants with every
-// request, and an optional local CDDB database folder; the program name and version the
-// hello carries (a server such as gnudb answers only names registered with it), the
-// protocol level and the certificate authorities of a private https server. OK sets them on
-// the component, which has its host store them (section `Discovant` of the settings file).
-// An address the component refuses keeps the window open.
+// "CD lookup": where discs are looked up (`cboBron`: MusicBrainz, a CDDB server, the local
+// CDDB database, or MusicBrainz first and then the CDDB server), the addresses of the
+// MusicBrainz web service and of the Cover Art Archive; the CDDB server, the e-mail address
+// a public CDDB server wants with every request, and an optional local CDDB database
+// folder; the program name and version the hello carries (a server such as gnudb answers
+// only names registered with it), the protocol level and the certificate authorities of a
+// private https server. OK sets them on the component, which has its host store them
+// (section `Discovant` of the settings file). An address the component refuses keeps the
+// window open.
 class CdLookupDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +36,9 @@ private:
 
     discovant::Discovant& core_;
     UserPrompts& prompts_;
+    QComboBox* cboBron_;
+    QLineEdit* txtMusicBrainz_;
+    QLineEdit* txtCoverArt_;
     QLineEdit* txtServer_;
     QLineEdit* txtEmail_;
     QLineEdit* txtMap_;

@@ -2,6 +2,7 @@
 
 #include "discovant/widgets/discovantwidget.h"
 #include "discovant/widgets/windowthread.h"
+#include "editing/coverfile.h"
 #include "import/disclookup.h"
 #include "import/ui/cdlookupdialog.h"
 #include "shell/session.h"
@@ -12,7 +13,9 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
+#include <QImage>
 #include <QObject>
+#include <functional>
 #include <optional>
 #include <type_traits>
 
@@ -81,12 +84,17 @@ private:
     DiscovantWidget& control_;
 };
 
-QString stepText(uCDDBStep step)
+QString stepText(uCDDBStep step, discovant::uCDDBSource source)
 {
     switch (step) {
     case uCDDBStep::READ_DISC:
         return QCoreApplication::translate("DiscLookup", "Reading the disc…");
     case uCDDBStep::QUERY:
+        if (source == discovant::uCDDBSource::MUSICBRAINZ)
+            return QCoreApplication::translate("DiscLookup", "Looking the disc up on MusicBrainz…");
+        if (source == discovant::uCDDBSource::MUSICBRAINZ_THEN_CDDB)
+            return QCoreApplication::translate(
+                "DiscLookup", "Looking the disc up on MusicBrainz and the CDDB server…");
         return QCoreApplication::translate("DiscLookup", "Looking the disc up on the CDDB server…");
     case uCDDBStep::READ_ENTRY:
         return QCoreApplication::translate("DiscLookup", "Fetching the album from the CDDB server…");
@@ -100,14 +108,18 @@ QString stepText(uCDDBStep step)
     return {};
 }
 
+// The progress window's text for each step of an operation.
+using StepTexts = std::function<QString(uCDDBStep)>;
+
 // Runs `operation(core)` on a worker thread behind the modal progress window `Voortgang`, so
 // the program keeps repainting while the drive or the server works. The worker takes the
 // window thread's settings first (the per-thread ones would otherwise be its own), and the
 // window thread takes the worker's back afterwards (the drive just read becomes the current
 // drive there). Cancel stops the component's transfer at once.
 template <typename Operation>
-std::invoke_result_t<Operation, discovant::Discovant&> runOffWindowThread(
-    QWidget* owner, discovant::Discovant& core, uCDDBStep firstStep, bool& cancelled, Operation operation)
+std::invoke_result_t<Operation, discovant::Discovant&> runOffWindowThread(QWidget* owner,
+    discovant::Discovant& core, const StepTexts& texts, uCDDBStep firstStep, bool& cancelled,
+    Operation operation)
 {
     using Result = std::invoke_result_t<Operation, discovant::Discovant&>;
     const discovant::DiscovantSettings before = core.settings();
@@ -117,9 +129,9 @@ std::invoke_result_t<Operation, discovant::Discovant&> runOffWindowThread(
     std::optional<discovant::DiscovantSettings> after;
     Result result = window.run([&](ProgressReport& report) {
         core.applySettings(before);
-        report.setStep(stepText(firstStep));
-        core.setProgressHandler([&report](const discovant::LookupProgress& progress) {
-            report.setStep(stepText(progress.step));
+        report.setStep(texts(firstStep));
+        core.setProgressHandler([&report, &texts](const discovant::LookupProgress& progress) {
+            report.setStep(texts(progress.step));
             report.setCount(progress.done, progress.total);
         });
         Result done = operation(core);
@@ -145,9 +157,11 @@ DiscLookupResult readAndLookUpDisc(
             result.protocolErrors << QStringLiteral("%1: %2").arg(number).arg(message);
         });
 
+    const discovant::uCDDBSource source = control.core().LookupSource();
+    const StepTexts texts = [source](uCDDBStep step) { return stepText(step, source); };
     bool cancelled = false;
     const std::string device = QFile::encodeName(drive).toStdString();
-    const std::string toc = runOffWindowThread(owner, control.core(), uCDDBStep::READ_DISC, cancelled,
+    const std::string toc = runOffWindowThread(owner, control.core(), texts, uCDDBStep::READ_DISC, cancelled,
         [&device](discovant::Discovant& core) { return core.GetMediaTOC(device); });
     if (cancelled) {
         result.outcome = DiscLookupOutcome::Cancelled;
@@ -158,8 +172,8 @@ DiscLookupResult readAndLookUpDisc(
     } else {
         PointerFriendlyUi windows(control);
         control.core().setLookupUi(&windows);
-        const uCDDBMatchCode match = runOffWindowThread(owner, control.core(), uCDDBStep::QUERY, cancelled,
-            [&toc](discovant::Discovant& core) { return lookUpDisc(core, toc); });
+        const uCDDBMatchCode match = runOffWindowThread(owner, control.core(), texts, uCDDBStep::QUERY,
+            cancelled, [&toc](discovant::Discovant& core) { return lookUpDisc(core, toc); });
         control.core().setLookupUi(&control);
         if (cancelled)
             result.outcome = DiscLookupOutcome::Cancelled;
@@ -169,6 +183,40 @@ DiscLookupResult readAndLookUpDisc(
     }
     QObject::disconnect(listening);
     return result;
+}
+
+CoverFetchResult fetchReleaseCover(QWidget* owner, DiscovantWidget& control, int side)
+{
+    CoverFetchResult result;
+    const QMetaObject::Connection listening = QObject::connect(
+        &control, &DiscovantWidget::protocolError, &control, [&result](int number, const QString& message) {
+            result.failureNumber = number;
+            result.failure = QStringLiteral("%1: %2").arg(number).arg(message);
+        });
+    const StepTexts texts = [](uCDDBStep) {
+        return QCoreApplication::translate("DiscLookup", "Fetching the cover from the Cover Art Archive…");
+    };
+    // The picture is checked and made small for the window on the worker too: a large one
+    // takes a while to decode.
+    bool cancelled = false;
+    CoverFetchResult fetched = runOffWindowThread(
+        owner, control.core(), texts, uCDDBStep::READ_ENTRY, cancelled, [side](discovant::Discovant& core) {
+            CoverFetchResult done;
+            if (const std::optional<discovant::musicbrainz::Cover> cover = core.FetchFrontCover()) {
+                done.bytes = QByteArray::fromStdString(cover->bytes);
+                done.usable = !checkCoverBytes(done.bytes, QString(), QString());
+                QImage picture;
+                if (done.usable && picture.loadFromData(done.bytes))
+                    done.shown = picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+                done.usable = !done.shown.isNull();
+            }
+            return done;
+        });
+    QObject::disconnect(listening);
+    fetched.failure = result.failure;
+    fetched.failureNumber = result.failureNumber;
+    fetched.cancelled = cancelled;
+    return fetched;
 }
 
 void reportFailedLookup(

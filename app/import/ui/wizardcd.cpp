@@ -2,7 +2,10 @@
 
 #include "db/albumimport.h"
 #include "db/catalogue.h"
+#include "discovant/cddb/protocoltexts.h"
 #include "discovant/widgets/discovantwidget.h"
+#include "editing/coverfile.h"
+#include "extras/picturefiles.h"
 #include "import/disclookup.h"
 #include "import/fetchedalbum.h"
 #include "import/ui/cdlookupdialog.h"
@@ -12,12 +15,14 @@
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -30,6 +35,7 @@ const QString stepCollect = QStringLiteral("1");
 const QString stepImport = QStringLiteral("2");
 const QString stepFinish = QStringLiteral("9");
 constexpr int pictureSide = 48;
+constexpr int coverSide = 160;
 
 QString text(const std::string& utf8)
 {
@@ -110,10 +116,31 @@ void WizardCD::buildWidgets()
     cboArtiest_->setEditable(true);
     cboArtiest_->setInsertPolicy(QComboBox::NoInsert);
     cboArtiest_->setAccessibleName(session_.message(20));
-    auto* frameLayout = new QVBoxLayout(fraImport_);
-    frameLayout->addWidget(cboArtiest_);
-    frameLayout->addWidget(lblAlbum_);
-    frameLayout->addWidget(lblTracks_);
+    lblBron_ = new QLabel(fraImport_);
+    lblBron_->setObjectName(QStringLiteral("lblBron"));
+    imgCover_ = new QLabel(fraImport_);
+    imgCover_->setObjectName(QStringLiteral("imgCover"));
+    imgCover_->setAccessibleName(tr("Cover"));
+    imgCover_->setAlignment(Qt::AlignCenter);
+    lblCover_ = new QLabel(fraImport_);
+    lblCover_->setObjectName(QStringLiteral("lblCover"));
+    lblCover_->setWordWrap(true);
+    chkCover_ = new QCheckBox(tr("&Use this cover"), fraImport_);
+    chkCover_->setObjectName(QStringLiteral("chkCover"));
+    auto* fetchedTexts = new QVBoxLayout;
+    fetchedTexts->addWidget(cboArtiest_);
+    fetchedTexts->addWidget(lblAlbum_);
+    fetchedTexts->addWidget(lblTracks_);
+    fetchedTexts->addWidget(lblBron_);
+    fetchedTexts->addWidget(lblCover_);
+    fetchedTexts->addStretch(1);
+    auto* coverColumn = new QVBoxLayout;
+    coverColumn->addWidget(imgCover_);
+    coverColumn->addWidget(chkCover_);
+    coverColumn->addStretch(1);
+    auto* frameLayout = new QHBoxLayout(fraImport_);
+    frameLayout->addLayout(fetchedTexts, 1);
+    frameLayout->addLayout(coverColumn);
 
     lblExtra_ = new QLabel(this);
     lblExtra_->setObjectName(QStringLiteral("lblExtra"));
@@ -153,7 +180,8 @@ void WizardCD::buildWidgets()
     layout->addLayout(buttons);
     setMinimumWidth(420);
     // The buttons are made in another order than they stand; Tab goes left to right.
-    setTabOrder(cboArtiest_, cmdInstellingen_);
+    setTabOrder(cboArtiest_, chkCover_);
+    setTabOrder(chkCover_, cmdInstellingen_);
     setTabOrder(cmdInstellingen_, cmdAnnuleren_);
     setTabOrder(cmdAnnuleren_, cmdOK_);
 
@@ -224,6 +252,8 @@ void WizardCD::collect()
     cboArtiest_->setToolTip(text(core.GetArtistName()));
     lblAlbum_->setText(session_.message(17) + QStringLiteral(": ") + text(core.GetAlbumName()));
     lblTracks_->setText(QStringLiteral("Tracks: ") + QString::number(core.GetAlbumTracks()));
+    showSource();
+    fetchCover();
 
     lblStatus_->setText(session_.message(45));
     lblToelichting_->setText(session_.message(46));
@@ -232,6 +262,63 @@ void WizardCD::collect()
     fraImport_->setVisible(true);
     imgBericht_->setVisible(false);
     growToContent();
+}
+
+void WizardCD::showSource()
+{
+    switch (discovant1_->core().GetAnsweredSource()) {
+    case discovant::uCDDBSource::MUSICBRAINZ:
+        lblBron_->setText(tr("Found on MusicBrainz"));
+        return;
+    case discovant::uCDDBSource::LOCAL_DATABASE:
+        lblBron_->setText(tr("Found in the local CDDB database"));
+        return;
+    case discovant::uCDDBSource::CDDB:
+    case discovant::uCDDBSource::MUSICBRAINZ_THEN_CDDB:
+        break;
+    }
+    lblBron_->setText(tr("Found in the CDDB database"));
+}
+
+void WizardCD::fetchCover()
+{
+    coverBytes_.clear();
+    imgCover_->clear();
+    imgCover_->setVisible(false);
+    chkCover_->setVisible(false);
+    lblCover_->clear();
+    lblCover_->setVisible(false);
+    if (discovant1_->core().GetReleaseID().empty())
+        return;
+    const CoverFetchResult fetched = fetchReleaseCover(this, *discovant1_, coverSide);
+    if (fetched.cancelled)
+        return;
+    if (fetched.usable) {
+        coverBytes_ = fetched.bytes;
+        imgCover_->setPixmap(QPixmap::fromImage(fetched.shown));
+        imgCover_->setVisible(true);
+        chkCover_->setChecked(true);
+        chkCover_->setVisible(true);
+        return;
+    }
+    if (fetched.failureNumber == discovant::kErrorNoCover)
+        lblCover_->setText(tr("No cover found"));
+    else if (fetched.bytes.isEmpty())
+        lblCover_->setText(tr("The cover could not be fetched: %1").arg(fetched.failure));
+    else
+        lblCover_->setText(tr("The cover that arrived is not a picture this program can use."));
+    lblCover_->setVisible(true);
+}
+
+void WizardCD::storeFetchedCover()
+{
+    if (coverBytes_.isEmpty() || !chkCover_->isChecked())
+        return;
+    // The album is stored already; a cover that cannot be written is reported and the album
+    // stays.
+    if (auto failed = storeCover(coverBytes_, coverPath(session_.settings.coverDir, importedTitleId_),
+            tr("The cover from MusicBrainz"), source + QStringLiteral(".cmdOK_Click")))
+        ShowError(this, session_, prompts_, *failed);
 }
 
 void WizardCD::growToContent()
@@ -292,6 +379,7 @@ void WizardCD::importDisc()
         return;
     }
     importedTitleId_ = stored.value().titleId;
+    storeFetchedCover();
     emit imported();
     lblStatus_->setText(session_.message(49));
     lblToelichting_->clear();

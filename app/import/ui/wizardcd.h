@@ -2,9 +2,11 @@
 
 #include "import/inipropertystore.h"
 
+#include <QByteArray>
 #include <QDialog>
 
 class DiscovantWidget;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -20,6 +22,11 @@ class UserPrompts;
 // 50 or 51 keeps the wizard here), "2" import (store, or report that the disc is catalogued
 // already), "9" finish (close). The artist, album and tracks are stored in one transaction;
 // a failure stores nothing, is reported, and leaves the wizard ready to try again.
+//
+// Step 2 says which source answered (`lblBron`). After a MusicBrainz answer the release's
+// front cover is fetched and shown (`imgCover`) with the ticked "Use this cover"
+// (`chkCover`), which has the import store it as the album's cover; no cover, or a failed
+// download, is said in `lblCover` and the import goes on without one.
 class WizardCD : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +48,9 @@ private:
     void browseImage();
     void step();
     void collect();
+    void showSource();
+    void fetchCover();
+    void storeFetchedCover();
     void growToContent();
     void importDisc();
     void showClosingDisplay();
@@ -51,6 +61,7 @@ private:
     UserPrompts& prompts_;
     IniPropertyStore store_;
     qint64 importedTitleId_ = 0;
+    QByteArray coverBytes_; // the fetched front cover, empty when there is none
 
     QComboBox* cboDrive_ = nullptr;
     QToolButton* cmdBladeren_ = nullptr;
@@ -63,6 +74,10 @@ private:
     QLabel* lblAlbum_ = nullptr;
     QLabel* lblTracks_ = nullptr;
     QComboBox* cboArtiest_ = nullptr;
+    QLabel* lblBron_ = nullptr;
+    QLabel* imgCover_ = nullptr;
+    QLabel* lblCover_ = nullptr;
+    QCheckBox* chkCover_ = nullptr;
     QLabel* lblExtra_ = nullptr;
     QLabel* imgBericht_ = nullptr;
     DiscovantWidget* discovant1_ = nullptr;

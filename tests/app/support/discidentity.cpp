@@ -11,3 +11,9 @@ std::string discIdOf(const std::filesystem::path& image)
     EXPECT_FALSE(toc.empty()) << "no table of contents in " << image;
     return toc.empty() ? std::string() : component.CalMediaID(toc);
 }
+
+std::string musicBrainzIdOf(const std::filesystem::path& image)
+{
+    discovant::Discovant component;
+    return component.CalMusicBrainzID(component.GetMediaTOC(image.string()));
+}

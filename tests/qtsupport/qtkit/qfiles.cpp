@@ -51,7 +51,7 @@ std::map<QString, QByteArray> snapshot(const QString& folder)
 
 QByteArray pictureBytes(QSize size, QColor colour, const char* format)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_ARGB32);
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -26,7 +26,7 @@ QStringList treeOf(const QString& folder);
 // Every file below `folder` (relative path -> bytes), hidden ones included.
 std::map<QString, QByteArray> snapshot(const QString& folder);
 
-// A real picture of one colour, encoded as `format` ("JPG", "PNG", "BMP").
+// A real picture of one colour (which may be transparent), encoded as `format` ("JPG", "PNG", "BMP").
 QByteArray pictureBytes(QSize size, QColor colour, const char* format = "JPG");
 
 } // namespace qtkit
