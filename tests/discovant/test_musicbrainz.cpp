@@ -8,6 +8,7 @@
 #include "discovant/musicbrainz/ratelimiter.h"
 #include "support/memorypropertystore.h"
 #include "testkit/fakeserver.h"
+#include "testkit/musicbrainzfixtures.h"
 
 #include <curl/curl.h>
 #include <discid/discid.h>
@@ -23,61 +24,12 @@ using nlohmann::json;
 
 namespace {
 
-// Time that passes only when someone waits for it.
-struct VirtualClock {
-    std::mutex mutex;
-    RateLimiter::Clock::time_point now { std::chrono::hours(1) };
-    std::vector<RateLimiter::Clock::time_point> waits;
-
-    void install(RateLimiter& limiter)
-    {
-        limiter.setClock(
-            [this] {
-                const std::lock_guard lock(mutex);
-                return now;
-            },
-            [this](RateLimiter::Clock::time_point until, const std::atomic<bool>*) {
-                const std::lock_guard lock(mutex);
-                waits.push_back(until);
-                now = std::max(now, until);
-            });
-    }
-};
-
-json track(const std::string& title, int milliseconds)
-{
-    return { { "title", title }, { "length", milliseconds }, { "recording", { { "title", title } } } };
-}
-
-json medium(int position, const std::string& discId, std::vector<json> tracks)
-{
-    const int count = static_cast<int>(tracks.size());
-    return { { "position", position }, { "format", "CD" }, { "track-count", count },
-        { "discs", json::array({ { { "id", discId }, { "sectors", 20000 } } }) }, { "tracks", tracks } };
-}
-
-json release(const std::string& id, const std::string& title, std::vector<json> media)
-{
-    return { { "id", id }, { "title", title }, { "date", "1991-09-24" }, { "country", "GB" },
-        { "barcode", "5012345678900" },
-        { "artist-credit",
-            json::array(
-                { { { "name", "Ана" }, { "joinphrase", " & " } }, { { "name", "Łódź Ensemble" } } }) },
-        { "label-info",
-            json::array({ { { "catalog-number", "X1" }, { "label", { { "name", "Label" } } } } }) },
-        { "release-group", { { "id", "rg-" + id }, { "genres", json::array({ { { "name", "rock" } } }) } } },
-        { "media", media } };
-}
-
-std::string releases(std::vector<json> list)
-{
-    return json { { "releases", list } }.dump();
-}
-
-testkit::Reply jsonReply(std::string body, int status = 200)
-{
-    return { status, std::move(body), "application/json" };
-}
+using testkit::jsonReply;
+using testkit::VirtualClock;
+const auto track = testkit::mbTrack;
+const auto medium = testkit::mbMedium;
+const auto release = testkit::mbRelease;
+const auto releases = testkit::mbReleases;
 
 const std::string kToc = "150 10000 20000";
 

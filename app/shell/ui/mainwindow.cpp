@@ -3,20 +3,20 @@
 #include "export/exportscope.h"
 #include "export/ui/maintenancecommands.h"
 #include "extras/ui/vergroting.h"
+#include "import/ui/missingcoversflow.h"
 #include "shell/artistlistmodel.h"
 #include "shell/programs.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/titlelistmodel.h"
-#include "shell/windowplacement.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
+#include "shell/windowplacement.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -223,6 +224,11 @@ void MainWindow::buildMenus()
     connect(addEntry(mnuKop_[2], album, 3, QStringLiteral("Tracks")), &QAction::triggered, this,
         &MainWindow::showTrackEditor);
     connect(addEntry(mnuKop_[2], album, 4), &QAction::triggered, this, &MainWindow::moveAlbum);
+    mnuCovers_ = mnuKop_[2]->addAction(QString(), this, [this] {
+        findMissingCovers(this, session_, prompts_);
+        refreshAlbumDetails(); // the selected album may have a cover now
+    });
+    mnuCovers_->setObjectName(QStringLiteral("mnuCovers"));
 
     QMenu* excel = mnuKop_[3]->addMenu(QStringLiteral("Excel"));
     excel->setObjectName(QStringLiteral("mnuAfdrukken_0"));
@@ -289,6 +295,7 @@ void MainWindow::ApplyMainLanguage()
     // The texts beyond the language table, from the catalogue just installed.
     imgCover_->setAccessibleName(tr("Cover"));
     imgLogo_->setAccessibleName(tr("Playlist"));
+    mnuCovers_->setText(tr("Find missing covers"));
     if (imgLogo_->toolTip() != playlistToolTip)
         imgLogo_->setToolTip(tr("No playlist"));
     fitFixedSize();

@@ -166,6 +166,7 @@ private:
     QAction* actSpelen_ = nullptr;
     QAction* actTracks_ = nullptr;
     QAction* actVergroting_ = nullptr;
+    QAction* mnuCovers_ = nullptr;
 
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;

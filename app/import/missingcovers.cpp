@@ -1,0 +1,168 @@
+#include "import/missingcovers.h"
+
+#include "discovant/cddb/protocoltexts.h"
+#include "discovant/musicbrainz/client.h"
+#include "editing/coverfile.h"
+#include "extras/picturefiles.h"
+#include "shell/progressreport.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QSaveFile>
+
+namespace mb = discovant::musicbrainz;
+
+namespace {
+
+// Candidates of one album whose cover is asked for: the best releases are tried in turn,
+// since not every release of an album has its front cover in the archive.
+constexpr std::size_t kReleasesTried = 3;
+
+QString albumName(const CoverlessAlbum& album)
+{
+    return album.artist + QStringLiteral(" - ") + album.title;
+}
+
+} // namespace
+
+DbResult<QList<CoverlessAlbum>> albumsWithoutCover(const Catalogue& catalogue, const QString& coverDir)
+{
+    auto rows = catalogue.OpenRecordset(QStringLiteral(
+        "SELECT t.Id, a.Artiest, t.Titel, t.Jaar FROM Titel t JOIN Artiest a ON a.Id = t.ArtiestId "
+        "ORDER BY a.Artiest, t.Titel, t.Id"));
+    if (!rows)
+        return DbResult<QList<CoverlessAlbum>>(rows.error());
+    QList<CoverlessAlbum> albums;
+    for (const QVariantList& row : rows.value().rows) {
+        CoverlessAlbum album { row[0].toLongLong(), row[1].toString(), row[2].toString(),
+            row[3].isNull() ? QString() : row[3].toString() };
+        // Without an artist or a title there is nothing to search by.
+        if (album.artist.trimmed().isEmpty() || album.title.trimmed().isEmpty())
+            continue;
+        if (!QFileInfo::exists(coverPath(coverDir, album.id)))
+            albums.append(std::move(album));
+    }
+    return albums;
+}
+
+CoverSearchReport findMissingCovers(const QList<CoverlessAlbum>& albums, const QString& coverDir,
+    mb::MusicBrainzClient& client, discovant::uCDDBLang language, ProgressReport& progress)
+{
+    CoverSearchReport report;
+    report.total = albums.size();
+    auto failed = [language](const mb::Failure& failure) {
+        return QString::fromStdString(mb::failureText(failure, language));
+    };
+    for (qsizetype i = 0; i < albums.size(); ++i) {
+        if (progress.cancelRequested()) {
+            report.cancelled = true;
+            break;
+        }
+        const CoverlessAlbum& album = albums[i];
+        progress.setCount(i + 1, albums.size());
+        progress.setStep(albumName(album));
+
+        CoverOutcome outcome { album, CoverOutcome::Kind::NotFound, {} };
+        const mb::Answer<std::vector<mb::Release>> releases = client.searchReleases(
+            album.artist.toStdString(), album.title.toStdString(), album.year.toStdString());
+        if (!releases) {
+            outcome.kind = CoverOutcome::Kind::Failed;
+            outcome.reason = failed(releases.failure);
+        } else if (releases.value->empty()) {
+            outcome.reason = QCoreApplication::translate(
+                "MissingCovers", "No release of this artist, title and year on MusicBrainz.");
+        } else {
+            outcome.reason
+                = QCoreApplication::translate("MissingCovers", "No front cover in the Cover Art Archive.");
+            const std::size_t tried = std::min(releases.value->size(), kReleasesTried);
+            for (std::size_t r = 0; r < tried; ++r) {
+                const mb::Answer<mb::Cover> cover = client.frontCover((*releases.value)[r].id);
+                if (!cover && cover.failure.number == discovant::kErrorNoCover)
+                    continue;
+                if (!cover) {
+                    outcome.kind = CoverOutcome::Kind::Failed;
+                    outcome.reason = failed(cover.failure);
+                } else if (const auto refused = storeCoverBytes(QByteArray::fromStdString(cover.value->bytes),
+                               coverPath(coverDir, album.id))) {
+                    outcome.kind = CoverOutcome::Kind::Failed;
+                    outcome.reason = *refused;
+                } else {
+                    outcome.kind = CoverOutcome::Kind::Found;
+                    outcome.reason.clear();
+                }
+                break;
+            }
+        }
+        // A request the cancel cut off says nothing about the album: it is searched next time.
+        if (progress.cancelRequested() && outcome.kind == CoverOutcome::Kind::Failed) {
+            report.cancelled = true;
+            break;
+        }
+        report.outcomes.append(std::move(outcome));
+    }
+    return report;
+}
+
+QString coverReportText(const CoverSearchReport& report)
+{
+    qsizetype counts[3] = {};
+    for (const CoverOutcome& outcome : report.outcomes)
+        ++counts[static_cast<int>(outcome.kind)];
+    QString text
+        = QCoreApplication::translate("MissingCovers", "Covers found: %1\nNot found: %2\nFailed: %3\n")
+              .arg(counts[0])
+              .arg(counts[1])
+              .arg(counts[2]);
+    if (report.cancelled)
+        text += QCoreApplication::translate(
+            "MissingCovers", "Stopped after %1 of %2 albums; the next run goes on with the rest.\n")
+                    .arg(report.outcomes.size())
+                    .arg(report.total);
+    const std::pair<CoverOutcome::Kind, const char*> sections[]
+        = { { CoverOutcome::Kind::Failed, QT_TRANSLATE_NOOP("MissingCovers", "Failed:") },
+              { CoverOutcome::Kind::NotFound, QT_TRANSLATE_NOOP("MissingCovers", "Not found:") } };
+    for (const auto& [kind, heading] : sections) {
+        if (counts[static_cast<int>(kind)] == 0)
+            continue;
+        text += QLatin1Char('\n') + QCoreApplication::translate("MissingCovers", heading) + QLatin1Char('\n');
+        for (const CoverOutcome& outcome : report.outcomes)
+            if (outcome.kind == kind)
+                text += QStringLiteral("  %1: %2\n").arg(albumName(outcome.album), outcome.reason);
+    }
+    return text;
+}
+
+std::optional<QString> storeCoverBytes(const QByteArray& bytes, const QString& target)
+{
+    if (bytes.size() > maxDownloadedCoverBytes)
+        return QCoreApplication::translate("MissingCovers", "The picture is larger than %1 MB.")
+            .arg(maxDownloadedCoverBytes / (1024 * 1024));
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    const QSize size = reader.size();
+    // The size is checked from the header before anything is decoded.
+    if (!size.isValid() || qint64(size.width()) * size.height() > maxCoverPixels)
+        return QCoreApplication::translate(
+            "MissingCovers", "The answer is not a picture this program can show.");
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return QCoreApplication::translate(
+            "MissingCovers", "The answer is not a picture this program can show.");
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return QCoreApplication::translate("MissingCovers", "The cover %1 cannot be written: %2")
+            .arg(target, file.errorString());
+    const bool written = format == "jpeg" ? file.write(bytes) == bytes.size() : picture.save(&file, "JPEG");
+    if (!written || !file.commit())
+        return QCoreApplication::translate("MissingCovers", "The cover %1 cannot be written: %2")
+            .arg(target, file.errorString());
+    return std::nullopt;
+}
