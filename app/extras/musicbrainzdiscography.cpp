@@ -1,6 +1,7 @@
 #include "extras/musicbrainzdiscography.h"
 
 #include "db/namecollation.h"
+#include "discovant/musicbrainz/client.h"
 
 #include <algorithm>
 
@@ -18,6 +19,15 @@ ReleaseKind releaseKind(const mb::ReleaseGroup& group)
     if (group.primaryType == "Single")
         return ReleaseKind::Single;
     return ReleaseKind::Other;
+}
+
+std::vector<mb::Artist> artistsNamed(std::vector<mb::Artist> artists, const std::string& name)
+{
+    const std::string wanted = mb::foldForComparison(name);
+    std::vector<mb::Artist> named;
+    std::copy_if(artists.begin(), artists.end(), std::back_inserter(named),
+        [&wanted](const mb::Artist& artist) { return mb::foldForComparison(artist.name) == wanted; });
+    return named.empty() ? artists : named;
 }
 
 std::vector<std::string> discographyTypes()

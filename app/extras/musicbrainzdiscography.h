@@ -13,6 +13,11 @@
 enum class ReleaseKind { Album, EP, Single, Compilation, Other };
 ReleaseKind releaseKind(const discovant::musicbrainz::ReleaseGroup& group);
 
+// The artists of a search that bear `name` (compared folded: "ABBA" is "Abba"); all of them
+// when none does, so a name spelt a little differently can still be chosen.
+std::vector<discovant::musicbrainz::Artist> artistsNamed(
+    std::vector<discovant::musicbrainz::Artist> artists, const std::string& name);
+
 // The primary types asked of the service; other kinds (broadcasts, ...) are no discography.
 std::vector<std::string> discographyTypes();
 

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QSaveFile>
+#include <curl/curl.h>
 
 namespace mb = discovant::musicbrainz;
 
@@ -20,6 +21,14 @@ namespace {
 // Candidates of one album whose cover is asked for: the best releases are tried in turn,
 // since not every release of an album has its front cover in the archive.
 constexpr std::size_t kReleasesTried = 3;
+
+// A search that failed this way would fail for every album after it.
+bool stopsTheRun(const mb::Failure& failure)
+{
+    constexpr int32_t lastLibcurlNumber = 99; // the component's own numbers start at 8880
+    return failure.number == discovant::kErrorServiceBusy
+        || (failure.number <= lastLibcurlNumber && failure.number != CURLE_FILESIZE_EXCEEDED);
+}
 
 QString albumName(const CoverlessAlbum& album)
 {
@@ -68,6 +77,10 @@ CoverSearchReport findMissingCovers(const QList<CoverlessAlbum>& albums, const Q
         CoverOutcome outcome { album, CoverOutcome::Kind::NotFound, {} };
         const mb::Answer<std::vector<mb::Release>> releases = client.searchReleases(
             album.artist.toStdString(), album.title.toStdString(), album.year.toStdString());
+        if (!releases && stopsTheRun(releases.failure)) {
+            report.stoppedBy = failed(releases.failure);
+            break;
+        }
         if (!releases) {
             outcome.kind = CoverOutcome::Kind::Failed;
             outcome.reason = failed(releases.failure);
@@ -111,16 +124,24 @@ QString coverReportText(const CoverSearchReport& report)
     qsizetype counts[3] = {};
     for (const CoverOutcome& outcome : report.outcomes)
         ++counts[static_cast<int>(outcome.kind)];
-    QString text
-        = QCoreApplication::translate("MissingCovers", "Covers found: %1\nNot found: %2\nFailed: %3\n")
-              .arg(counts[0])
-              .arg(counts[1])
-              .arg(counts[2]);
+    const auto line = [](const char* text, qsizetype count) {
+        return QCoreApplication::translate("MissingCovers", text).arg(count) + QLatin1Char('\n');
+    };
+    QString text = line(QT_TRANSLATE_NOOP("MissingCovers", "Covers found: %1"), counts[0])
+        + line(QT_TRANSLATE_NOOP("MissingCovers", "Not found: %1"), counts[1])
+        + line(QT_TRANSLATE_NOOP("MissingCovers", "Failed: %1"), counts[2]);
+    if (!report.stoppedBy.isEmpty())
+        text += QCoreApplication::translate("MissingCovers", "Stopped after %1 of %2 albums: %3")
+                    .arg(report.outcomes.size())
+                    .arg(report.total)
+                    .arg(report.stoppedBy)
+            + QLatin1Char('\n');
     if (report.cancelled)
         text += QCoreApplication::translate(
-            "MissingCovers", "Stopped after %1 of %2 albums; the next run goes on with the rest.\n")
+                    "MissingCovers", "Stopped after %1 of %2 albums; the next run goes on with the rest.")
                     .arg(report.outcomes.size())
-                    .arg(report.total);
+                    .arg(report.total)
+            + QLatin1Char('\n');
     const std::pair<CoverOutcome::Kind, const char*> sections[]
         = { { CoverOutcome::Kind::Failed, QT_TRANSLATE_NOOP("MissingCovers", "Failed:") },
               { CoverOutcome::Kind::NotFound, QT_TRANSLATE_NOOP("MissingCovers", "Not found:") } };

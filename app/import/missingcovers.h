@@ -41,12 +41,16 @@ struct CoverSearchReport {
     QList<CoverOutcome> outcomes; // in the order searched
     qsizetype total = 0; // albums that were to be searched
     bool cancelled = false; // the user stopped the run; the rest was not searched
+    // Why the run stopped by itself ("" when it did not): the service could not be reached or
+    // stayed busy, so every further album would fail the same way; the rest was not searched.
+    QString stoppedBy;
 };
 
 // Searches a cover for each album in turn, telling `progress` the count ("12 of 340") and the
-// album, and stores what it finds in `coverDir`. Stops before the next album once `progress`
-// asks it to; the album whose request the cancel cut off counts as not searched. Texts of
-// the service's failures are in `language`.
+// album, and stores what it finds in `coverDir`. A search the service does not answer at all
+// (no connection, time-out, still busy after the retries) ends the run. Stops before the next album once
+// `progress` asks it to; the album whose request the cancel cut off counts as not searched. Texts of the
+// service's failures are in `language`.
 CoverSearchReport findMissingCovers(const QList<CoverlessAlbum>& albums, const QString& coverDir,
     discovant::musicbrainz::MusicBrainzClient& client, discovant::uCDDBLang language,
     ProgressReport& progress);

@@ -35,7 +35,8 @@ TEST(DiscographyFromMusicBrainz, AddsTickedGroupsOnceInOneTransaction)
     testkit::FakeServer service;
     service.route("GET", "/ws/2/artist",
         testkit::jsonReply(R"({"artists": [{"id": "a1", "name": "Abba", "disambiguation": "Swedish pop group",
-            "score": 100}, {"id": "a2", "name": "ABBA", "disambiguation": "tribute band", "score": 90}]})"));
+            "score": 100}, {"id": "a2", "name": "ABBA", "disambiguation": "tribute band", "score": 90},
+            {"id": "a3", "name": "Abba Teens", "score": 80}]})"));
     service.route("GET", "/ws/2/release-group", [](const testkit::SeenRequest& request) {
         EXPECT_EQ(request.param("artist"), "a2"); // the artist the user chose
         const json groups = json::array({ group("1", "Arrival", "1976-10-11", "Album"),
@@ -74,6 +75,7 @@ TEST(DiscographyFromMusicBrainz, AddsTickedGroupsOnceInOneTransaction)
         QStringList listed;
         qtkit::onNextModal(QStringLiteral("ArtiestKeuze"), [&](QWidget* chooser) {
             auto* list = qtkit::childOf<QListView>(chooser, "lvArtiesten");
+            EXPECT_EQ(list->model()->rowCount(), 2); // not the other name
             EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("ABBA (tribute band)"));
             list->setCurrentIndex(list->model()->index(1, 0));
             qtkit::onNextModal(QStringLiteral("DiscografieKeuze"), [&](QWidget* groups) {

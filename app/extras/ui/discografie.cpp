@@ -320,19 +320,20 @@ void Discografie::fillFromMusicBrainz()
         tellFailure(artists.failure);
         return;
     }
-    if (artists.value->empty()) {
+    const std::vector<mb::Artist> candidates = artistsNamed(*artists.value, name);
+    if (candidates.empty()) {
         prompts_.messageBox(this, tr("MusicBrainz knows no artist named %1.").arg(subject_.artistName),
             MsgBox::okInformation, session_.message(52));
         return;
     }
     std::size_t chosen = 0;
-    if (artists.value->size() > 1) {
-        ArtistChooser chooser(session_, prompts_, *artists.value, this);
+    if (candidates.size() > 1) {
+        ArtistChooser chooser(session_, prompts_, candidates, this);
         if (chooser.exec() != QDialog::Accepted || chooser.chosen() < 0)
             return;
         chosen = static_cast<std::size_t>(chooser.chosen());
     }
-    const std::string artistId = (*artists.value)[chosen].id;
+    const std::string artistId = candidates[chosen].id;
 
     const mb::Answer<std::vector<mb::ReleaseGroup>> groups = runMusicBrainzJob(
         this, windowTitle(), options, cancelled, [&](mb::MusicBrainzClient& client, ProgressReport& report) {
