@@ -47,7 +47,7 @@ DbResult<QList<CoverlessAlbum>> albumsWithoutCover(const Catalogue& catalogue, c
     QList<CoverlessAlbum> albums;
     for (const QVariantList& row : rows.value().rows) {
         CoverlessAlbum album { row[0].toLongLong(), row[1].toString(), row[2].toString(),
-            row[3].isNull() ? QString() : row[3].toString() };
+            row[3].toLongLong() > 0 ? row[3].toString() : QString() };
         // Without an artist or a title there is nothing to search by.
         if (album.artist.trimmed().isEmpty() || album.title.trimmed().isEmpty())
             continue;

@@ -23,7 +23,7 @@ struct CoverlessAlbum {
     qint64 id = 0;
     QString artist;
     QString title;
-    QString year; // "" when the album has none
+    QString year; // "" when the album has none (or 0)
 };
 
 // The albums without a cover file in `coverDir`, by artist name and title.

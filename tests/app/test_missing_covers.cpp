@@ -1,11 +1,16 @@
 // "Find missing covers" against fake MusicBrainz and cover services: which albums are
 // searched, what is stored as their cover, the report, and a run cancelled half-way that the
 // next run completes.
+#include "discovant/cddb/discovant.h"
 #include "discovant/cddb/httpclient.h"
 #include "discovant/musicbrainz/client.h"
 #include "extras/picturefiles.h"
+#include "import/inipropertystore.h"
 #include "import/missingcovers.h"
+#include "import/ui/missingcoversflow.h"
+#include "qtkit/modal.h"
 #include "shell/progressreport.h"
+#include "support/fakeprompts.h"
 #include "support/testhome.h"
 #include "testkit/musicbrainzfixtures.h"
 
@@ -14,6 +19,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 namespace mb = discovant::musicbrainz;
@@ -122,6 +128,23 @@ TEST(MissingCovers, StoresFoundCoversReportsTheRestAndResumesAfterCancel)
         = findMissingCovers(coverless(), coverDir, unreachable, discovant::uCDDBLang::ENGLISH, quiet);
     EXPECT_TRUE(third.outcomes.isEmpty());
     EXPECT_FALSE(third.stoppedBy.isEmpty());
+
+    // The menu entry's run takes the servers from the lookup component's settings and ends
+    // with the report.
+    IniPropertyStore store(home.session().ini());
+    discovant::Discovant component;
+    component.setMusicBrainzServer(service.url());
+    component.setCoverArtServer(covers.url());
+    component.saveProperties(store);
+    QString report;
+    qtkit::onNextModal(QStringLiteral("Hoesverslag"), [&](QWidget* window) {
+        report = qtkit::childOf<QPlainTextEdit>(window, "txtVerslag")->toPlainText();
+        window->close();
+    });
+    FakePrompts prompts;
+    findMissingCovers(nullptr, home.session(), prompts);
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Covers found: 0\nNot found: 2\nFailed: 2\n")))
+        << report.toStdString();
     mb::RateLimiter::musicBrainz().setClock({}, {});
 }
 
