@@ -102,6 +102,10 @@ TEST(DiscographyFromMusicBrainz, AddsTickedGroupsOnceInOneTransaction)
                     + grid->index(r, 2).data().toString();
         EXPECT_EQ(rows, c.rows);
         EXPECT_EQ(prompts.reports.size(), c.errorReports);
+        if (c.errorReports == 0) { // four ticked: Waterloo and the second Arrival are skipped
+            EXPECT_EQ(prompts.boxes.value(0).prompt,
+                QStringLiteral("Albums added: 2. Already in the discography: 2."));
+        }
     }
     mb::RateLimiter::musicBrainz().setClock({}, {});
 }

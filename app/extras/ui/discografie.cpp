@@ -354,7 +354,14 @@ void Discografie::fillFromMusicBrainz()
         return;
     const DbResult<qint64> added
         = addToDiscography(Catalogue(session_.settings.database), subject_.artistId, ticked);
-    if (!added)
-        reportDb(added.error(), QStringLiteral("cmdMusicBrainz_Click"));
     LoadList();
+    if (!added) {
+        reportDb(added.error(), QStringLiteral("cmdMusicBrainz_Click"));
+        return;
+    }
+    // Skipped albums are named, so that fewer rows than ticked is no riddle.
+    const qint64 skipped = static_cast<qint64>(ticked.size()) - added.value();
+    prompts_.messageBox(this,
+        tr("Albums added: %1. Already in the discography: %2.").arg(added.value()).arg(skipped),
+        MsgBox::okInformation, session_.message(52));
 }

@@ -19,8 +19,15 @@ void findMissingCovers(QWidget* owner, Session& session, UserPrompts& prompts)
 {
     const QString title = CoverReportWindow::tr("Find missing covers");
     const QString coverDir = session.settings.coverDir;
+    // Checked first: otherwise every album would be searched and fetched only to fail here.
     if (!QFileInfo(coverDir).isDir()) {
         prompts.messageBox(owner, CoverReportWindow::tr("The cover folder %1 does not exist.").arg(coverDir),
+            MsgBox::okWarning, title);
+        return;
+    }
+    if (!QFileInfo(coverDir).isWritable()) {
+        prompts.messageBox(owner,
+            CoverReportWindow::tr("The cover folder %1 cannot be written to.").arg(coverDir),
             MsgBox::okWarning, title);
         return;
     }
