@@ -346,6 +346,11 @@ void Discografie::fillFromMusicBrainz()
         tellFailure(groups.failure);
         return;
     }
+    if (groups.value->empty()) {
+        prompts_.messageBox(this, tr("MusicBrainz lists no albums of %1.").arg(subject_.artistName),
+            MsgBox::okInformation, session_.message(52));
+        return;
+    }
     ReleaseGroupChooser chooser(session_, prompts_, *groups.value, this);
     if (chooser.exec() != QDialog::Accepted)
         return;
@@ -359,7 +364,7 @@ void Discografie::fillFromMusicBrainz()
         reportDb(added.error(), QStringLiteral("cmdMusicBrainz_Click"));
         return;
     }
-    // Skipped albums are named, so that fewer rows than ticked is no riddle.
+    // The skipped ones are counted, so that fewer new rows than ticked ones is no riddle.
     const qint64 skipped = static_cast<qint64>(ticked.size()) - added.value();
     prompts_.messageBox(this,
         tr("Albums added: %1. Already in the discography: %2.").arg(added.value()).arg(skipped),
