@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ArtistChooser</name>
+    <message>
+        <source>Which artist?</source>
+        <translation>Welcher Interpret?</translation>
+    </message>
+</context>
+<context>
     <name>CdLookupDialog</name>
     <message>
         <source>CD lookup</source>
@@ -120,6 +127,25 @@
     </message>
 </context>
 <context>
+    <name>CoverReportWindow</name>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Fehlende Cover suchen</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 does not exist.</source>
+        <translation>Der Cover-Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 cannot be written to.</source>
+        <translation>In den Cover-Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Every album has a cover.</source>
+        <translation>Jedes Album hat ein Cover.</translation>
+    </message>
+</context>
+<context>
     <name>DiscLookup</name>
     <message>
         <source>Reading the disc…</source>
@@ -163,6 +189,38 @@
     <message>
         <source>Tracks from CD</source>
         <translation>Titel von CD</translation>
+    </message>
+    <message>
+        <source>MusicBrainz...</source>
+        <translation>MusicBrainz...</translation>
+    </message>
+    <message>
+        <source>Add the artist&apos;s albums as MusicBrainz lists them</source>
+        <translation>Die Alben des Interpreten hinzufügen, wie MusicBrainz sie führt</translation>
+    </message>
+    <message>
+        <source>MusicBrainz did not answer: %1</source>
+        <translation>MusicBrainz hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Looking for %1 on MusicBrainz…</source>
+        <translation>%1 wird bei MusicBrainz gesucht…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz knows no artist named %1.</source>
+        <translation>MusicBrainz kennt keinen Interpreten namens %1.</translation>
+    </message>
+    <message>
+        <source>Fetching the albums of %1 from MusicBrainz…</source>
+        <translation>Die Alben von %1 werden von MusicBrainz geholt…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz lists no albums of %1.</source>
+        <translation>MusicBrainz führt keine Alben von %1.</translation>
+    </message>
+    <message>
+        <source>Albums added: %1. Already in the discography: %2.</source>
+        <translation>Hinzugefügte Alben: %1. Schon in der Diskografie: %2.</translation>
     </message>
 </context>
 <context>
@@ -385,6 +443,10 @@
         <source>&amp;Enlarged cover</source>
         <translation>&amp;Vergrößertes Cover</translation>
     </message>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Fehlende Cover suchen</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -403,6 +465,53 @@
     <message>
         <source>Compacting the catalogue</source>
         <translation>Der Katalog wird komprimiert</translation>
+    </message>
+</context>
+<context>
+    <name>MissingCovers</name>
+    <message>
+        <source>No release of this artist, title and year on MusicBrainz.</source>
+        <translation>Keine Veröffentlichung mit diesem Interpreten, Titel und Jahr bei MusicBrainz.</translation>
+    </message>
+    <message>
+        <source>No front cover in the Cover Art Archive.</source>
+        <translation>Kein Vorderseiten-Cover im Cover Art Archive.</translation>
+    </message>
+    <message>
+        <source>The answer is not a picture this program can show.</source>
+        <translation>Die Antwort ist kein Bild, das dieses Programm anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>The cover %1 cannot be written: %2</source>
+        <translation>Das Cover %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Covers found: %1</source>
+        <translation>Gefundene Cover: %1</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums: %3</source>
+        <translation>Nach %1 von %2 Alben angehalten: %3</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums; the next run goes on with the rest.</source>
+        <translation>Nach %1 von %2 Alben angehalten; beim nächsten Mal geht es mit den übrigen weiter.</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>Not found:</source>
+        <translation>Nicht gefunden:</translation>
     </message>
 </context>
 <context>
@@ -445,6 +554,37 @@
     <message>
         <source>Cancelling…</source>
         <translation>Wird abgebrochen…</translation>
+    </message>
+</context>
+<context>
+    <name>ReleaseGroupChooser</name>
+    <message>
+        <source>EPs</source>
+        <translation>EPs</translation>
+    </message>
+    <message>
+        <source>Singles</source>
+        <translation>Singles</translation>
+    </message>
+    <message>
+        <source>Compilations</source>
+        <translation>Kompilationen</translation>
+    </message>
+    <message>
+        <source>Albums on MusicBrainz</source>
+        <translation>Alben bei MusicBrainz</translation>
+    </message>
+    <message>
+        <source>EP</source>
+        <translation>EP</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Compilation</source>
+        <translation>Kompilation</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ArtistChooser</name>
+    <message>
+        <source>Which artist?</source>
+        <translation>Which artist?</translation>
+    </message>
+</context>
+<context>
     <name>CdLookupDialog</name>
     <message>
         <source>CD lookup</source>
@@ -120,6 +127,25 @@
     </message>
 </context>
 <context>
+    <name>CoverReportWindow</name>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Find missing covers</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 does not exist.</source>
+        <translation>The cover folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 cannot be written to.</source>
+        <translation>The cover folder %1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Every album has a cover.</source>
+        <translation>Every album has a cover.</translation>
+    </message>
+</context>
+<context>
     <name>DiscLookup</name>
     <message>
         <source>Reading the disc…</source>
@@ -163,6 +189,38 @@
     <message>
         <source>Tracks from CD</source>
         <translation>Tracks from CD</translation>
+    </message>
+    <message>
+        <source>MusicBrainz...</source>
+        <translation>MusicBrainz...</translation>
+    </message>
+    <message>
+        <source>Add the artist&apos;s albums as MusicBrainz lists them</source>
+        <translation>Add the artist's albums as MusicBrainz lists them</translation>
+    </message>
+    <message>
+        <source>MusicBrainz did not answer: %1</source>
+        <translation>MusicBrainz did not answer: %1</translation>
+    </message>
+    <message>
+        <source>Looking for %1 on MusicBrainz…</source>
+        <translation>Looking for %1 on MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz knows no artist named %1.</source>
+        <translation>MusicBrainz knows no artist named %1.</translation>
+    </message>
+    <message>
+        <source>Fetching the albums of %1 from MusicBrainz…</source>
+        <translation>Fetching the albums of %1 from MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz lists no albums of %1.</source>
+        <translation>MusicBrainz lists no albums of %1.</translation>
+    </message>
+    <message>
+        <source>Albums added: %1. Already in the discography: %2.</source>
+        <translation>Albums added: %1. Already in the discography: %2.</translation>
     </message>
 </context>
 <context>
@@ -385,6 +443,10 @@
         <source>&amp;Enlarged cover</source>
         <translation>&amp;Enlarged cover</translation>
     </message>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Find missing covers</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -403,6 +465,53 @@
     <message>
         <source>Compacting the catalogue</source>
         <translation>Compacting the catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>MissingCovers</name>
+    <message>
+        <source>No release of this artist, title and year on MusicBrainz.</source>
+        <translation>No release of this artist, title and year on MusicBrainz.</translation>
+    </message>
+    <message>
+        <source>No front cover in the Cover Art Archive.</source>
+        <translation>No front cover in the Cover Art Archive.</translation>
+    </message>
+    <message>
+        <source>The answer is not a picture this program can show.</source>
+        <translation>The answer is not a picture this program can show.</translation>
+    </message>
+    <message>
+        <source>The cover %1 cannot be written: %2</source>
+        <translation>The cover %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Covers found: %1</source>
+        <translation>Covers found: %1</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Not found: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Failed: %1</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums: %3</source>
+        <translation>Stopped after %1 of %2 albums: %3</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums; the next run goes on with the rest.</source>
+        <translation>Stopped after %1 of %2 albums; the next run goes on with the rest.</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Failed:</translation>
+    </message>
+    <message>
+        <source>Not found:</source>
+        <translation>Not found:</translation>
     </message>
 </context>
 <context>
@@ -445,6 +554,37 @@
     <message>
         <source>Cancelling…</source>
         <translation>Cancelling…</translation>
+    </message>
+</context>
+<context>
+    <name>ReleaseGroupChooser</name>
+    <message>
+        <source>EPs</source>
+        <translation>EPs</translation>
+    </message>
+    <message>
+        <source>Singles</source>
+        <translation>Singles</translation>
+    </message>
+    <message>
+        <source>Compilations</source>
+        <translation>Compilations</translation>
+    </message>
+    <message>
+        <source>Albums on MusicBrainz</source>
+        <translation>Albums on MusicBrainz</translation>
+    </message>
+    <message>
+        <source>EP</source>
+        <translation>EP</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Compilation</source>
+        <translation>Compilation</translation>
     </message>
 </context>
 <context>

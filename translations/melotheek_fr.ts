@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ArtistChooser</name>
+    <message>
+        <source>Which artist?</source>
+        <translation>Quel artiste ?</translation>
+    </message>
+</context>
+<context>
     <name>CdLookupDialog</name>
     <message>
         <source>CD lookup</source>
@@ -120,6 +127,25 @@
     </message>
 </context>
 <context>
+    <name>CoverReportWindow</name>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Rechercher les pochettes manquantes</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 does not exist.</source>
+        <translation>Le dossier des pochettes %1 n'existe pas.</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 cannot be written to.</source>
+        <translation>Le dossier des pochettes %1 n'est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>Every album has a cover.</source>
+        <translation>Chaque album a une pochette.</translation>
+    </message>
+</context>
+<context>
     <name>DiscLookup</name>
     <message>
         <source>Reading the disc…</source>
@@ -163,6 +189,38 @@
     <message>
         <source>Tracks from CD</source>
         <translation>Pistes du CD</translation>
+    </message>
+    <message>
+        <source>MusicBrainz...</source>
+        <translation>MusicBrainz...</translation>
+    </message>
+    <message>
+        <source>Add the artist&apos;s albums as MusicBrainz lists them</source>
+        <translation>Ajouter les albums de l'artiste tels que MusicBrainz les recense</translation>
+    </message>
+    <message>
+        <source>MusicBrainz did not answer: %1</source>
+        <translation>MusicBrainz n'a pas répondu : %1</translation>
+    </message>
+    <message>
+        <source>Looking for %1 on MusicBrainz…</source>
+        <translation>Recherche de %1 sur MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz knows no artist named %1.</source>
+        <translation>MusicBrainz ne connaît aucun artiste nommé %1.</translation>
+    </message>
+    <message>
+        <source>Fetching the albums of %1 from MusicBrainz…</source>
+        <translation>Récupération des albums de %1 sur MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz lists no albums of %1.</source>
+        <translation>MusicBrainz ne recense aucun album de %1.</translation>
+    </message>
+    <message>
+        <source>Albums added: %1. Already in the discography: %2.</source>
+        <translation>Albums ajoutés : %1. Déjà dans la discographie : %2.</translation>
     </message>
 </context>
 <context>
@@ -385,6 +443,10 @@
         <source>&amp;Enlarged cover</source>
         <translation>Pochette a&amp;grandie</translation>
     </message>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Rechercher les pochettes manquantes</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -403,6 +465,53 @@
     <message>
         <source>Compacting the catalogue</source>
         <translation>Compactage du catalogue</translation>
+    </message>
+</context>
+<context>
+    <name>MissingCovers</name>
+    <message>
+        <source>No release of this artist, title and year on MusicBrainz.</source>
+        <translation>Aucune parution de cet artiste, de ce titre et de cette année sur MusicBrainz.</translation>
+    </message>
+    <message>
+        <source>No front cover in the Cover Art Archive.</source>
+        <translation>Pas de recto dans le Cover Art Archive.</translation>
+    </message>
+    <message>
+        <source>The answer is not a picture this program can show.</source>
+        <translation>La réponse n'est pas une image que ce programme sait afficher.</translation>
+    </message>
+    <message>
+        <source>The cover %1 cannot be written: %2</source>
+        <translation>La pochette %1 ne peut pas être écrite : %2</translation>
+    </message>
+    <message>
+        <source>Covers found: %1</source>
+        <translation>Pochettes trouvées : %1</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Non trouvées : %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échecs : %1</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums: %3</source>
+        <translation>Arrêté après %1 albums sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums; the next run goes on with the rest.</source>
+        <translation>Arrêté après %1 albums sur %2 ; la prochaine fois, la recherche reprend avec les autres.</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Échecs :</translation>
+    </message>
+    <message>
+        <source>Not found:</source>
+        <translation>Non trouvées :</translation>
     </message>
 </context>
 <context>
@@ -445,6 +554,37 @@
     <message>
         <source>Cancelling…</source>
         <translation>Annulation…</translation>
+    </message>
+</context>
+<context>
+    <name>ReleaseGroupChooser</name>
+    <message>
+        <source>EPs</source>
+        <translation>EP</translation>
+    </message>
+    <message>
+        <source>Singles</source>
+        <translation>Singles</translation>
+    </message>
+    <message>
+        <source>Compilations</source>
+        <translation>Compilations</translation>
+    </message>
+    <message>
+        <source>Albums on MusicBrainz</source>
+        <translation>Albums sur MusicBrainz</translation>
+    </message>
+    <message>
+        <source>EP</source>
+        <translation>EP</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Compilation</source>
+        <translation>Compilation</translation>
     </message>
 </context>
 <context>
@@ -543,7 +683,7 @@
     </message>
     <message>
         <source>The cover that arrived is not a picture this program can use.</source>
-        <translation>La pochette reçue n'est pas une image utilisable par ce programme.</translation>
+        <translation>La pochette reçue n&apos;est pas une image utilisable par ce programme.</translation>
     </message>
     <message>
         <source>The cover from MusicBrainz</source>

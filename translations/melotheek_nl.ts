@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>ArtistChooser</name>
+    <message>
+        <source>Which artist?</source>
+        <translation>Welke artiest?</translation>
+    </message>
+</context>
+<context>
     <name>CdLookupDialog</name>
     <message>
         <source>CD lookup</source>
@@ -81,7 +88,7 @@
     </message>
     <message>
         <source>Look discs &amp;up in:</source>
-        <translation>Cd's op&amp;zoeken in:</translation>
+        <translation>Cd&apos;s op&amp;zoeken in:</translation>
     </message>
     <message>
         <source>Music&amp;Brainz server:</source>
@@ -117,6 +124,25 @@
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Onverwacht argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>CoverReportWindow</name>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Ontbrekende hoezen zoeken</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 does not exist.</source>
+        <translation>De map voor hoezen %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The cover folder %1 cannot be written to.</source>
+        <translation>In de map voor hoezen %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Every album has a cover.</source>
+        <translation>Elk album heeft een hoes.</translation>
     </message>
 </context>
 <context>
@@ -163,6 +189,38 @@
     <message>
         <source>Tracks from CD</source>
         <translation>Tracks van cd</translation>
+    </message>
+    <message>
+        <source>MusicBrainz...</source>
+        <translation>MusicBrainz...</translation>
+    </message>
+    <message>
+        <source>Add the artist&apos;s albums as MusicBrainz lists them</source>
+        <translation>De albums van de artiest toevoegen zoals MusicBrainz ze vermeldt</translation>
+    </message>
+    <message>
+        <source>MusicBrainz did not answer: %1</source>
+        <translation>MusicBrainz gaf geen antwoord: %1</translation>
+    </message>
+    <message>
+        <source>Looking for %1 on MusicBrainz…</source>
+        <translation>%1 zoeken op MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz knows no artist named %1.</source>
+        <translation>MusicBrainz kent geen artiest met de naam %1.</translation>
+    </message>
+    <message>
+        <source>Fetching the albums of %1 from MusicBrainz…</source>
+        <translation>De albums van %1 ophalen bij MusicBrainz…</translation>
+    </message>
+    <message>
+        <source>MusicBrainz lists no albums of %1.</source>
+        <translation>MusicBrainz vermeldt geen albums van %1.</translation>
+    </message>
+    <message>
+        <source>Albums added: %1. Already in the discography: %2.</source>
+        <translation>Albums toegevoegd: %1. Al in de discografie: %2.</translation>
     </message>
 </context>
 <context>
@@ -385,6 +443,10 @@
         <source>&amp;Enlarged cover</source>
         <translation>&amp;Vergrote hoes</translation>
     </message>
+    <message>
+        <source>Find missing covers</source>
+        <translation>Ontbrekende hoezen zoeken</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -403,6 +465,53 @@
     <message>
         <source>Compacting the catalogue</source>
         <translation>De catalogus wordt gecomprimeerd</translation>
+    </message>
+</context>
+<context>
+    <name>MissingCovers</name>
+    <message>
+        <source>No release of this artist, title and year on MusicBrainz.</source>
+        <translation>Geen uitgave met deze artiest, titel en dit jaar op MusicBrainz.</translation>
+    </message>
+    <message>
+        <source>No front cover in the Cover Art Archive.</source>
+        <translation>Geen voorkant in het Cover Art Archive.</translation>
+    </message>
+    <message>
+        <source>The answer is not a picture this program can show.</source>
+        <translation>Het antwoord is geen afbeelding die dit programma kan tonen.</translation>
+    </message>
+    <message>
+        <source>The cover %1 cannot be written: %2</source>
+        <translation>De hoes %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Covers found: %1</source>
+        <translation>Hoezen gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Niet gevonden: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums: %3</source>
+        <translation>Gestopt na %1 van %2 albums: %3</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 albums; the next run goes on with the rest.</source>
+        <translation>Gestopt na %1 van %2 albums; de volgende keer gaat het verder met de rest.</translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation>Mislukt:</translation>
+    </message>
+    <message>
+        <source>Not found:</source>
+        <translation>Niet gevonden:</translation>
     </message>
 </context>
 <context>
@@ -445,6 +554,37 @@
     <message>
         <source>Cancelling…</source>
         <translation>Bezig met annuleren…</translation>
+    </message>
+</context>
+<context>
+    <name>ReleaseGroupChooser</name>
+    <message>
+        <source>EPs</source>
+        <translation>EP's</translation>
+    </message>
+    <message>
+        <source>Singles</source>
+        <translation>Singles</translation>
+    </message>
+    <message>
+        <source>Compilations</source>
+        <translation>Verzamelalbums</translation>
+    </message>
+    <message>
+        <source>Albums on MusicBrainz</source>
+        <translation>Albums op MusicBrainz</translation>
+    </message>
+    <message>
+        <source>EP</source>
+        <translation>EP</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Compilation</source>
+        <translation>Verzamelalbum</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,14 @@
 
 #include "db/albumimport.h"
 #include "discovant/widgets/discovantwidget.h"
+#include "extras/musicbrainzdiscography.h"
 #include "extras/ui/albumdialog.h"
+#include "extras/ui/musicbrainzchoosers.h"
 #include "import/disclookup.h"
 #include "import/fetchedalbum.h"
 #include "import/recordsetmodel.h"
 #include "import/ui/disclookupflow.h"
+#include "import/ui/musicbrainzjob.h"
 #include "shell/session.h"
 #include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
@@ -96,6 +99,9 @@ void Discografie::buildWidgets()
     cmdFreedb_->setAccessibleName(tr("Tracks from CD"));
     cmdFreedb_->setToolTip(tr("Tracks from CD"));
     cmdFreedb_->setVisible(false);
+    cmdMusicBrainz_ = named(new QPushButton(tr("MusicBrainz..."), this), "cmdMusicBrainz");
+    cmdMusicBrainz_->setToolTip(tr("Add the artist's albums as MusicBrainz lists them"));
+    cmdMusicBrainz_->setVisible(kind_ == ListKind::Discography);
     discovant1_ = new DiscovantWidget(store_, this);
     discovant1_->setObjectName(QStringLiteral("Discovant1"));
     discovant1_->core().setCDDBLanguage(componentLanguage(Language::fromTaal(session_.settings.taal).base()));
@@ -107,6 +113,7 @@ void Discografie::buildWidgets()
     cdRow->addWidget(discovant1_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdToevoegen_);
+    buttons->addWidget(cmdMusicBrainz_);
     buttons->addStretch(1);
     buttons->addWidget(cmdWijzigen_);
     buttons->addWidget(cmdVerwijderen_);
@@ -126,6 +133,7 @@ void Discografie::buildWidgets()
     connect(cmdVerwijderen_, &QPushButton::clicked, this, &Discografie::removeEntry);
     connect(cmdSluiten_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdFreedb_, &QToolButton::clicked, this, &Discografie::fetchFromCd);
+    connect(cmdMusicBrainz_, &QPushButton::clicked, this, &Discografie::fillFromMusicBrainz);
 }
 
 void Discografie::reportDb(const DbError& error, const QString& where)
@@ -284,4 +292,81 @@ void Discografie::fetchFromCd()
     }
     tracksStored_ = true;
     accept();
+}
+
+void Discografie::fillFromMusicBrainz()
+{
+    namespace mb = discovant::musicbrainz;
+    const discovant::Discovant& core = discovant1_->core();
+    const mb::ServiceOptions options = core.musicBrainzOptions();
+    const discovant::uCDDBLang language = core.CDDBLanguage();
+    auto tellFailure = [&](const mb::Failure& failure) {
+        prompts_.messageBox(this,
+            tr("MusicBrainz did not answer: %1")
+                .arg(QString::fromStdString(mb::failureText(failure, language))),
+            MsgBox::okWarning, session_.message(52));
+    };
+
+    const std::string name = subject_.artistName.toStdString();
+    bool cancelled = false;
+    const mb::Answer<std::vector<mb::Artist>> artists = runMusicBrainzJob(
+        this, windowTitle(), options, cancelled, [&](mb::MusicBrainzClient& client, ProgressReport& report) {
+            report.setStep(tr("Looking for %1 on MusicBrainz…").arg(subject_.artistName));
+            return client.searchArtists(name);
+        });
+    if (cancelled)
+        return;
+    if (!artists) {
+        tellFailure(artists.failure);
+        return;
+    }
+    const std::vector<mb::Artist> candidates = artistsNamed(*artists.value, name);
+    if (candidates.empty()) {
+        prompts_.messageBox(this, tr("MusicBrainz knows no artist named %1.").arg(subject_.artistName),
+            MsgBox::okInformation, session_.message(52));
+        return;
+    }
+    std::size_t chosen = 0;
+    if (candidates.size() > 1) {
+        ArtistChooser chooser(session_, prompts_, candidates, this);
+        if (chooser.exec() != QDialog::Accepted || chooser.chosen() < 0)
+            return;
+        chosen = static_cast<std::size_t>(chooser.chosen());
+    }
+    const std::string artistId = candidates[chosen].id;
+
+    const mb::Answer<std::vector<mb::ReleaseGroup>> groups = runMusicBrainzJob(
+        this, windowTitle(), options, cancelled, [&](mb::MusicBrainzClient& client, ProgressReport& report) {
+            report.setStep(tr("Fetching the albums of %1 from MusicBrainz…").arg(subject_.artistName));
+            return client.releaseGroups(artistId, discographyTypes());
+        });
+    if (cancelled)
+        return;
+    if (!groups) {
+        tellFailure(groups.failure);
+        return;
+    }
+    if (groups.value->empty()) {
+        prompts_.messageBox(this, tr("MusicBrainz lists no albums of %1.").arg(subject_.artistName),
+            MsgBox::okInformation, session_.message(52));
+        return;
+    }
+    ReleaseGroupChooser chooser(session_, prompts_, *groups.value, this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    const std::vector<mb::ReleaseGroup> ticked = chooser.ticked();
+    if (ticked.empty())
+        return;
+    const DbResult<qint64> added
+        = addToDiscography(Catalogue(session_.settings.database), subject_.artistId, ticked);
+    LoadList();
+    if (!added) {
+        reportDb(added.error(), QStringLiteral("cmdMusicBrainz_Click"));
+        return;
+    }
+    // The skipped ones are counted, so that fewer new rows than ticked ones is no riddle.
+    const qint64 skipped = static_cast<qint64>(ticked.size()) - added.value();
+    prompts_.messageBox(this,
+        tr("Albums added: %1. Already in the discography: %2.").arg(added.value()).arg(skipped),
+        MsgBox::okInformation, session_.message(52));
 }

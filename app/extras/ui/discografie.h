@@ -27,7 +27,8 @@ struct DiscographySubject {
 // `ListMode`) in the grid `fgDisco`, with add, edit (also a double-click) and remove through
 // the `Album` window. For tracks, `cmdFreedb` fetches the disc's track list through the
 // control `Discovant1`, shows it and, when the user agrees, stores it after or instead of
-// the old tracks and stamps the album; that closes the window.
+// the old tracks and stamps the album; that closes the window. For a discography,
+// `cmdMusicBrainz` adds the albums MusicBrainz lists for the artist, those the user ticks.
 class Discografie : public QDialog {
     Q_OBJECT
 public:
@@ -47,6 +48,7 @@ private:
     void EditEntry();
     void removeEntry();
     void fetchFromCd();
+    void fillFromMusicBrainz();
     // The grid's current row, -1 when there is none.
     int currentRow() const;
     QString cell(int row, int column) const;
@@ -67,5 +69,6 @@ private:
     QPushButton* cmdSluiten_ = nullptr;
     QComboBox* cboDrive_ = nullptr;
     QToolButton* cmdFreedb_ = nullptr;
+    QPushButton* cmdMusicBrainz_ = nullptr;
     DiscovantWidget* discovant1_ = nullptr;
 };

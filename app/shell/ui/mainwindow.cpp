@@ -4,20 +4,20 @@
 #include "export/ui/maintenancecommands.h"
 #include "extras/ui/vergroting.h"
 #include "import/ui/folderimportwizard.h"
+#include "import/ui/missingcoversflow.h"
 #include "shell/artistlistmodel.h"
 #include "shell/programs.h"
 #include "shell/session.h"
 #include "shell/startup.h"
 #include "shell/titlelistmodel.h"
-#include "shell/windowplacement.h"
 #include "shell/ui/builtinpictures.h"
 #include "shell/ui/captions.h"
 #include "shell/ui/picturelabel.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
+#include "shell/windowplacement.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -224,6 +225,11 @@ void MainWindow::buildMenus()
     connect(addEntry(mnuKop_[2], album, 3, QStringLiteral("Tracks")), &QAction::triggered, this,
         &MainWindow::showTrackEditor);
     connect(addEntry(mnuKop_[2], album, 4), &QAction::triggered, this, &MainWindow::moveAlbum);
+    mnuCovers_ = mnuKop_[2]->addAction(QString(), this, [this] {
+        findMissingCovers(this, session_, prompts_);
+        refreshAlbumDetails(); // the selected album may have a cover now
+    });
+    mnuCovers_->setObjectName(QStringLiteral("mnuCovers"));
 
     QMenu* excel = mnuKop_[3]->addMenu(QStringLiteral("Excel"));
     excel->setObjectName(QStringLiteral("mnuAfdrukken_0"));
@@ -294,6 +300,7 @@ void MainWindow::ApplyMainLanguage()
     imgCover_->setAccessibleName(tr("Cover"));
     imgLogo_->setAccessibleName(tr("Playlist"));
     mnuMapImport_->setText(FolderImportWizard::menuCaption());
+    mnuCovers_->setText(tr("Find missing covers"));
     if (imgLogo_->toolTip() != playlistToolTip)
         imgLogo_->setToolTip(tr("No playlist"));
     fitFixedSize();

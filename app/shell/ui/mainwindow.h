@@ -169,6 +169,7 @@ private:
     QAction* actTracks_ = nullptr;
     QAction* actVergroting_ = nullptr;
     QAction* mnuMapImport_ = nullptr;
+    QAction* mnuCovers_ = nullptr;
 
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;

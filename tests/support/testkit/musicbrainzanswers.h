@@ -8,6 +8,7 @@
 #include "discovant/musicbrainz/ratelimiter.h"
 #include "testkit/fakeserver.h"
 
+#include <algorithm>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <string>
