@@ -4,6 +4,9 @@
 #include "export/ui/expexcel.h"
 #include "export/ui/statistiekwindow.h"
 #include "export/ui/terugzetten.h"
+#include "import/discogsimport.h"
+#include "import/ui/discogsrapport.h"
+#include "import/ui/wizardbibliotheek.h"
 #include "import/ui/wizardcd.h"
 #include "import/ui/wizardtrack.h"
 #include "qtkit/qfiles.h"
@@ -34,6 +37,8 @@ TEST(HelpTopics, F1OpensTheWindowsPlaceWhichEveryLanguagesPageHas)
         { "restore", [&] { return std::make_unique<Terugzetten>(session, prompts); } },
         { "search", [&] { return std::make_unique<WizardTrack>(session, prompts); } },
         { "importcd", [&] { return std::make_unique<WizardCD>(session, prompts); } },
+        { "importlibrary", [&] { return std::make_unique<WizardBibliotheek>(session, prompts); } },
+        { "importdiscogs", [&] { return std::make_unique<DiscogsRapport>(session, prompts, DiscogsReport {}); } },
         { "excel", [&] { return std::make_unique<ExpExcel>(session, prompts, 0, ExportScope::AllArtists); } },
         { "settings", [&] { return std::make_unique<InstellingenWindow>(session, prompts, pages); } },
     };

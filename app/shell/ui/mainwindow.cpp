@@ -244,6 +244,13 @@ void MainWindow::buildMenus()
         &MainWindow::showImportWizard);
     connect(addEntry(mnuKop_[4], QStringLiteral("mnuWizard"), 1), &QAction::triggered, this,
         &MainWindow::showSearch);
+    // Captions from Qt Linguist: the language table has no texts for these two.
+    mnuBibliotheek_ = mnuKop_[4]->addAction(QString());
+    mnuBibliotheek_->setObjectName(QStringLiteral("mnuBibliotheek"));
+    connect(mnuBibliotheek_, &QAction::triggered, this, &MainWindow::showLibraryWizard);
+    mnuDiscogs_ = mnuKop_[4]->addAction(QString());
+    mnuDiscogs_->setObjectName(QStringLiteral("mnuDiscogs"));
+    connect(mnuDiscogs_, &QAction::triggered, this, &MainWindow::importDiscogs);
 
     // Options: backup and restore submenus, then compact and settings (indexes 4 and 5; the
     // array has no 2 and 3).
@@ -289,6 +296,8 @@ void MainWindow::ApplyMainLanguage()
     // The texts beyond the language table, from the catalogue just installed.
     imgCover_->setAccessibleName(tr("Cover"));
     imgLogo_->setAccessibleName(tr("Playlist"));
+    mnuBibliotheek_->setText(tr("Import music library..."));
+    mnuDiscogs_->setText(tr("Import Discogs collection..."));
     if (imgLogo_->toolTip() != playlistToolTip)
         imgLogo_->setToolTip(tr("No playlist"));
     fitFixedSize();

@@ -122,6 +122,9 @@ private:
     void showSearch();
     // The CD import wizard, and the discography window as discography or track editor.
     void showImportWizard();
+    // Importing a whole music library, and a Discogs collection list.
+    void showLibraryWizard();
+    void importDiscogs();
     void showDiscography();
     void showTrackEditor();
     void showSettings();
@@ -166,6 +169,9 @@ private:
     QAction* actSpelen_ = nullptr;
     QAction* actTracks_ = nullptr;
     QAction* actVergroting_ = nullptr;
+
+    QAction* mnuBibliotheek_ = nullptr;
+    QAction* mnuDiscogs_ = nullptr;
 
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;

@@ -29,3 +29,8 @@ QString DesktopPrompts::openFileName(QWidget* owner, const QString& title, const
 {
     return QFileDialog::getOpenFileName(owner, title, folder, filter);
 }
+
+QString DesktopPrompts::existingFolder(QWidget* owner, const QString& title, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(owner, title, folder);
+}

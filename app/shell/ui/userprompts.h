@@ -28,6 +28,9 @@ public:
     // file-dialog filter ("Pictures (*.jpg *.png)").
     virtual QString openFileName(QWidget* owner, const QString& title, const QString& folder,
                                  const QString& filter) = 0;
+
+    // Asks for an existing folder; "" when the user cancelled.
+    virtual QString existingFolder(QWidget* owner, const QString& title, const QString& folder) = 0;
 };
 
 // The real thing: message boxes centred over their owner, the error window, the desktop.
@@ -39,6 +42,7 @@ public:
     bool openUrl(const QUrl& url) override;
     QString openFileName(QWidget* owner, const QString& title, const QString& folder,
                          const QString& filter) override;
+    QString existingFolder(QWidget* owner, const QString& title, const QString& folder) override;
 };
 
 // Button codes of message boxes.

@@ -22,3 +22,9 @@ QString FakePrompts::openFileName(QWidget*, const QString& title, const QString&
     fileDialogTitles << title;
     return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
 }
+
+QString FakePrompts::existingFolder(QWidget*, const QString& title, const QString&)
+{
+    fileDialogTitles << title;
+    return chosenFolders.isEmpty() ? QString() : chosenFolders.takeFirst();
+}

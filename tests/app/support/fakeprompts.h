@@ -21,6 +21,7 @@ public:
     bool openUrl(const QUrl& url) override;
     QString openFileName(QWidget* owner, const QString& title, const QString& folder,
                          const QString& filter) override;
+    QString existingFolder(QWidget* owner, const QString& title, const QString& folder) override;
 
     // Answers given to the next message boxes, in order; when none is left the answer is
     // `defaultAnswer`.
@@ -30,6 +31,8 @@ public:
 
     // Files "chosen" in the next open dialogs, in order; "" (cancelled) when none is left.
     QStringList chosenFiles;
+    // Folders "chosen" in the next folder dialogs, in order; "" (cancelled) when none is left.
+    QStringList chosenFolders;
 
     QList<Box> boxes;
     QStringList reports;
