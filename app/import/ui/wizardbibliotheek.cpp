@@ -160,24 +160,26 @@ void WizardBibliotheek::showFound(const LibraryScan& found, const QString& root)
     found_->removeRows(0, found_->rowCount());
     newAlbums_ = found.newAlbums;
     const QDir top(root);
-    auto addRow = [this](const QString& caption, Found kind, const QString& state, const QString& tip) {
+    // Rows are complete before they join the model, so no tick fires a change while filling.
+    auto addRow = [this](const QString& caption, Found kind, const QString& state, const QString& tip,
+                      qsizetype newAlbum = -1) {
         auto* item = new QStandardItem(caption);
         item->setData(static_cast<int>(kind), kindRole);
         item->setToolTip(tip);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        if (newAlbum >= 0) {
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Checked);
+            item->setData(static_cast<qlonglong>(newAlbum), Qt::UserRole);
+        }
         auto* stateItem = new QStandardItem(state);
         stateItem->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         found_->appendRow({ item, stateItem });
-        return item;
     };
-    const QSignalBlocker quiet(found_);
     for (qsizetype i = 0; i < found.newAlbums.size(); ++i) {
         const FolderAlbum& album = found.newAlbums[i];
-        QStandardItem* item = addRow(albumCaption(album), Found::NewAlbum,
-            tr("New, tracks: %1").arg(album.tracks.size()), QDir::toNativeSeparators(album.folder));
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
-        item->setData(static_cast<qlonglong>(i), Qt::UserRole);
+        addRow(albumCaption(album), Found::NewAlbum, tr("New, tracks: %1").arg(album.tracks.size()),
+            QDir::toNativeSeparators(album.folder), i);
     }
     for (const FolderAlbum& album : found.presentAlbums)
         addRow(albumCaption(album), Found::PresentAlbum, tr("Already in the catalogue"),
