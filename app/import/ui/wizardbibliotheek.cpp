@@ -204,6 +204,7 @@ void WizardBibliotheek::showFound(const LibraryScan& found, const QString& root)
             + tr("Files left unread because they are unchanged since the last import: %1.")
                   .arg(found.filesKnown);
     lblToelichting_->setText(explanation);
+    growToContent();
     updateImportButton();
 }
 
@@ -252,13 +253,16 @@ void WizardBibliotheek::showSummary(const LibraryImport& done)
     listProblems(tr("Stored without a cover:"), done.coverProblems);
     txtSamenvatting_->setPlainText(lines.join(QLatin1Char('\n')));
     txtSamenvatting_->setVisible(true);
-    lvGevonden_->setVisible(false);
+    // The list stays in view, scrollable, its ticks fixed: what was found beside what was stored.
+    for (int row = 0; row < found_->rowCount(); ++row)
+        found_->item(row)->setFlags(found_->item(row)->flags() & ~Qt::ItemIsUserCheckable);
     cmdBladeren_->setEnabled(false);
     cmdImporteren_->setVisible(false);
     cmdSluiten_->setDefault(true);
     lblStatus_->setText(done.cancelled ? tr("Import cancelled") : tr("Import finished"));
     lblToelichting_->setText(tr("Run the wizard again on the same folder to import the albums left out; "
                                 "what is stored now will not be stored twice."));
+    growToContent();
 }
 
 void WizardBibliotheek::updateImportButton()
@@ -267,4 +271,16 @@ void WizardBibliotheek::updateImportButton()
     for (int row = 0; row < found_->rowCount() && !anyTicked; ++row)
         anyTicked = found_->item(row)->checkState() == Qt::Checked;
     cmdImporteren_->setEnabled(anyTicked);
+}
+
+void WizardBibliotheek::growToContent()
+{
+    // The window's minimum height does not follow a wrapped text's height: the window grows
+    // here rather than letting the explanation overlap the folder field.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalMinimumSize().height();
+    setMinimumHeight(needed);
+    if (height() < needed)
+        resize(width(), needed);
 }

@@ -46,6 +46,7 @@ private:
     void importTicked();
     void showSummary(const LibraryImport& done);
     void updateImportButton();
+    void growToContent();
 
     Session& session_;
     UserPrompts& prompts_;
