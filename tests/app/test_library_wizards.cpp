@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -59,9 +60,10 @@ TEST(LibraryWizard, ListsWhatTheWalkFoundImportsTheTickedAlbumsWholeAndStoresNot
         bool cancel;
         const char* catalogue; // afterwards, with the album catalogued before
         const char* secondWalk;
+        int unchanged; // files the second walk leaves unread
     } cases[] = {
-        { false, "Alpha/First/2; Delta/Known/0; Gamma/Third/1", "Beta – Second Nx" },
-        { true, "Delta/Known/0", "Alpha – First Nx; Beta – Second Nx; Gamma – Third Nx" },
+        { false, "Alpha/First/2; Delta/Known/0; Gamma/Third/1", "Beta – Second Nx", 6 },
+        { true, "Delta/Known/0", "Alpha – First Nx; Beta – Second Nx; Gamma – Third Nx", 3 },
     };
     for (const auto& c : cases) {
         TestHome home;
@@ -119,6 +121,9 @@ TEST(LibraryWizard, ListsWhatTheWalkFoundImportsTheTickedAlbumsWholeAndStoresNot
         WizardBibliotheek again(home.session(), prompts);
         again.show();
         EXPECT_EQ(walk(again, prompts, root), c.secondWalk);
+        EXPECT_TRUE(qtkit::childOf<QLabel>(&again, "lblToelichting")
+                        ->text()
+                        .endsWith(QStringLiteral(": %1.").arg(c.unchanged)));
     }
 }
 
