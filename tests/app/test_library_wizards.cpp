@@ -5,10 +5,12 @@
 #include "import/ui/wizardbibliotheek.h"
 #include "qtkit/modal.h"
 #include "qtkit/qfiles.h"
+#include "shell/ui/mainwindow.h"
 #include "support/fakeprompts.h"
 #include "support/musicfiles.h"
 #include "support/testhome.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -144,8 +146,12 @@ TEST(DiscogsWizard, ReportsAddedSkippedAndRefusedRowsWithTheirLines)
         report = qtkit::childOf<QPlainTextEdit>(window, "txtRapport")->toPlainText();
         window->close();
     });
-    EXPECT_TRUE(importDiscogsFile(nullptr, home.session(), prompts));
+    MainWindow window(home.session(), prompts, QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR));
+    window.start();
+    window.findChild<QAction*>(QStringLiteral("mnuDiscogs"))->trigger();
     EXPECT_EQ(catalogued(home), "Nirvana/Bleach/0; Nirvana/Nevermind/0");
+    EXPECT_EQ(qtkit::childOf<QTreeView>(&window, "lvTitels")->model()->rowCount(), 2)
+        << "the lists refreshed";
     // Added, skipped and refused one each, and the refused row by its line number.
     EXPECT_EQ(report.count(QStringLiteral(": 1\n")), 3) << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral(" 4: "))) << report.toStdString();
