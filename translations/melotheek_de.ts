@@ -259,6 +259,53 @@
     </message>
 </context>
 <context>
+    <name>DiscogsRapport</name>
+    <message>
+        <source>Added: %1</source>
+        <translation>Hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Skipped, already in the catalogue: %1</source>
+        <translation>Übersprungen, schon im Katalog: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>The import stopped early: %1</source>
+        <translation>Der Import wurde vorzeitig beendet: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: the rows after these were not read.</source>
+        <translation>Abgebrochen: Die folgenden Zeilen wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Further refused rows not listed: %1</source>
+        <translation>Weitere abgelehnte Zeilen, nicht aufgeführt: %1</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection</source>
+        <translation>Discogs-Sammlung importieren</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Discogs collection (*.csv)</source>
+        <translation>Discogs-Sammlung (*.csv)</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+</context>
+<context>
     <name>FolderImportWizard</name>
     <message>
         <source>Looking for music files…</source>
@@ -447,6 +494,14 @@
         <source>Find missing covers</source>
         <translation>Fehlende Cover suchen</translation>
     </message>
+    <message>
+        <source>Import music library...</source>
+        <translation>Musikbibliothek importieren...</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection...</source>
+        <translation>Discogs-Sammlung importieren...</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -633,6 +688,129 @@
     <message>
         <source>Cover</source>
         <translation>Cover</translation>
+    </message>
+</context>
+<context>
+    <name>WizardBibliotheek</name>
+    <message>
+        <source>Import music library</source>
+        <translation>Musikbibliothek importieren</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the library</source>
+        <translation>Schritt 1: Bibliothek wählen</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library with &apos;...&apos;. Files that share album artist and album form one album, whatever the folders.</source>
+        <translation>Wählen Sie mit „...“ den obersten Ordner Ihrer Musikbibliothek. Dateien mit gleichem Albuminterpreten und Album bilden ein Album, gleich in welchen Ordnern sie liegen.</translation>
+    </message>
+    <message>
+        <source>Library folder</source>
+        <translation>Bibliotheksordner</translation>
+    </message>
+    <message>
+        <source>Choose the library folder</source>
+        <translation>Bibliotheksordner wählen</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library</source>
+        <translation>Wählen Sie den obersten Ordner Ihrer Musikbibliothek</translation>
+    </message>
+    <message>
+        <source>Looking for music files in %1</source>
+        <translation>Musikdateien werden in %1 gesucht</translation>
+    </message>
+    <message>
+        <source>Reading the tags in %1</source>
+        <translation>Tags in %1 werden gelesen</translation>
+    </message>
+    <message>
+        <source>The search was cancelled; nothing was stored.</source>
+        <translation>Die Suche wurde abgebrochen; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>New, tracks: %1</source>
+        <translation>Neu, Titel: %1</translation>
+    </message>
+    <message>
+        <source>Already in the catalogue</source>
+        <translation>Schon im Katalog</translation>
+    </message>
+    <message>
+        <source>No album or artist in its tags</source>
+        <translation>Kein Album oder Interpret in den Tags</translation>
+    </message>
+    <message>
+        <source>No music file, or damaged</source>
+        <translation>Keine Musikdatei oder beschädigt</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Step 2: Choose the albums</source>
+        <translation>Schritt 2: Alben wählen</translation>
+    </message>
+    <message>
+        <source>New albums found: %1. Tick the ones to import and click &apos;Import&apos;.</source>
+        <translation>Neue Alben gefunden: %1. Haken Sie die zu importierenden an und klicken Sie auf „Importieren“.</translation>
+    </message>
+    <message>
+        <source>Files left unread because they are unchanged since the last import: %1.</source>
+        <translation>Nicht gelesene Dateien, da seit dem letzten Import unverändert: %1.</translation>
+    </message>
+    <message>
+        <source>Storing the album in %1</source>
+        <translation>Das Album in %1 wird gespeichert</translation>
+    </message>
+    <message>
+        <source>Albums stored: %1.</source>
+        <translation>Gespeicherte Alben: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled: the albums after these were not stored.</source>
+        <translation>Abgebrochen: Die folgenden Alben wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Not stored:</source>
+        <translation>Nicht gespeichert:</translation>
+    </message>
+    <message>
+        <source>Stored without a cover:</source>
+        <translation>Ohne Cover gespeichert:</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Import finished</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Run the wizard again on the same folder to import the albums left out; what is stored now will not be stored twice.</source>
+        <translation>Starten Sie den Assistenten erneut mit demselben Ordner, um die ausgelassenen Alben zu importieren; was jetzt gespeichert ist, wird nicht doppelt gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Add the artist&apos;s albums as MusicBrainz lists them</source>
-        <translation>Add the artist's albums as MusicBrainz lists them</translation>
+        <translation>Add the artist&apos;s albums as MusicBrainz lists them</translation>
     </message>
     <message>
         <source>MusicBrainz did not answer: %1</source>
@@ -256,6 +256,53 @@
     <message>
         <source>The file %1 cannot be read: %2</source>
         <translation>The file %1 cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiscogsRapport</name>
+    <message>
+        <source>Added: %1</source>
+        <translation>Added: %1</translation>
+    </message>
+    <message>
+        <source>Skipped, already in the catalogue: %1</source>
+        <translation>Skipped, already in the catalogue: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refused: %1</translation>
+    </message>
+    <message>
+        <source>The import stopped early: %1</source>
+        <translation>The import stopped early: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: the rows after these were not read.</source>
+        <translation>Cancelled: the rows after these were not read.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>Further refused rows not listed: %1</source>
+        <translation>Further refused rows not listed: %1</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection</source>
+        <translation>Import Discogs collection</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Discogs collection (*.csv)</source>
+        <translation>Discogs collection (*.csv)</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Reading %1</translation>
     </message>
 </context>
 <context>
@@ -447,6 +494,14 @@
         <source>Find missing covers</source>
         <translation>Find missing covers</translation>
     </message>
+    <message>
+        <source>Import music library...</source>
+        <translation>Import music library...</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection...</source>
+        <translation>Import Discogs collection...</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -633,6 +688,129 @@
     <message>
         <source>Cover</source>
         <translation>Cover</translation>
+    </message>
+</context>
+<context>
+    <name>WizardBibliotheek</name>
+    <message>
+        <source>Import music library</source>
+        <translation>Import music library</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the library</source>
+        <translation>Step 1: Choose the library</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library with &apos;...&apos;. Files that share album artist and album form one album, whatever the folders.</source>
+        <translation>Choose the top folder of your music library with '...'. Files that share album artist and album form one album, whatever the folders.</translation>
+    </message>
+    <message>
+        <source>Library folder</source>
+        <translation>Library folder</translation>
+    </message>
+    <message>
+        <source>Choose the library folder</source>
+        <translation>Choose the library folder</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library</source>
+        <translation>Choose the top folder of your music library</translation>
+    </message>
+    <message>
+        <source>Looking for music files in %1</source>
+        <translation>Looking for music files in %1</translation>
+    </message>
+    <message>
+        <source>Reading the tags in %1</source>
+        <translation>Reading the tags in %1</translation>
+    </message>
+    <message>
+        <source>The search was cancelled; nothing was stored.</source>
+        <translation>The search was cancelled; nothing was stored.</translation>
+    </message>
+    <message>
+        <source>New, tracks: %1</source>
+        <translation>New, tracks: %1</translation>
+    </message>
+    <message>
+        <source>Already in the catalogue</source>
+        <translation>Already in the catalogue</translation>
+    </message>
+    <message>
+        <source>No album or artist in its tags</source>
+        <translation>No album or artist in its tags</translation>
+    </message>
+    <message>
+        <source>No music file, or damaged</source>
+        <translation>No music file, or damaged</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Cannot be read</translation>
+    </message>
+    <message>
+        <source>Step 2: Choose the albums</source>
+        <translation>Step 2: Choose the albums</translation>
+    </message>
+    <message>
+        <source>New albums found: %1. Tick the ones to import and click &apos;Import&apos;.</source>
+        <translation>New albums found: %1. Tick the ones to import and click 'Import'.</translation>
+    </message>
+    <message>
+        <source>Files left unread because they are unchanged since the last import: %1.</source>
+        <translation>Files left unread because they are unchanged since the last import: %1.</translation>
+    </message>
+    <message>
+        <source>Storing the album in %1</source>
+        <translation>Storing the album in %1</translation>
+    </message>
+    <message>
+        <source>Albums stored: %1.</source>
+        <translation>Albums stored: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled: the albums after these were not stored.</source>
+        <translation>Cancelled: the albums after these were not stored.</translation>
+    </message>
+    <message>
+        <source>Not stored:</source>
+        <translation>Not stored:</translation>
+    </message>
+    <message>
+        <source>Stored without a cover:</source>
+        <translation>Stored without a cover:</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import cancelled</translation>
+    </message>
+    <message>
+        <source>Import finished</source>
+        <translation>Import finished</translation>
+    </message>
+    <message>
+        <source>Run the wizard again on the same folder to import the albums left out; what is stored now will not be stored twice.</source>
+        <translation>Run the wizard again on the same folder to import the albums left out; what is stored now will not be stored twice.</translation>
     </message>
 </context>
 <context>

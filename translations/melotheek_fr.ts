@@ -134,11 +134,11 @@
     </message>
     <message>
         <source>The cover folder %1 does not exist.</source>
-        <translation>Le dossier des pochettes %1 n'existe pas.</translation>
+        <translation>Le dossier des pochettes %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The cover folder %1 cannot be written to.</source>
-        <translation>Le dossier des pochettes %1 n'est pas accessible en écriture.</translation>
+        <translation>Le dossier des pochettes %1 n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>Every album has a cover.</source>
@@ -196,11 +196,11 @@
     </message>
     <message>
         <source>Add the artist&apos;s albums as MusicBrainz lists them</source>
-        <translation>Ajouter les albums de l'artiste tels que MusicBrainz les recense</translation>
+        <translation>Ajouter les albums de l&apos;artiste tels que MusicBrainz les recense</translation>
     </message>
     <message>
         <source>MusicBrainz did not answer: %1</source>
-        <translation>MusicBrainz n'a pas répondu : %1</translation>
+        <translation>MusicBrainz n&apos;a pas répondu : %1</translation>
     </message>
     <message>
         <source>Looking for %1 on MusicBrainz…</source>
@@ -256,6 +256,53 @@
     <message>
         <source>The file %1 cannot be read: %2</source>
         <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DiscogsRapport</name>
+    <message>
+        <source>Added: %1</source>
+        <translation>Ajoutées : %1</translation>
+    </message>
+    <message>
+        <source>Skipped, already in the catalogue: %1</source>
+        <translation>Ignorées, déjà au catalogue : %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Refusées : %1</translation>
+    </message>
+    <message>
+        <source>The import stopped early: %1</source>
+        <translation>L'importation s'est arrêtée avant la fin : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: the rows after these were not read.</source>
+        <translation>Annulé : les lignes suivantes n'ont pas été lues.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Further refused rows not listed: %1</source>
+        <translation>Autres lignes refusées, non listées : %1</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection</source>
+        <translation>Importer une collection Discogs</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Discogs collection (*.csv)</source>
+        <translation>Collection Discogs (*.csv)</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>Lecture de %1</translation>
     </message>
 </context>
 <context>
@@ -447,6 +494,14 @@
         <source>Find missing covers</source>
         <translation>Rechercher les pochettes manquantes</translation>
     </message>
+    <message>
+        <source>Import music library...</source>
+        <translation>Importer une bibliothèque musicale...</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection...</source>
+        <translation>Importer une collection Discogs...</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -479,7 +534,7 @@
     </message>
     <message>
         <source>The answer is not a picture this program can show.</source>
-        <translation>La réponse n'est pas une image que ce programme sait afficher.</translation>
+        <translation>La réponse n&apos;est pas une image que ce programme sait afficher.</translation>
     </message>
     <message>
         <source>The cover %1 cannot be written: %2</source>
@@ -633,6 +688,129 @@
     <message>
         <source>Cover</source>
         <translation>Pochette</translation>
+    </message>
+</context>
+<context>
+    <name>WizardBibliotheek</name>
+    <message>
+        <source>Import music library</source>
+        <translation>Importer une bibliothèque musicale</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the library</source>
+        <translation>Étape 1 : choisissez la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library with &apos;...&apos;. Files that share album artist and album form one album, whatever the folders.</source>
+        <translation>Choisissez avec « ... » le dossier principal de votre bibliothèque musicale. Les fichiers qui ont le même artiste d'album et le même album forment un seul album, quels que soient les dossiers.</translation>
+    </message>
+    <message>
+        <source>Library folder</source>
+        <translation>Dossier de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Choose the library folder</source>
+        <translation>Choisir le dossier de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library</source>
+        <translation>Choisissez le dossier principal de votre bibliothèque musicale</translation>
+    </message>
+    <message>
+        <source>Looking for music files in %1</source>
+        <translation>Recherche des fichiers musicaux dans %1</translation>
+    </message>
+    <message>
+        <source>Reading the tags in %1</source>
+        <translation>Lecture des étiquettes dans %1</translation>
+    </message>
+    <message>
+        <source>The search was cancelled; nothing was stored.</source>
+        <translation>La recherche a été annulée ; rien n'a été enregistré.</translation>
+    </message>
+    <message>
+        <source>New, tracks: %1</source>
+        <translation>Nouveau, pistes : %1</translation>
+    </message>
+    <message>
+        <source>Already in the catalogue</source>
+        <translation>Déjà au catalogue</translation>
+    </message>
+    <message>
+        <source>No album or artist in its tags</source>
+        <translation>Ni album ni artiste dans les étiquettes</translation>
+    </message>
+    <message>
+        <source>No music file, or damaged</source>
+        <translation>Pas un fichier musical, ou endommagé</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>Step 2: Choose the albums</source>
+        <translation>Étape 2 : choisissez les albums</translation>
+    </message>
+    <message>
+        <source>New albums found: %1. Tick the ones to import and click &apos;Import&apos;.</source>
+        <translation>Nouveaux albums trouvés : %1. Cochez ceux à importer et cliquez sur « Importer ».</translation>
+    </message>
+    <message>
+        <source>Files left unread because they are unchanged since the last import: %1.</source>
+        <translation>Fichiers non relus car inchangés depuis la dernière importation : %1.</translation>
+    </message>
+    <message>
+        <source>Storing the album in %1</source>
+        <translation>Enregistrement de l'album de %1</translation>
+    </message>
+    <message>
+        <source>Albums stored: %1.</source>
+        <translation>Albums enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled: the albums after these were not stored.</source>
+        <translation>Annulé : les albums suivants n'ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Not stored:</source>
+        <translation>Non enregistrés :</translation>
+    </message>
+    <message>
+        <source>Stored without a cover:</source>
+        <translation>Enregistrés sans pochette :</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Importation annulée</translation>
+    </message>
+    <message>
+        <source>Import finished</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Run the wizard again on the same folder to import the albums left out; what is stored now will not be stored twice.</source>
+        <translation>Relancez l'assistant sur le même dossier pour importer les albums laissés de côté ; ce qui est enregistré maintenant ne le sera pas deux fois.</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,53 @@
     </message>
 </context>
 <context>
+    <name>DiscogsRapport</name>
+    <message>
+        <source>Added: %1</source>
+        <translation>Toegevoegd: %1</translation>
+    </message>
+    <message>
+        <source>Skipped, already in the catalogue: %1</source>
+        <translation>Overgeslagen, al in de catalogus: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>The import stopped early: %1</source>
+        <translation>De import is voortijdig gestopt: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: the rows after these were not read.</source>
+        <translation>Geannuleerd: de regels hierna zijn niet gelezen.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Regel %1: %2</translation>
+    </message>
+    <message>
+        <source>Further refused rows not listed: %1</source>
+        <translation>Niet getoonde geweigerde regels: %1</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection</source>
+        <translation>Discogs-collectie importeren</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Verslag</translation>
+    </message>
+    <message>
+        <source>Discogs collection (*.csv)</source>
+        <translation>Discogs-collectie (*.csv)</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wordt gelezen</translation>
+    </message>
+</context>
+<context>
     <name>FolderImportWizard</name>
     <message>
         <source>Looking for music files…</source>
@@ -447,6 +494,14 @@
         <source>Find missing covers</source>
         <translation>Ontbrekende hoezen zoeken</translation>
     </message>
+    <message>
+        <source>Import music library...</source>
+        <translation>Muziekbibliotheek importeren...</translation>
+    </message>
+    <message>
+        <source>Import Discogs collection...</source>
+        <translation>Discogs-collectie importeren...</translation>
+    </message>
 </context>
 <context>
     <name>MaintenanceCommands</name>
@@ -560,7 +615,7 @@
     <name>ReleaseGroupChooser</name>
     <message>
         <source>EPs</source>
-        <translation>EP's</translation>
+        <translation>EP&apos;s</translation>
     </message>
     <message>
         <source>Singles</source>
@@ -633,6 +688,129 @@
     <message>
         <source>Cover</source>
         <translation>Hoesje</translation>
+    </message>
+</context>
+<context>
+    <name>WizardBibliotheek</name>
+    <message>
+        <source>Import music library</source>
+        <translation>Muziekbibliotheek importeren</translation>
+    </message>
+    <message>
+        <source>Step 1: Choose the library</source>
+        <translation>Stap 1: Kies de bibliotheek</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library with &apos;...&apos;. Files that share album artist and album form one album, whatever the folders.</source>
+        <translation>Kies met '...' de bovenste map van uw muziekbibliotheek. Bestanden met dezelfde albumartiest en hetzelfde album vormen één album, in welke mappen ze ook staan.</translation>
+    </message>
+    <message>
+        <source>Library folder</source>
+        <translation>Bibliotheekmap</translation>
+    </message>
+    <message>
+        <source>Choose the library folder</source>
+        <translation>Kies de bibliotheekmap</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gevonden</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Choose the top folder of your music library</source>
+        <translation>Kies de bovenste map van uw muziekbibliotheek</translation>
+    </message>
+    <message>
+        <source>Looking for music files in %1</source>
+        <translation>Muziekbestanden zoeken in %1</translation>
+    </message>
+    <message>
+        <source>Reading the tags in %1</source>
+        <translation>Tags lezen in %1</translation>
+    </message>
+    <message>
+        <source>The search was cancelled; nothing was stored.</source>
+        <translation>Het zoeken is geannuleerd; er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>New, tracks: %1</source>
+        <translation>Nieuw, nummers: %1</translation>
+    </message>
+    <message>
+        <source>Already in the catalogue</source>
+        <translation>Staat al in de catalogus</translation>
+    </message>
+    <message>
+        <source>No album or artist in its tags</source>
+        <translation>Geen album of artiest in de tags</translation>
+    </message>
+    <message>
+        <source>No music file, or damaged</source>
+        <translation>Geen muziekbestand, of beschadigd</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>Step 2: Choose the albums</source>
+        <translation>Stap 2: Kies de albums</translation>
+    </message>
+    <message>
+        <source>New albums found: %1. Tick the ones to import and click &apos;Import&apos;.</source>
+        <translation>Nieuwe albums gevonden: %1. Vink aan wat u wilt importeren en klik op 'Importeren'.</translation>
+    </message>
+    <message>
+        <source>Files left unread because they are unchanged since the last import: %1.</source>
+        <translation>Bestanden niet gelezen omdat ze sinds de vorige import ongewijzigd zijn: %1.</translation>
+    </message>
+    <message>
+        <source>Storing the album in %1</source>
+        <translation>Het album in %1 wordt opgeslagen</translation>
+    </message>
+    <message>
+        <source>Albums stored: %1.</source>
+        <translation>Opgeslagen albums: %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled: the albums after these were not stored.</source>
+        <translation>Geannuleerd: de albums hierna zijn niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Not stored:</source>
+        <translation>Niet opgeslagen:</translation>
+    </message>
+    <message>
+        <source>Stored without a cover:</source>
+        <translation>Opgeslagen zonder hoes:</translation>
+    </message>
+    <message>
+        <source>Import cancelled</source>
+        <translation>Import geannuleerd</translation>
+    </message>
+    <message>
+        <source>Import finished</source>
+        <translation>Import voltooid</translation>
+    </message>
+    <message>
+        <source>Run the wizard again on the same folder to import the albums left out; what is stored now will not be stored twice.</source>
+        <translation>Start de wizard opnieuw op dezelfde map om de overgeslagen albums te importeren; wat nu is opgeslagen wordt niet twee keer opgeslagen.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,9 @@
 #include "export/ui/statistiekwindow.h"
 #include "export/ui/terugzetten.h"
 #include "import/ui/folderimportwizard.h"
+#include "import/discogsimport.h"
+#include "import/ui/discogsrapport.h"
+#include "import/ui/wizardbibliotheek.h"
 #include "import/ui/wizardcd.h"
 #include "import/ui/wizardtrack.h"
 #include "qtkit/qfiles.h"
@@ -36,6 +39,8 @@ TEST(HelpTopics, F1OpensTheWindowsPlaceWhichEveryLanguagesPageHas)
         { "search", [&] { return std::make_unique<WizardTrack>(session, prompts); } },
         { "importcd", [&] { return std::make_unique<WizardCD>(session, prompts); } },
         { "importfolder", [&] { return std::make_unique<FolderImportWizard>(session, prompts); } },
+        { "importlibrary", [&] { return std::make_unique<WizardBibliotheek>(session, prompts); } },
+        { "importdiscogs", [&] { return std::make_unique<DiscogsRapport>(session, prompts, DiscogsReport {}); } },
         { "excel", [&] { return std::make_unique<ExpExcel>(session, prompts, 0, ExportScope::AllArtists); } },
         { "settings", [&] { return std::make_unique<InstellingenWindow>(session, prompts, pages); } },
     };

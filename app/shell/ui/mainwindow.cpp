@@ -254,6 +254,13 @@ void MainWindow::buildMenus()
     mnuMapImport_ = mnuKop_[4]->addAction(QString());
     mnuMapImport_->setObjectName(QStringLiteral("mnuMapImport"));
     connect(mnuMapImport_, &QAction::triggered, this, &MainWindow::showFolderImport);
+    // Captions from Qt Linguist: the language table has no texts for these two.
+    mnuBibliotheek_ = mnuKop_[4]->addAction(QString());
+    mnuBibliotheek_->setObjectName(QStringLiteral("mnuBibliotheek"));
+    connect(mnuBibliotheek_, &QAction::triggered, this, &MainWindow::showLibraryWizard);
+    mnuDiscogs_ = mnuKop_[4]->addAction(QString());
+    mnuDiscogs_->setObjectName(QStringLiteral("mnuDiscogs"));
+    connect(mnuDiscogs_, &QAction::triggered, this, &MainWindow::importDiscogs);
 
     // Options: backup and restore submenus, then compact and settings (indexes 4 and 5; the
     // array has no 2 and 3).
@@ -301,6 +308,8 @@ void MainWindow::ApplyMainLanguage()
     imgLogo_->setAccessibleName(tr("Playlist"));
     mnuMapImport_->setText(FolderImportWizard::menuCaption());
     mnuCovers_->setText(tr("Find missing covers"));
+    mnuBibliotheek_->setText(tr("Import music library..."));
+    mnuDiscogs_->setText(tr("Import Discogs collection..."));
     if (imgLogo_->toolTip() != playlistToolTip)
         imgLogo_->setToolTip(tr("No playlist"));
     fitFixedSize();

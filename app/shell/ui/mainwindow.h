@@ -124,6 +124,9 @@ private:
     void showImportWizard();
     // The import of an album from a folder of music files; the stored album is selected.
     void showFolderImport();
+    // Importing a whole music library, and a Discogs collection list.
+    void showLibraryWizard();
+    void importDiscogs();
     void showDiscography();
     void showTrackEditor();
     void showSettings();
@@ -170,6 +173,8 @@ private:
     QAction* actVergroting_ = nullptr;
     QAction* mnuMapImport_ = nullptr;
     QAction* mnuCovers_ = nullptr;
+    QAction* mnuBibliotheek_ = nullptr;
+    QAction* mnuDiscogs_ = nullptr;
 
     QList<QMenu*> mnuKop_;
     QHash<QString, QHash<int, QAction*>> menuArrays_;
