@@ -13,6 +13,7 @@
 #include "shell/ui/progresswindow.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
+#include "shell/ui/wizardlayout.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -151,11 +152,7 @@ QString FolderImportWizard::menuCaption()
 
 void FolderImportWizard::buildWidgets()
 {
-    lblStatus_ = new QLabel(this);
-    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-    QFont heading = lblStatus_->font();
-    heading.setBold(true);
-    lblStatus_->setFont(heading);
+    lblStatus_ = newHeadingLabel(this, "lblStatus");
     lblToelichting_ = new QLabel(this);
     lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
     lblToelichting_->setWordWrap(true);

@@ -6,6 +6,7 @@
 #include "shell/ui/progresswindow.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
+#include "shell/ui/wizardlayout.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,11 +52,7 @@ WizardBibliotheek::~WizardBibliotheek() = default;
 
 void WizardBibliotheek::buildWidgets()
 {
-    lblStatus_ = new QLabel(this);
-    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-    QFont heading = lblStatus_->font();
-    heading.setBold(true);
-    lblStatus_->setFont(heading);
+    lblStatus_ = newHeadingLabel(this, "lblStatus");
     lblToelichting_ = new QLabel(this);
     lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
     lblToelichting_->setWordWrap(true);
@@ -277,10 +274,5 @@ void WizardBibliotheek::growToContent()
 {
     // The window's minimum height does not follow a wrapped text's height: the window grows
     // here rather than letting the explanation overlap the folder field.
-    layout()->activate();
-    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
-                                                     : layout()->totalMinimumSize().height();
-    setMinimumHeight(needed);
-    if (height() < needed)
-        resize(width(), needed);
+    growToLayoutHeight(this);
 }

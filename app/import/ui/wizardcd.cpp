@@ -14,6 +14,7 @@
 #include "shell/ui/helptopic.h"
 #include "shell/ui/showerror.h"
 #include "shell/ui/userprompts.h"
+#include "shell/ui/wizardlayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,11 +96,7 @@ void WizardCD::buildWidgets()
     driveRow->addWidget(cboDrive_, 1);
     driveRow->addWidget(cmdBladeren_);
 
-    lblStatus_ = new QLabel(this);
-    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-    QFont heading = lblStatus_->font();
-    heading.setBold(true);
-    lblStatus_->setFont(heading);
+    lblStatus_ = newHeadingLabel(this, "lblStatus");
     lblToelichting_ = new QLabel(this);
     lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
     lblToelichting_->setWordWrap(true);
@@ -326,12 +323,7 @@ void WizardCD::growToContent()
     // The import frame appears in step 2 and the wrapped explanation takes more lines in some
     // languages; the window's minimum height does not follow a wrapped text's height, so the
     // window grows here rather than squeezing the artist field under the text.
-    layout()->activate();
-    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
-                                                     : layout()->totalMinimumSize().height();
-    setMinimumHeight(needed);
-    if (height() < needed)
-        resize(width(), needed);
+    growToLayoutHeight(this);
 }
 
 qint64 WizardCD::chosenArtistId() const
