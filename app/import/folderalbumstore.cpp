@@ -199,9 +199,11 @@ LibraryImport importFolderAlbums(
     // and only then are the batch's rows committed, in one transaction. A crash at any point
     // leaves no committed album without its playlist; one before the commit leaves at most
     // playlists of ids the catalogue never handed out. The albums before a batch are done
-    // (stored or failed), and that is the count the progress shows. The first batch holds
-    // one album, each next one twice as many, up to albumsPerCommit or about a second of
-    // work: the count moves at once and Cancel answers soon. Covers follow each commit.
+    // (stored or failed), and that is the count the progress shows. Covers follow each
+    // commit. The first batch holds one album, so the count moves at once; the next one
+    // doubles while a batch with its covers takes less than half of batchMilliseconds and
+    // halves when it took longer than that, up to albumsPerCommit: the count moves and
+    // Cancel answers about every second, whatever the covers cost.
     const QDateTime now = QDateTime::currentDateTime();
     qsizetype next = 0;
     qsizetype batchLimit = 1;
@@ -228,7 +230,6 @@ LibraryImport importFolderAlbums(
             else
                 batch.append({ &albums[next], std::get<StoredFolderAlbum>(added) });
         }
-        batchLimit = std::min(2 * batchLimit, albumsPerCommit);
         const auto giveUp = [&](const AppError& error) {
             for (const auto& [album, stored] : batch) {
                 QFile::remove(playlistPath(destination.muziekDir, stored.titleId));
@@ -250,6 +251,10 @@ LibraryImport importFolderAlbums(
             if (stored.coverProblem)
                 result.coverProblems.append({ albumName(*album), *stored.coverProblem });
         }
+        if (clock.elapsed() < batchMilliseconds / 2)
+            batchLimit = std::min(2 * batchLimit, albumsPerCommit);
+        else if (clock.elapsed() > batchMilliseconds)
+            batchLimit = std::max(batchLimit / 2, qsizetype(1));
     }
     return result;
 }

@@ -56,7 +56,7 @@ struct LibraryImport {
 };
 
 // How many albums one commit holds at most.
-inline constexpr qsizetype albumsPerCommit = 100;
+inline constexpr qsizetype albumsPerCommit = 500;
 
 // Stores each album as storeFolderAlbum does, whole under a savepoint of its own, committing
 // up to `albumsPerCommit` at a time; a failing album is noted and the next follows. Cancel
