@@ -47,19 +47,27 @@ QString playlistPath(const QString& muziekDir, qint64 titleId)
     return muziekDir + QString::number(titleId) + QStringLiteral(".m3u");
 }
 
+QByteArray playlistBytes(const QString& folder, const QStringList& names)
+{
+    const QString prefix = withSeparator(folder);
+    QByteArray bytes;
+    for (const QString& name : names)
+        bytes += (prefix + name).toUtf8() + "\r\n";
+    return bytes;
+}
+
 bool writePlaylist(const QString& path, const QString& folder, const QStringList& names,
                    QString* error)
 {
-    const QString prefix = withSeparator(folder);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = QStringLiteral("Cannot write the playlist %1: %2").arg(path, file.errorString());
         return false;
     }
-    for (const QString& name : names)
-        file.write((prefix + name).toUtf8() + "\r\n");
-    if (!file.commit()) {
+    // A write the disc takes only in part (full, or over the size limit) is a failure too.
+    const QByteArray bytes = playlistBytes(folder, names);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = QStringLiteral("Cannot write the playlist %1: %2").arg(path, file.errorString());
         return false;

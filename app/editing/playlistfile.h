@@ -25,8 +25,11 @@ bool listMusicFiles(const QString& folder, MusicKind kind, QStringList& names, Q
 // The playlist file of an album: `muziekDir` (ending in "/") + id + ".m3u".
 QString playlistPath(const QString& muziekDir, qint64 titleId);
 
-// Writes the playlist `path`: for each name, in order, `folder` (a trailing "/" ensured) +
-// the name, each line ended by CR LF, UTF-8. The file is written beside the target and
+// The content of a playlist: for each name, in order, `folder` (a trailing "/" ensured) +
+// the name, each line ended by CR LF, UTF-8.
+QByteArray playlistBytes(const QString& folder, const QStringList& names);
+
+// Writes the playlist `path` with the content playlistBytes() gives. The file is written beside the target and
 // renamed over it only when complete, so a failed write (missing folder, full disk) leaves
 // an earlier playlist exactly as it was. False with `error` set on failure.
 bool writePlaylist(const QString& path, const QString& folder, const QStringList& names,

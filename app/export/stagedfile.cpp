@@ -6,19 +6,21 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
-
-// Makes a rename in `folder` durable: the folder's entry is flushed like a file's content.
-void syncFolder(const QString& folder)
+FileStatus syncFolder(const QString& folder)
 {
+    // A folder that cannot be opened for reading (write and search rights only) is left to the
+    // file system's own schedule.
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (fd < 0)
+        return {};
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0)
+        return fileError(std::error_code(error, std::generic_category()),
+            QStringLiteral("Cannot write the folder %1 to the disk").arg(folder));
+    return {};
 }
-
-} // namespace
 
 std::filesystem::path nativePath(const QString& path)
 {

@@ -66,6 +66,9 @@ void copyPermissions(const QString& model, const QString& path);
 // survives a crash with the content missing.
 FileStatus syncToDisk(const QString& path);
 
+// Makes the renames in `folder` durable: its entries are flushed like a file's content.
+FileStatus syncFolder(const QString& folder);
+
 // Renames `from` over `to` in one step, replacing what is there (the file keeps its content;
 // only the name changes), and makes the new name durable. Both must be on one file system.
 FileStatus replaceByRename(const QString& from, const QString& to);

@@ -4,10 +4,12 @@
 #include "db/sqlitehandles.h"
 #include "editing/coverfile.h"
 #include "editing/playlistfile.h"
+#include "export/stagedbatch.h"
 #include "extras/picturefiles.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -17,6 +19,8 @@ namespace {
 const QString source = QStringLiteral("ImportFolderAlbum");
 // "Invalid procedure call or argument": an album that cannot be stored as it stands.
 constexpr int invalidAlbum = 5;
+// About how long a batch of albums may take before it is committed.
+constexpr qint64 batchMilliseconds = 1000;
 
 AppError failure(const DbError& error)
 {
@@ -80,9 +84,11 @@ namespace {
 
 // Adds `album` on `db`, inside the transaction the caller holds, under a savepoint of its own:
 // after a failure the album's rows are gone again and the rest of the transaction stands.
-// The playlist is written last (staged and renamed), so the album is flagged only with it.
+// Its playlist is staged last in `playlists`, which the caller puts in place before it
+// commits, so the album is flagged only with it.
 std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
-    const AlbumDestination& destination, const FolderAlbum& album, const QDateTime& now)
+    const AlbumDestination& destination, StagedBatch& playlists, const FolderAlbum& album,
+    const QDateTime& now)
 {
     if (album.tracks.isEmpty() || album.artist.trimmed().isEmpty() || album.titel.trimmed().isEmpty())
         return AppError { invalidAlbum, QStringLiteral("The album has no artist, title or tracks."), source };
@@ -135,11 +141,14 @@ std::variant<StoredFolderAlbum, AppError> addAlbumOn(const SqliteConnection& db,
     QStringList names;
     for (const FolderTrack& track : album.tracks)
         names.append(track.path.mid(album.folder.size()));
-    QString error;
-    if (!writePlaylist(playlistPath(destination.muziekDir, stored.titleId), album.folder, names, &error))
-        return undo(AppError { ErrorNumbers::fileAccess, error, source });
-    if (auto status = db.exec(QStringLiteral("RELEASE album")); !status)
+    const QString playlist = playlistPath(destination.muziekDir, stored.titleId);
+    if (FileStatus staged = playlists.add(playlist, playlistBytes(album.folder, names)); !staged)
+        return undo(AppError { staged.error().number,
+            QStringLiteral("Cannot write the playlist %1: %2").arg(playlist, staged.error().text), source });
+    if (auto status = db.exec(QStringLiteral("RELEASE album")); !status) {
+        playlists.dropLast();
         return undo(failure(status.error()));
+    }
     return stored;
 }
 
@@ -176,33 +185,55 @@ LibraryImport importFolderAlbums(
         return result;
     }
 
-    // Albums are committed a batch at a time: each stays whole under its savepoint, and one
-    // commit for many saves the disc a flush per album. Covers follow each commit.
+    // Albums are stored a batch at a time, each whole under its savepoint: their playlists
+    // are staged without a flush of their own, then go to the disc together and into place,
+    // and only then are the batch's rows committed, in one transaction. A crash at any point
+    // leaves no committed album without its playlist; one before the commit leaves at most
+    // playlists of ids the catalogue never handed out. The albums before a batch are done
+    // (stored or failed), and that is the count the progress shows. Covers follow each
+    // commit. The first batch holds one album, so the count moves at once; the next one
+    // doubles while a batch with its covers takes less than half of batchMilliseconds and
+    // halves when it took longer than that, up to albumsPerCommit: the count moves and
+    // Cancel answers about every second, whatever the covers cost.
     const QDateTime now = QDateTime::currentDateTime();
     qsizetype next = 0;
+    qsizetype batchLimit = 1;
     while (next < albums.size() && !result.cancelled) {
+        const qsizetype done = next;
         SqliteTransaction transaction(db);
         if (auto status = transaction.begin(); !status) {
             result.failed.append({ albumName(albums[next]), failure(status.error()) });
             return result;
         }
+        StagedBatch playlists;
         QList<std::pair<const FolderAlbum*, StoredFolderAlbum>> batch;
-        for (; next < albums.size() && batch.size() < albumsPerCommit; ++next) {
-            if (progress && !progress(next, albums.size(), albums[next].folder)) {
+        QElapsedTimer clock;
+        clock.start();
+        for (; next < albums.size() && batch.size() < batchLimit && clock.elapsed() < batchMilliseconds;
+             ++next) {
+            if (progress && !progress(done, albums.size(), albums[next].folder)) {
                 result.cancelled = true;
                 break;
             }
-            auto added = addAlbumOn(db, destination, albums[next], now);
+            auto added = addAlbumOn(db, destination, playlists, albums[next], now);
             if (const auto* error = std::get_if<AppError>(&added))
                 result.failed.append({ albumName(albums[next]), *error });
             else
                 batch.append({ &albums[next], std::get<StoredFolderAlbum>(added) });
         }
-        if (auto status = transaction.commit(); !status) {
+        const auto giveUp = [&](const AppError& error) {
             for (const auto& [album, stored] : batch) {
                 QFile::remove(playlistPath(destination.muziekDir, stored.titleId));
-                result.failed.append({ albumName(*album), failure(status.error()) });
+                result.failed.append({ albumName(*album), error });
             }
+        };
+        if (FileStatus placed = playlists.commit(); !placed) {
+            giveUp(AppError { placed.error().number,
+                QStringLiteral("Cannot write the playlists: %1").arg(placed.error().text), source });
+            return result;
+        }
+        if (auto status = transaction.commit(); !status) {
+            giveUp(failure(status.error()));
             return result;
         }
         for (auto& [album, stored] : batch) {
@@ -211,6 +242,10 @@ LibraryImport importFolderAlbums(
             if (stored.coverProblem)
                 result.coverProblems.append({ albumName(*album), *stored.coverProblem });
         }
+        if (clock.elapsed() < batchMilliseconds / 2)
+            batchLimit = std::min(2 * batchLimit, albumsPerCommit);
+        else if (clock.elapsed() > batchMilliseconds)
+            batchLimit = std::max(batchLimit / 2, qsizetype(1));
     }
     return result;
 }

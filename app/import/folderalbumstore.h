@@ -56,11 +56,12 @@ struct LibraryImport {
 };
 
 // How many albums one commit holds at most.
-inline constexpr qsizetype albumsPerCommit = 100;
+inline constexpr qsizetype albumsPerCommit = 500;
 
 // Stores each album as storeFolderAlbum does, whole under a savepoint of its own, committing
 // up to `albumsPerCommit` at a time; a failing album is noted and the next follows. Cancel
 // stops before the next album and commits those before it: what was stored stays stored.
+// The `done` that `progress` is told counts only albums already committed or failed.
 LibraryImport importFolderAlbums(const AlbumDestination& destination, const QList<FolderAlbum>& albums,
     const LibraryProgress& progress = {});
 

@@ -206,4 +206,47 @@ TEST_F(FolderImportTest, ASecondRunReadsOnlyWhatChangedAndStoresNothingTwice)
     ::unlink(badName.constData()); // the temporary folder cannot spell it
 }
 
+// Cancel once this many albums are reported done (-1: never).
+class BatchedImportTest : public FolderImportTest, public ::testing::WithParamInterface<qint64> { };
+
+TEST_P(BatchedImportTest, EveryAlbumReportedDoneIsCommittedWholeWithItsPlaylist)
+{
+    QList<FolderAlbum> albums; // made up: storing reads none of their files
+    for (int a = 0; a < 12; ++a) {
+        FolderAlbum album { QStringLiteral("Artist %1").arg(a % 3), QStringLiteral("Album %1").arg(a), {}, {},
+            music + QStringLiteral("%1/").arg(a), {}, {} };
+        for (int t = 1; t <= 3; ++t) {
+            album.tracks.append(
+                { album.folder + QStringLiteral("%1.flac").arg(t), t, QStringLiteral("Song"), 60 });
+            album.files.append({ album.tracks.last().path, 1, 1 });
+        }
+        albums.append(album);
+    }
+    const QDir playlists(destination.muziekDir);
+    qint64 lastDone = -1;
+    const LibraryImport result
+        = importFolderAlbums(destination, albums, [&](qint64 done, qint64, const QString&) {
+              EXPECT_EQ(count("Titel"), done);
+              EXPECT_EQ(count("Tracks"), 3 * done);
+              EXPECT_EQ(playlists.entryList(QDir::Files).size(), done);
+              lastDone = done;
+              return GetParam() < 0 || done < GetParam();
+          });
+    EXPECT_EQ(result.cancelled, GetParam() >= 0);
+    const qint64 stored = result.cancelled ? lastDone : albums.size();
+    EXPECT_GE(stored, GetParam());
+    ASSERT_EQ(result.stored.size(), stored);
+    EXPECT_EQ(QList<qint64>({ count("Titel"), count("Tracks"), count("Muziekbestand") }),
+        QList<qint64>({ stored, 3 * stored, 3 * stored }));
+    EXPECT_EQ(playlists.entryList(QDir::Files | QDir::Hidden).size(), stored); // nothing staged is left
+    for (qsizetype i = 0; i < stored; ++i) {
+        QStringList entries;
+        ASSERT_TRUE(
+            readPlaylist(playlistPath(destination.muziekDir, result.stored[i].titleId), entries, nullptr));
+        EXPECT_EQ(entries.size(), 3);
+        EXPECT_EQ(entries.last(), albums[i].tracks.last().path);
+    }
+}
+INSTANTIATE_TEST_SUITE_P(CancelAt, BatchedImportTest, ::testing::Values(0, 1, 5, -1));
+
 } // namespace
