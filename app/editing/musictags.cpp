@@ -127,6 +127,24 @@ QByteArray mp4Picture(TagLib::MP4::Tag* tag, qint64 maxBytes)
     return covers.isEmpty() ? QByteArray() : bytesOf(covers.front().data(), maxBytes);
 }
 
+// Whether the tags TagLib has just read hold a picture: known from the parsed frames, so
+// the picture itself is read again only for files that have one.
+bool hasEmbeddedPicture(TagLib::File* file)
+{
+    const auto id3v2Has = [](TagLib::ID3v2::Tag* tag) { return tag && !tag->frameListMap()["APIC"].isEmpty(); };
+    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+        return id3v2Has(mpeg->ID3v2Tag());
+    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+        return id3v2Has(wav->ID3v2Tag());
+    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+        return !flac->pictureList().isEmpty();
+    if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
+        return mp4->tag() && mp4->tag()->contains("covr");
+    if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag()))
+        return !xiph->pictureList().isEmpty();
+    return false;
+}
+
 } // namespace
 
 bool MusicTags::hasTags() const
@@ -166,6 +184,7 @@ std::optional<MusicTags> readMusicTags(const QString& path)
         return std::nullopt;
     if (audio)
         tags.lengthSeconds = qMax(0, audio->lengthInSeconds());
+    tags.hasPicture = hasEmbeddedPicture(file.file());
     return tags;
 }
 

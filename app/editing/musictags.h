@@ -18,6 +18,7 @@ struct MusicTags {
     int track = 0; // 0 when the tag holds none
     int disc = 0;
     int lengthSeconds = 0; // from the audio itself; 0 when unknown
+    bool hasPicture = false; // an embedded picture, for embeddedFrontPicture to read
 
     // Whether the file carries anything that names the album or the track.
     bool hasTags() const;

@@ -74,7 +74,7 @@ FolderAlbum makeAlbum(QList<PendingTrack> pending)
             album.drager.clear();
         const QString naam = tags.title.isEmpty() ? trackCaption(file.file.path) : tags.title;
         album.tracks.append({ file.file.path, keepNumbers ? pending[i].track : int(i + 1), naam,
-            tags.lengthSeconds, tags.disc });
+            tags.lengthSeconds, tags.disc, tags.hasPicture });
         album.files.append(file.file);
     }
     album.folder = commonFolder(album.tracks);

@@ -46,6 +46,7 @@ struct FolderTrack {
     QString naam;
     int lengthSeconds = 0;
     int disc = 0; // as the tags give it; 0 when they name none (the catalogue keeps no disc)
+    bool pictureEmbedded = true; // false when the tags were read and hold no picture
 };
 
 // An album as the files' tags describe it.

@@ -49,6 +49,8 @@ std::optional<AppError> takeCover(
 {
     const QString target = coverPath(destination.coverDir, titleId);
     for (const FolderTrack& track : album.tracks) {
+        if (!track.pictureEmbedded)
+            continue;
         const QByteArray picture = embeddedFrontPicture(track.path, maxCoverBytes);
         if (!picture.isEmpty())
             return storeCover(picture, target, QStringLiteral("The picture in %1").arg(track.path), source);

@@ -31,6 +31,8 @@ QImage readPicture(const QByteArray& bytes, const QSize& bounds)
 FolderCover findFolderCover(const FolderAlbum& album, const QSize& bounds)
 {
     for (const FolderTrack& track : album.tracks) {
+        if (!track.pictureEmbedded)
+            continue;
         const QByteArray picture = embeddedFrontPicture(track.path, maxCoverBytes);
         if (!picture.isEmpty())
             return { readPicture(picture, bounds), track.path };
