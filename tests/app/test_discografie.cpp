@@ -174,7 +174,17 @@ TEST_F(DiscografieTest, TrackListAddsEditsAndRemovesKeepingTheOtherNumbers)
     EXPECT_EQ(column(*window, 1), (QStringList { "1", "3", "4" }));
 }
 
-class TrackLookupTest : public DiscografieTest {
+// A disc of ten tracks looked up for an album of twelve: the answers to "store the fetched
+// tracks?" and "remove the old ones?", or a store that fails half-way.
+struct TrackLookupCase {
+    const char* name;
+    QList<int> answers; // one per question asked
+    bool storeFails;
+    QStringList names; // the album's first, thirteenth ("" for none) and last track afterwards
+    int tracks;
+};
+
+class TrackLookupTest : public DiscografieTest, public ::testing::WithParamInterface<TrackLookupCase> {
 protected:
     testkit::FakeCddbServer server;
     QString cue;
@@ -206,63 +216,49 @@ protected:
     }
 };
 
-TEST_F(TrackLookupTest, KeepingTheOldTracksNumbersTheNewOnesAfterThem)
+TEST_P(TrackLookupTest, StoresKeepsOrReplacesTheTracksAsAnswered)
 {
-    auto window = lookUp({ MsgBox::yes, MsgBox::no });
-    // Save the fetched tracks? Remove the old ones (No by default)?
-    ASSERT_EQ(prompts.boxes.size(), 2);
-    EXPECT_EQ(prompts.boxes[0].prompt, session.message(60));
-    EXPECT_EQ(prompts.boxes[1].prompt, session.message(61));
-    EXPECT_EQ(prompts.boxes[1].buttons, MsgBox::yesNoQuestionDefaultNo);
-    EXPECT_TRUE(window->tracksStored());
+    const TrackLookupCase& c = GetParam();
+    if (c.storeFails) {
+        ASSERT_TRUE(execRaw(db.path(),
+            "CREATE TRIGGER refuse AFTER INSERT ON Tracks WHEN new.Naam = 'New 7' "
+            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    }
+    auto window = lookUp(c.answers);
+    EXPECT_EQ(prompts.boxes.size(), c.answers.size());
+    if (prompts.boxes.size() == 2) { // removing the old tracks is No by default
+        EXPECT_EQ(prompts.boxes[1].buttons, MsgBox::yesNoQuestionDefaultNo);
+    }
+    EXPECT_EQ(prompts.reports.size(), c.storeFails ? 1 : 0);
+    const bool stored = c.tracks != 12;
+    EXPECT_EQ(window->tracksStored(), stored);
     const QStringList names = trackNames();
-    ASSERT_EQ(names.size(), 22);
-    EXPECT_EQ(names[11], "12 Old 12");
-    EXPECT_EQ(names[12], "13 New 1");
-    EXPECT_EQ(names[21], "22 New 10");
-    // The album is stamped with the disc.
-    auto album = db.catalogue().OpenRecordset(
-        "SELECT CDid, Lengte, datum_lamu FROM Titel WHERE Id = ?", { arrival });
-    EXPECT_EQ(album.value().rows[0].at(0).toString(), QString::fromStdString(discId));
-    EXPECT_EQ(album.value().rows[0].at(1).toString(), "0:42"); // lead-in included
-    EXPECT_FALSE(album.value().rows[0].at(2).isNull());
-}
-
-TEST_F(TrackLookupTest, ReplacingTheOldTracksNumbersTheNewOnesFromOne)
-{
-    auto window = lookUp({ MsgBox::yes, MsgBox::yes });
-    const QStringList names = trackNames();
-    ASSERT_EQ(names.size(), 10);
-    EXPECT_EQ(names.first(), "1 New 1");
-    EXPECT_EQ(names.last(), "10 New 10");
-}
-
-TEST_F(TrackLookupTest, DecliningShowsThePreviewAndStoresNothing)
-{
-    auto window = lookUp({ MsgBox::no });
-    EXPECT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(column(*window, 2).first(), "New 1"); // the preview was shown
-    EXPECT_EQ(trackNames().size(), 12);
-    EXPECT_FALSE(window->tracksStored());
+    EXPECT_EQ(names.size(), c.tracks);
+    EXPECT_EQ((QStringList { names.value(0), names.value(12), names.value(names.size() - 1) }), c.names);
+    // Nothing stored: the window shows the fetched tracks as a preview, or the old ones again
+    // after a failure; the fetched ones wait in the scratch table either way.
+    if (!stored) {
+        EXPECT_EQ(column(*window, 2).first(), c.storeFails ? "Old 1" : "New 1");
+    }
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM Freedb"), 10);
+    // A stored lookup stamps the album with the disc and its length, lead-in included.
+    EXPECT_EQ(db.firstRow("SELECT CDid, Lengte FROM Titel WHERE Id = ?", { arrival }),
+        stored ? QVariantList({ QString::fromStdString(discId), "0:42" })
+               : QVariantList({ QVariant(), "33:00" }));
 }
 
-TEST_F(TrackLookupTest, AFailedReplacementLeavesTheOldTracksAndTheWindowOpen)
-{
-    ASSERT_TRUE(execRaw(db.path(),
-        "CREATE TRIGGER refuse AFTER INSERT ON Tracks WHEN new.Naam = 'New 7' "
-        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-    auto window = lookUp({ MsgBox::yes, MsgBox::yes });
-    ASSERT_EQ(prompts.reports.size(), 1);
-    EXPECT_TRUE(prompts.reports[0].contains("disk full"));
-    EXPECT_EQ(trackNames().size(), 12);
-    EXPECT_EQ(trackNames().first(), "1 Old 1");
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM Titel WHERE CDid IS NULL"), 1);
-    EXPECT_FALSE(window->tracksStored());
-    EXPECT_EQ(column(*window, 2).first(), "Old 1");
-}
+INSTANTIATE_TEST_SUITE_P(Answers, TrackLookupTest,
+    ::testing::Values(TrackLookupCase { "keep", { MsgBox::yes, MsgBox::no }, false,
+                          { "1 Old 1", "13 New 1", "22 New 10" }, 22 },
+        TrackLookupCase {
+            "replace", { MsgBox::yes, MsgBox::yes }, false, { "1 New 1", "", "10 New 10" }, 10 },
+        TrackLookupCase { "decline", { MsgBox::no }, false, { "1 Old 1", "", "12 Old 12" }, 12 },
+        TrackLookupCase { "failed", { MsgBox::yes, MsgBox::yes }, true, { "1 Old 1", "", "12 Old 12" }, 12 }),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TrackLookupTest, AnUnreadableDiscChangesNothing)
+class UnreadableDiscTest : public TrackLookupTest { };
+
+TEST_F(UnreadableDiscTest, ChangesNothing)
 {
     cue = home.iniPath();
     auto window = lookUp({});
