@@ -107,7 +107,6 @@ TEST(DiscographyFromMusicBrainz, AddsTickedGroupsOnceInOneTransaction)
                 QStringLiteral("Albums added: 2. Already in the discography: 2."));
         }
     }
-    mb::RateLimiter::musicBrainz().setClock({}, {});
 }
 
 } // namespace

@@ -21,21 +21,13 @@
 
 namespace {
 
-QByteArray fixed(const QByteArray& text, int width, char pad)
-{
-    QByteArray field = text.left(width);
-    field.append(QByteArray(width - field.size(), pad));
-    return field;
-}
-
 // A complete ID3v1 block: "TAG", title, artist, album, year, comment, genre.
-QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const QByteArray& album,
-    const QByteArray& year, char pad = ' ')
+QByteArray id3v1Block(
+    const QByteArray& title, const QByteArray& artist, const QByteArray& album, const QByteArray& year)
 {
-    QByteArray block = "TAG" + fixed(title, 30, pad) + fixed(artist, 30, pad) + fixed(album, 30, pad)
-        + fixed(year, 4, pad) + fixed("comment", 30, '\0');
-    block.append(char(17)); // genre
-    return block;
+    return "TAG" + title.leftJustified(30, ' ', true) + artist.leftJustified(30, ' ', true)
+        + album.leftJustified(30, ' ', true) + year.leftJustified(4, ' ', true)
+        + QByteArray("comment").leftJustified(30, '\0') + char(17);
 }
 
 using qtkit::writeFile;
