@@ -110,7 +110,6 @@ TEST_F(WizardCdTest, ImportsADiscAndRefusesItTheSecondTime)
     qtkit::clickButton(wizard.get(), "cmdOK");
     EXPECT_EQ(imported.count(), 1);
     EXPECT_EQ(step(*wizard), "9");
-    EXPECT_TRUE(childOf<QPushButton>(wizard.get(), "cmdAnnuleren")->isHidden());
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     const auto album = rows(
@@ -162,11 +161,8 @@ TEST_F(WizardCdTest, ArtistIsReusedByNameOrListChoiceAndOnlyANewOneTakesTheEdite
     auto third = collect(servedDisc("three", { 6 }, unknown));
     childOf<QComboBox>(third.get(), "cboArtiest")->setEditText(QStringLiteral("Agnetha Fältskog"));
     qtkit::clickButton(third.get(), "cmdOK");
-    EXPECT_EQ(count("Artiest"), 3);
-    EXPECT_EQ(
-        scalarRaw(db.path(),
-            "SELECT COUNT(*) FROM Artiest WHERE Artiest = 'Agnetha Fältskog' AND datum_init IS NOT NULL"),
-        1);
+    EXPECT_EQ(rows("SELECT Artiest, datum_init IS NOT NULL FROM Artiest ORDER BY Id"),
+        (QList<QVariantList> { { "ABBA", 1 }, { "Various", 1 }, { "Agnetha Fältskog", 1 } }));
     EXPECT_EQ(count("Titel"), 3);
 }
 
@@ -306,7 +302,6 @@ TEST_F(WizardCdTest, AFailurePartWayStoresNothingAndCanBeRetried)
     qtkit::clickButton(wizard.get(), "cmdOK");
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains("disk full"));
-    EXPECT_TRUE(prompts.reports[0].contains("WizardCD.cmdOK_Click"));
     EXPECT_EQ(count("Artiest") + count("Titel") + count("Tracks"), 0);
     EXPECT_EQ(step(*wizard), "2");
 
