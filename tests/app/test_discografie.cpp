@@ -76,8 +76,7 @@ TEST_F(DiscografieTest, DiscographyListsCaptionAndEditsThroughTheAlbumWindow)
     db.addDiscography(abba, QStringLiteral("Abba"), 1976);
     auto window = open("Discografie");
     // The title names the artist and counts the rows.
-    EXPECT_TRUE(window->windowTitle().startsWith("Abba"));
-    EXPECT_TRUE(window->windowTitle().endsWith("(3)"));
+    EXPECT_TRUE(window->windowTitle().startsWith("Abba") && window->windowTitle().endsWith("(3)"));
     EXPECT_EQ(column(*window, 2), (QStringList { "Abba", "Arrival", "Waterloo" }));
     EXPECT_TRUE(childOf<QComboBox>(window.get(), "cboDrive")->isHidden());
     EXPECT_TRUE(childOf<QToolButton>(window.get(), "cmdFreedb")->isHidden());
