@@ -134,16 +134,15 @@ TEST_F(FolderWizardTest, AFailedStoreIsReportedAndLeavesTheAlbumToTryAgain)
 
 TEST_F(FolderWizardTest, AFolderThatMakesNoAlbumSaysWhy)
 {
-    struct Case {
+    const struct {
         const char* file;
         QByteArray bytes;
         bool namedAsLeftOut;
-    };
-    const Case cases[] = {
+    } cases[] = {
         { "readme.txt", "not music", false },
         { "untagged.flac", minimalAudio(AudioKind::Flac, 1), true },
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QDir(folder).removeRecursively();
         qtkit::writeFile(folder + QLatin1String(c.file), c.bytes);
         withWizard([&](FolderImportWizard& wizard) {

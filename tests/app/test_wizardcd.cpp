@@ -470,12 +470,12 @@ TEST_F(WizardCdTest, AMirrorChosenInTheLookupWindowFillsTheServerFieldAndARefusa
     const struct {
         std::string answer;
         QString field; // txtServer afterwards
-        QString box; // "" for none
+        QString box; // what the refusal names, "" for no box
     } cases[] = {
         { "210 OK\r\nmirror.example.org http 8080 /x/cddb.cgi N052.22 E004.53 Mirror\r\n.\r\n",
             "http://mirror.example.org:8080/x/cddb.cgi", "" },
         { "500 Unknown developer email\r\n", QString::fromStdString(server.address()),
-            "8881: The CDDB server refused the request: 500 Unknown developer email" },
+            "500 Unknown developer email" },
     };
     IniPropertyStore store(session.ini());
     DiscovantWidget control(store);
@@ -489,7 +489,8 @@ TEST_F(WizardCdTest, AMirrorChosenInTheLookupWindowFillsTheServerFieldAndARefusa
                 "frmServerSites", [](QWidget* sites) { qtkit::clickButton(sites, "cmdSelect"); });
         qtkit::clickButton(&dialog, "cmdServers");
         EXPECT_EQ(childOf<QLineEdit>(&dialog, "txtServer")->text(), field);
-        EXPECT_EQ(prompts.boxes.isEmpty() ? QString() : prompts.boxes[0].prompt, box);
+        EXPECT_EQ(prompts.boxes.size(), box.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(prompts.boxes.value(0).prompt.contains(box)) << "the refusal is shown in words";
         EXPECT_EQ(control.core().CDDBServer(), server.address()) << "only OK stores the choice";
     }
 }

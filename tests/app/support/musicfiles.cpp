@@ -20,11 +20,7 @@ void appendLE32(QByteArray& bytes, quint32 value)
 // MPEG-1 layer III frames of 128 kbit/s at 44.1 kHz, 417 bytes each, silent.
 QByteArray mp3(int seconds)
 {
-    QByteArray frame(417, '\0');
-    frame[0] = '\xff';
-    frame[1] = '\xfb';
-    frame[2] = '\x90';
-    frame[3] = '\x64';
+    const QByteArray frame = QByteArray::fromHex("fffb9064") + QByteArray(413, '\0');
     return frame.repeated(seconds * 44100 / 1152 + 1);
 }
 
@@ -116,11 +112,6 @@ QByteArray mp4()
     return atom("ftyp", QByteArray("M4A \0\0\0\0M4A mp42isom", 20)) + atom("moov", atom("mvhd", mvhd));
 }
 
-TagLib::String text(const QString& value)
-{
-    return TagLib::String(value.toStdString(), TagLib::String::UTF8);
-}
-
 } // namespace
 
 QByteArray minimalAudio(AudioKind kind, int seconds)
@@ -159,7 +150,7 @@ bool writeMusicFile(const QString& path, AudioKind kind, int seconds, const TagV
         { "DISCNUMBER", tags.disc ? QString::number(tags.disc) : QString() } };
     for (const auto& [key, value] : fields) {
         if (!value.isEmpty())
-            properties.insert(key, text(value));
+            properties.insert(key, TagLib::String(value.toStdString(), TagLib::String::UTF8));
     }
     ref.file()->setProperties(properties);
 
