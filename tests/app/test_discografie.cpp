@@ -1,6 +1,9 @@
 // The discography window in both list modes: the grid, add, edit and remove through the
-// `Album` window with its key filters and checks, and the track list's CD lookup that keeps
-// or replaces the old tracks.
+// `Album` window with its key filters and checks, the track list's CD lookup that keeps
+// or replaces the old tracks, and the MusicBrainz button: the artist chosen among two of one
+// name, the release groups listed by kind, the ticked ones added in one transaction without
+// those already there.
+#include "discovant/widgets/discovantwidget.h"
 #include "extras/ui/albumdialog.h"
 #include "extras/ui/discografie.h"
 #include "qtkit/modal.h"
@@ -9,11 +12,15 @@
 #include "support/testhome.h"
 #include "testkit/discimage.h"
 #include "testkit/fakeserver.h"
+#include "testkit/musicbrainzanswers.h"
 
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -76,8 +83,7 @@ TEST_F(DiscografieTest, DiscographyListsCaptionAndEditsThroughTheAlbumWindow)
     db.addDiscography(abba, QStringLiteral("Abba"), 1976);
     auto window = open("Discografie");
     // The title names the artist and counts the rows.
-    EXPECT_TRUE(window->windowTitle().startsWith("Abba"));
-    EXPECT_TRUE(window->windowTitle().endsWith("(3)"));
+    EXPECT_TRUE(window->windowTitle().startsWith("Abba") && window->windowTitle().endsWith("(3)"));
     EXPECT_EQ(column(*window, 2), (QStringList { "Abba", "Arrival", "Waterloo" }));
     EXPECT_TRUE(childOf<QComboBox>(window.get(), "cboDrive")->isHidden());
     EXPECT_TRUE(childOf<QToolButton>(window.get(), "cmdFreedb")->isHidden());
@@ -174,7 +180,17 @@ TEST_F(DiscografieTest, TrackListAddsEditsAndRemovesKeepingTheOtherNumbers)
     EXPECT_EQ(column(*window, 1), (QStringList { "1", "3", "4" }));
 }
 
-class TrackLookupTest : public DiscografieTest {
+// A disc of ten tracks looked up for an album of twelve: the answers to "store the fetched
+// tracks?" and "remove the old ones?", or a store that fails half-way.
+struct TrackLookupCase {
+    const char* name;
+    QList<int> answers; // one per question asked
+    bool storeFails;
+    QStringList names; // the album's first, thirteenth ("" for none) and last track afterwards
+    int tracks;
+};
+
+class TrackLookupTest : public DiscografieTest, public ::testing::WithParamInterface<TrackLookupCase> {
 protected:
     testkit::FakeCddbServer server;
     QString cue;
@@ -206,63 +222,49 @@ protected:
     }
 };
 
-TEST_F(TrackLookupTest, KeepingTheOldTracksNumbersTheNewOnesAfterThem)
+TEST_P(TrackLookupTest, StoresKeepsOrReplacesTheTracksAsAnswered)
 {
-    auto window = lookUp({ MsgBox::yes, MsgBox::no });
-    // Save the fetched tracks? Remove the old ones (No by default)?
-    ASSERT_EQ(prompts.boxes.size(), 2);
-    EXPECT_EQ(prompts.boxes[0].prompt, session.message(60));
-    EXPECT_EQ(prompts.boxes[1].prompt, session.message(61));
-    EXPECT_EQ(prompts.boxes[1].buttons, MsgBox::yesNoQuestionDefaultNo);
-    EXPECT_TRUE(window->tracksStored());
+    const TrackLookupCase& c = GetParam();
+    if (c.storeFails) {
+        ASSERT_TRUE(execRaw(db.path(),
+            "CREATE TRIGGER refuse AFTER INSERT ON Tracks WHEN new.Naam = 'New 7' "
+            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    }
+    auto window = lookUp(c.answers);
+    EXPECT_EQ(prompts.boxes.size(), c.answers.size());
+    if (prompts.boxes.size() == 2) { // removing the old tracks is No by default
+        EXPECT_EQ(prompts.boxes[1].buttons, MsgBox::yesNoQuestionDefaultNo);
+    }
+    EXPECT_EQ(prompts.reports.size(), c.storeFails ? 1 : 0);
+    const bool stored = c.tracks != 12;
+    EXPECT_EQ(window->tracksStored(), stored);
     const QStringList names = trackNames();
-    ASSERT_EQ(names.size(), 22);
-    EXPECT_EQ(names[11], "12 Old 12");
-    EXPECT_EQ(names[12], "13 New 1");
-    EXPECT_EQ(names[21], "22 New 10");
-    // The album is stamped with the disc.
-    auto album = db.catalogue().OpenRecordset(
-        "SELECT CDid, Lengte, datum_lamu FROM Titel WHERE Id = ?", { arrival });
-    EXPECT_EQ(album.value().rows[0].at(0).toString(), QString::fromStdString(discId));
-    EXPECT_EQ(album.value().rows[0].at(1).toString(), "0:42"); // lead-in included
-    EXPECT_FALSE(album.value().rows[0].at(2).isNull());
-}
-
-TEST_F(TrackLookupTest, ReplacingTheOldTracksNumbersTheNewOnesFromOne)
-{
-    auto window = lookUp({ MsgBox::yes, MsgBox::yes });
-    const QStringList names = trackNames();
-    ASSERT_EQ(names.size(), 10);
-    EXPECT_EQ(names.first(), "1 New 1");
-    EXPECT_EQ(names.last(), "10 New 10");
-}
-
-TEST_F(TrackLookupTest, DecliningShowsThePreviewAndStoresNothing)
-{
-    auto window = lookUp({ MsgBox::no });
-    EXPECT_EQ(prompts.boxes.size(), 1);
-    EXPECT_EQ(column(*window, 2).first(), "New 1"); // the preview was shown
-    EXPECT_EQ(trackNames().size(), 12);
-    EXPECT_FALSE(window->tracksStored());
+    EXPECT_EQ(names.size(), c.tracks);
+    EXPECT_EQ((QStringList { names.value(0), names.value(12), names.value(names.size() - 1) }), c.names);
+    // Nothing stored: the window shows the fetched tracks as a preview, or the old ones again
+    // after a failure; the fetched ones wait in the scratch table either way.
+    if (!stored) {
+        EXPECT_EQ(column(*window, 2).first(), c.storeFails ? "Old 1" : "New 1");
+    }
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM Freedb"), 10);
+    // A stored lookup stamps the album with the disc and its length, lead-in included.
+    EXPECT_EQ(db.firstRow("SELECT CDid, Lengte FROM Titel WHERE Id = ?", { arrival }),
+        stored ? QVariantList({ QString::fromStdString(discId), "0:42" })
+               : QVariantList({ QVariant(), "33:00" }));
 }
 
-TEST_F(TrackLookupTest, AFailedReplacementLeavesTheOldTracksAndTheWindowOpen)
-{
-    ASSERT_TRUE(execRaw(db.path(),
-        "CREATE TRIGGER refuse AFTER INSERT ON Tracks WHEN new.Naam = 'New 7' "
-        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-    auto window = lookUp({ MsgBox::yes, MsgBox::yes });
-    ASSERT_EQ(prompts.reports.size(), 1);
-    EXPECT_TRUE(prompts.reports[0].contains("disk full"));
-    EXPECT_EQ(trackNames().size(), 12);
-    EXPECT_EQ(trackNames().first(), "1 Old 1");
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM Titel WHERE CDid IS NULL"), 1);
-    EXPECT_FALSE(window->tracksStored());
-    EXPECT_EQ(column(*window, 2).first(), "Old 1");
-}
+INSTANTIATE_TEST_SUITE_P(Answers, TrackLookupTest,
+    ::testing::Values(TrackLookupCase { "keep", { MsgBox::yes, MsgBox::no }, false,
+                          { "1 Old 1", "13 New 1", "22 New 10" }, 22 },
+        TrackLookupCase {
+            "replace", { MsgBox::yes, MsgBox::yes }, false, { "1 New 1", "", "10 New 10" }, 10 },
+        TrackLookupCase { "decline", { MsgBox::no }, false, { "1 Old 1", "", "12 Old 12" }, 12 },
+        TrackLookupCase { "failed", { MsgBox::yes, MsgBox::yes }, true, { "1 Old 1", "", "12 Old 12" }, 12 }),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TrackLookupTest, AnUnreadableDiscChangesNothing)
+class UnreadableDiscTest : public TrackLookupTest { };
+
+TEST_F(UnreadableDiscTest, ChangesNothing)
 {
     cue = home.iniPath();
     auto window = lookUp({});
@@ -270,6 +272,96 @@ TEST_F(TrackLookupTest, AnUnreadableDiscChangesNothing)
     EXPECT_EQ(prompts.boxes[0].prompt, session.message(50));
     EXPECT_EQ(trackNames().size(), 12);
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM Freedb"), 0);
+}
+
+nlohmann::json group(const char* id, const char* title, const char* date, const char* type,
+    nlohmann::json secondary = nlohmann::json::array())
+{
+    return { { "id", id }, { "title", title }, { "first-release-date", date }, { "primary-type", type },
+        { "secondary-types", secondary } };
+}
+
+TEST(DiscographyFromMusicBrainz, AddsTickedGroupsOnceInOneTransaction)
+{
+    testkit::bypassProxies();
+    testkit::VirtualClock clock;
+    clock.install(discovant::musicbrainz::RateLimiter::musicBrainz());
+    testkit::FakeServer service;
+    service.route("GET", "/ws/2/artist",
+        testkit::jsonReply(R"({"artists": [{"id": "a1", "name": "Abba", "disambiguation": "Swedish pop group",
+            "score": 100}, {"id": "a2", "name": "ABBA", "disambiguation": "tribute band", "score": 90},
+            {"id": "a3", "name": "Abba Teens", "score": 80}]})"));
+    service.route("GET", "/ws/2/release-group", [](const testkit::SeenRequest& request) {
+        EXPECT_EQ(request.param("artist"), "a2"); // the artist the user chose
+        const nlohmann::json groups = nlohmann::json::array({ group("1", "Arrival", "1976-10-11", "Album"),
+            group("2", "WATERLÖÖ", "1974", "Album"), group("3", "Summer", "1975", "EP"),
+            group("4", "SOS", "1975", "Single"), group("5", "Gold", "1992", "Album", { "Compilation" }),
+            group("6", "Arrival", "1976", "Album") });
+        return testkit::jsonReply(
+            nlohmann::json { { "release-group-count", 6 }, { "release-groups", groups } }.dump());
+    });
+
+    struct Case {
+        const char* name;
+        const char* failingTitle; // a trigger refuses this title; "" for none
+        QStringList rows; // the discography afterwards, "year title"
+        int errorReports;
+    };
+    const Case cases[] = {
+        { "added", "", { "1974 Waterloo", "1975 Summer", "1976 Arrival" }, 0 },
+        { "one refused, none added", "Summer", { "1974 Waterloo" }, 1 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestHome home;
+        FakePrompts prompts;
+        const qint64 abba = home.db().addArtist(QStringLiteral("Abba"));
+        home.db().addDiscography(abba, QStringLiteral("Waterloo"), 1974);
+        if (*c.failingTitle) {
+            ASSERT_TRUE(execRaw(home.db().path(),
+                QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON Discografie WHEN NEW.Titel = '%1' "
+                               "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                    .arg(QLatin1String(c.failingTitle))));
+        }
+        home.session().listMode = QStringLiteral("Discografie");
+        Discografie window(home.session(), prompts, { abba, QStringLiteral("Abba"), 0, {}, {} });
+        window.discovant()->core().setMusicBrainzServer(service.url());
+
+        QStringList listed;
+        qtkit::onNextModal(QStringLiteral("ArtiestKeuze"), [&](QWidget* chooser) {
+            auto* list = qtkit::childOf<QListView>(chooser, "lvArtiesten");
+            EXPECT_EQ(list->model()->rowCount(), 2); // not the other name
+            EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("ABBA (tribute band)"));
+            list->setCurrentIndex(list->model()->index(1, 0));
+            qtkit::onNextModal(QStringLiteral("DiscografieKeuze"), [&](QWidget* groups) {
+                qtkit::childOf<QCheckBox>(groups, "chkEP")->setChecked(true);
+                auto* view = qtkit::childOf<QListView>(groups, "lvAlbums");
+                auto* model = static_cast<QStandardItemModel*>(view->model());
+                for (int r = 0; r < model->rowCount(); ++r) {
+                    model->item(r)->setCheckState(Qt::Checked); // hidden rows too: they stay out
+                    if (!view->isRowHidden(r))
+                        listed << model->item(r)->text().simplified();
+                }
+                qtkit::clickButton(groups, "cmdToevoegen");
+            });
+            static_cast<QDialog*>(chooser)->accept();
+        });
+        qtkit::clickButton(&window, "cmdMusicBrainz");
+
+        EXPECT_EQ(
+            listed, QStringList({ "1974 WATERLÖÖ", "1975 Summer (EP)", "1976 Arrival", "1976 Arrival" }));
+        QStringList rows;
+        const QAbstractItemModel* grid = qtkit::childOf<QTableView>(&window, "fgDisco")->model();
+        for (int r = grid->rowCount() - 1; r >= 0; --r)
+            rows << grid->index(r, 1).data().toString() + QLatin1Char(' ')
+                    + grid->index(r, 2).data().toString();
+        EXPECT_EQ(rows, c.rows);
+        EXPECT_EQ(prompts.reports.size(), c.errorReports);
+        if (c.errorReports == 0) { // four ticked: Waterloo and the second Arrival are skipped
+            EXPECT_EQ(prompts.boxes.value(0).prompt,
+                QStringLiteral("Albums added: 2. Already in the discography: 2."));
+        }
+    }
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "qtkit/qfiles.h"
 #include "support/testcatalogue.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

@@ -11,7 +11,6 @@
 #include "support/testhome.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -57,19 +56,10 @@ protected:
     }
 };
 
-QByteArray jpeg()
-{
-    QImage image(32, 32, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
-    return buffer.data();
-}
-
 TEST_F(FolderWizardTest, StoresTheChosenAlbumAsCorrectedAndTheMainWindowShowsIt)
 {
-    writeAlbum(QStringLiteral("Abba"), QStringLiteral("Arrival"), { "Dancing Queen", "Typo" }, jpeg());
+    writeAlbum(QStringLiteral("Abba"), QStringLiteral("Arrival"), { "Dancing Queen", "Typo" },
+        qtkit::pictureBytes({ 32, 32 }, Qt::blue));
     writeAlbum(QStringLiteral("Abba"), QStringLiteral("Voulez-Vous"), { "Chiquitita" });
     qtkit::writeFile(folder + QStringLiteral("loose.flac"), minimalAudio(AudioKind::Flac, 1));
     qtkit::writeFile(folder + QStringLiteral("Arrival/notes.mp3"), "no music");
@@ -144,16 +134,15 @@ TEST_F(FolderWizardTest, AFailedStoreIsReportedAndLeavesTheAlbumToTryAgain)
 
 TEST_F(FolderWizardTest, AFolderThatMakesNoAlbumSaysWhy)
 {
-    struct Case {
+    const struct {
         const char* file;
         QByteArray bytes;
         bool namedAsLeftOut;
-    };
-    const Case cases[] = {
+    } cases[] = {
         { "readme.txt", "not music", false },
         { "untagged.flac", minimalAudio(AudioKind::Flac, 1), true },
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QDir(folder).removeRecursively();
         qtkit::writeFile(folder + QLatin1String(c.file), c.bytes);
         withWizard([&](FolderImportWizard& wizard) {

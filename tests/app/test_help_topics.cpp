@@ -16,7 +16,6 @@
 #include "support/testhome.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>

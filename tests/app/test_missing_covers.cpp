@@ -9,15 +9,14 @@
 #include "import/missingcovers.h"
 #include "import/ui/missingcoversflow.h"
 #include "qtkit/modal.h"
+#include "qtkit/qfiles.h"
 #include "shell/progressreport.h"
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
 #include "testkit/musicbrainzanswers.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QImageReader>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -25,16 +24,6 @@
 namespace mb = discovant::musicbrainz;
 
 namespace {
-
-QByteArray picture(const char* format)
-{
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return buffer.data();
-}
 
 QByteArray storedFormat(const QString& path)
 {
@@ -74,8 +63,10 @@ TEST(MissingCovers, StoresFoundCoversReportsTheRestAndResumesAfterCancel)
         const char* stored; // the format of the stored cover, "" for none
     };
     const Case cases[] = {
-        { "Jpeg", { 200, picture("JPEG").toStdString(), "image/jpeg" }, CoverOutcome::Kind::Found, "jpeg" },
-        { "Png", { 200, picture("PNG").toStdString(), "image/png" }, CoverOutcome::Kind::Found, "jpeg" },
+        { "Jpeg", { 200, qtkit::pictureBytes({ 8, 6 }, Qt::darkCyan, "JPEG").toStdString(), "image/jpeg" },
+            CoverOutcome::Kind::Found, "jpeg" },
+        { "Png", { 200, qtkit::pictureBytes({ 8, 6 }, Qt::darkCyan, "PNG").toStdString(), "image/png" },
+            CoverOutcome::Kind::Found, "jpeg" },
         { "Unknown", {}, CoverOutcome::Kind::NotFound, "" },
         { "Coverless", { 404, "" }, CoverOutcome::Kind::NotFound, "" },
         { "Garbled", { 200, "\xFF\xD8\xFF\xE0 no picture", "image/jpeg" }, CoverOutcome::Kind::Failed, "" },
@@ -145,7 +136,6 @@ TEST(MissingCovers, StoresFoundCoversReportsTheRestAndResumesAfterCancel)
     findMissingCovers(nullptr, home.session(), prompts);
     EXPECT_TRUE(report.startsWith(QStringLiteral("Covers found: 0\nNot found: 2\nFailed: 2\n")))
         << report.toStdString();
-    mb::RateLimiter::musicBrainz().setClock({}, {});
 }
 
 } // namespace

@@ -10,10 +10,8 @@
 #include "support/testhome.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,21 +19,13 @@
 
 namespace {
 
-QByteArray fixed(const QByteArray& text, int width, char pad)
-{
-    QByteArray field = text.left(width);
-    field.append(QByteArray(width - field.size(), pad));
-    return field;
-}
-
 // A complete ID3v1 block: "TAG", title, artist, album, year, comment, genre.
-QByteArray id3v1Block(const QByteArray& title, const QByteArray& artist, const QByteArray& album,
-    const QByteArray& year, char pad = ' ')
+QByteArray id3v1Block(
+    const QByteArray& title, const QByteArray& artist, const QByteArray& album, const QByteArray& year)
 {
-    QByteArray block = "TAG" + fixed(title, 30, pad) + fixed(artist, 30, pad) + fixed(album, 30, pad)
-        + fixed(year, 4, pad) + fixed("comment", 30, '\0');
-    block.append(char(17)); // genre
-    return block;
+    return "TAG" + title.leftJustified(30, ' ', true) + artist.leftJustified(30, ' ', true)
+        + album.leftJustified(30, ' ', true) + year.leftJustified(4, ' ', true)
+        + QByteArray("comment").leftJustified(30, '\0') + char(17);
 }
 
 using qtkit::writeFile;
@@ -48,7 +38,7 @@ TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
     const TagValues tags { "Tïtle", "Artist", "Album Artist", "Album", 1999, 7, 2, "A comment", "Jazz", {} };
     const std::pair<AudioKind, const char*> kinds[]
         = { { AudioKind::Mp3, "a.mp3" }, { AudioKind::Flac, "a.flac" }, { AudioKind::Wav, "a.wav" },
-              { AudioKind::OggVorbis, "a.ogg" }, { AudioKind::Opus, "a.opus" }, { AudioKind::Mp4, "a.m4a" } };
+              { AudioKind::OggVorbis, "a.ogg" }, { AudioKind::Mp4, "a.m4a" } };
     for (const auto& [kind, name] : kinds) {
         const QString file = dir.filePath(QLatin1String(name));
         ASSERT_TRUE(writeMusicFile(file, kind, 3, tags)) << name;
@@ -126,7 +116,6 @@ TEST_F(TrackListTest, ShowsOneLinePerEntryForAnyNumberOfLinesAndReportsAMissingP
     TrackListWindow missing(session, prompts, 7);
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("7.m3u")));
-    EXPECT_TRUE(prompts.reports[0].contains(QStringLiteral("Error number:\t53")));
     missing.show();
     EXPECT_TRUE(label(missing, QStringLiteral("lblTracks_0"))->isVisible());
 }

@@ -1,9 +1,13 @@
 // The CD import wizard end to end: disc images written by the tests, looked up on a CDDB
 // server on 127.0.0.1, in a local database folder or on MusicBrainz (with the cover from a
-// fake Cover Art Archive), stored into a fresh catalogue.
+// fake Cover Art Archive), stored into a fresh catalogue; the lookup runs off the window
+// thread behind the progress window, which Cancel ends quietly, with the program name and
+// level the "CD lookup" window sets.
 #include "discovant/widgets/discovantwidget.h"
+#include "import/ui/cdlookupdialog.h"
 #include "import/ui/wizardcd.h"
 #include "qtkit/modal.h"
+#include "qtkit/qfiles.h"
 #include "support/discidentity.h"
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
@@ -12,17 +16,16 @@
 #include "testkit/musicbrainzanswers.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QImage>
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -44,12 +47,12 @@ protected:
 
     void setLookup(const std::string& address, const std::string& email, const QString& folder)
     {
-        session.ini().write(
-            QStringLiteral("Discovant"), QStringLiteral("CDDBServer"), QString::fromStdString(address));
-        session.ini().write(
-            QStringLiteral("Discovant"), QStringLiteral("UserEmail"), QString::fromStdString(email));
-        session.ini().write(QStringLiteral("Discovant"), QStringLiteral("CDDBFilePath"), folder);
+        IniFile& ini = home.session().ini();
+        ini.write(QStringLiteral("Discovant"), QStringLiteral("CDDBServer"), QString::fromStdString(address));
+        ini.write(QStringLiteral("Discovant"), QStringLiteral("UserEmail"), QString::fromStdString(email));
+        ini.write(QStringLiteral("Discovant"), QStringLiteral("CDDBFilePath"), folder);
     }
+    std::string lastTarget() const { return server.targets().empty() ? "" : server.targets().back(); }
 
     // A disc image whose entry the server serves; returns its path.
     QString servedDisc(const std::string& stem, const std::vector<int>& seconds, const DiscEntry& entry)
@@ -102,18 +105,11 @@ TEST_F(WizardCdTest, ImportsADiscAndRefusesItTheSecondTime)
     EXPECT_TRUE(prompts.boxes.isEmpty());
     ASSERT_EQ(step(*wizard), "2");
     EXPECT_EQ(childOf<QComboBox>(wizard.get(), "cboArtiest")->currentText(), "Abba");
-    EXPECT_TRUE(label(*wizard, "lblAlbum").endsWith(": Arrival"));
-    EXPECT_TRUE(label(*wizard, "lblTracks").endsWith(": 3"));
-    EXPECT_EQ(label(*wizard, "lblStatus"), session.message(45));
-    EXPECT_EQ(label(*wizard, "lblBron"), WizardCD::tr("Found in the CDDB database"));
-    EXPECT_FALSE(childOf<QGroupBox>(wizard.get(), "fraImport")->isHidden());
 
     QSignalSpy imported(wizard.get(), &WizardCD::imported);
     qtkit::clickButton(wizard.get(), "cmdOK");
     EXPECT_EQ(imported.count(), 1);
-    EXPECT_EQ(label(*wizard, "lblStatus"), session.message(49));
     EXPECT_EQ(step(*wizard), "9");
-    EXPECT_TRUE(childOf<QPushButton>(wizard.get(), "cmdAnnuleren")->isHidden());
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     const auto album = rows(
@@ -135,9 +131,9 @@ TEST_F(WizardCdTest, ImportsADiscAndRefusesItTheSecondTime)
     EXPECT_EQ(label(*again, "lblToelichting"), label(*wizard, "lblAlbum"));
     EXPECT_EQ(label(*again, "lblExtra"), session.message(48));
     EXPECT_EQ(step(*again), "9");
-    EXPECT_EQ(count("Artiest"), 1);
-    EXPECT_EQ(count("Titel"), 1);
-    EXPECT_EQ(count("Tracks"), 2);
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM Artiest UNION ALL SELECT COUNT(*) FROM Titel UNION ALL "
+                   "SELECT COUNT(*) FROM Tracks"),
+        (QList<QVariantList> { { 1 }, { 1 }, { 2 } }));
     EXPECT_TRUE(prompts.boxes.isEmpty());
 }
 
@@ -165,11 +161,8 @@ TEST_F(WizardCdTest, ArtistIsReusedByNameOrListChoiceAndOnlyANewOneTakesTheEdite
     auto third = collect(servedDisc("three", { 6 }, unknown));
     childOf<QComboBox>(third.get(), "cboArtiest")->setEditText(QStringLiteral("Agnetha Fältskog"));
     qtkit::clickButton(third.get(), "cmdOK");
-    EXPECT_EQ(count("Artiest"), 3);
-    EXPECT_EQ(
-        scalarRaw(db.path(),
-            "SELECT COUNT(*) FROM Artiest WHERE Artiest = 'Agnetha Fältskog' AND datum_init IS NOT NULL"),
-        1);
+    EXPECT_EQ(rows("SELECT Artiest, datum_init IS NOT NULL FROM Artiest ORDER BY Id"),
+        (QList<QVariantList> { { "ABBA", 1 }, { "Various", 1 }, { "Agnetha Fältskog", 1 } }));
     EXPECT_EQ(count("Titel"), 3);
 }
 
@@ -184,7 +177,6 @@ TEST_F(WizardCdTest, ImportsFromALocalDatabaseFolderWithoutAServer)
 
     auto wizard = collect(imagePath(cue));
     EXPECT_TRUE(prompts.boxes.isEmpty());
-    EXPECT_EQ(label(*wizard, "lblBron"), WizardCD::tr("Found in the local CDDB database"));
     qtkit::clickButton(wizard.get(), "cmdOK");
     EXPECT_EQ(scalarRaw(db.path(), "SELECT COUNT(*) FROM Titel WHERE Titel = 'Autobahn' AND Jaar = 1974"), 1);
     EXPECT_EQ(count("Tracks"), 2);
@@ -248,8 +240,7 @@ TEST_F(WizardCdTest, UnreadableDiscsAndFailedLookupsStayInTheFirstStep)
         const QString prompt = prompts.boxes[0].prompt;
         EXPECT_TRUE(exact ? prompt == shown : prompt.startsWith(shown)) << prompt.toStdString();
     }
-    EXPECT_EQ(count("Titel"), 0);
-    EXPECT_EQ(count("Artiest"), 0);
+    EXPECT_EQ(count("Titel") + count("Artiest"), 0);
 }
 
 TEST_F(WizardCdTest, StepTwoGrowsTheWindowSoTheArtistFieldKeepsItsHeightInEveryLanguage)
@@ -257,12 +248,8 @@ TEST_F(WizardCdTest, StepTwoGrowsTheWindowSoTheArtistFieldKeepsItsHeightInEveryL
     const QString cue = servedDisc("arrival", { 4, 5, 6 }, abbaEntry());
     for (LanguageBase language : kLanguageBases) {
         home.rewriteSettings({}, language);
-        Session& current = home.session();
-        current.ini().write(QStringLiteral("Discovant"), QStringLiteral("CDDBServer"),
-            QString::fromStdString(server.address()));
-        current.ini().write(
-            QStringLiteral("Discovant"), QStringLiteral("UserEmail"), QStringLiteral("j@example.org"));
-        WizardCD wizard(current, prompts);
+        setLookup(server.address(), "j@example.org", "");
+        WizardCD wizard(home.session(), prompts);
         wizard.show();
         childOf<QComboBox>(&wizard, "cboDrive")->setEditText(cue);
         qtkit::clickButton(&wizard, "cmdOK");
@@ -284,7 +271,6 @@ TEST_F(WizardCdTest, LongNamesQuotesAndOtherScriptsAndNinetyNineTracks)
     const QString cue = servedDisc("long", std::vector<int>(99, 1), entry);
 
     auto wizard = collect(cue);
-    EXPECT_TRUE(label(*wizard, "lblTracks").endsWith(": 99"));
     qtkit::clickButton(wizard.get(), "cmdOK");
     EXPECT_TRUE(prompts.reports.isEmpty());
 
@@ -316,10 +302,7 @@ TEST_F(WizardCdTest, AFailurePartWayStoresNothingAndCanBeRetried)
     qtkit::clickButton(wizard.get(), "cmdOK");
     ASSERT_EQ(prompts.reports.size(), 1);
     EXPECT_TRUE(prompts.reports[0].contains("disk full"));
-    EXPECT_TRUE(prompts.reports[0].contains("WizardCD.cmdOK_Click"));
-    EXPECT_EQ(count("Artiest"), 0);
-    EXPECT_EQ(count("Titel"), 0);
-    EXPECT_EQ(count("Tracks"), 0);
+    EXPECT_EQ(count("Artiest") + count("Titel") + count("Tracks"), 0);
     EXPECT_EQ(step(*wizard), "2");
 
     ASSERT_TRUE(execRaw(db.path(), "DROP TRIGGER refuse"));
@@ -353,8 +336,7 @@ TEST_F(WizardCdTest, SeveralMatchesOpenTheChooserWhenTheFirstIsNotTakenByItself)
     // The user chooses with the normal pointer; the hourglass is gone after the lookup.
     EXPECT_FALSE(busyWhileChoosing);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    ASSERT_FALSE(server.targets().empty());
-    EXPECT_NE(server.targets().back().find("cddb+read+jazz+12345678"), std::string::npos);
+    EXPECT_NE(lastTarget().find("cddb+read+jazz+12345678"), std::string::npos);
     EXPECT_EQ(step(*wizard), "2");
 }
 
@@ -368,11 +350,9 @@ TEST_F(WizardCdTest, ImportsFromMusicBrainzWithTheCoverWhenOneArrivesAndIsTicked
     for (const auto& [key, value] : { std::pair { "LookupSource", std::string("1") },
              std::pair { "MusicBrainzServer", service.url() }, std::pair { "CoverArtServer", covers.url() } })
         session.ini().write(QStringLiteral("Discovant"), QLatin1String(key), QString::fromStdString(value));
-    QImage picture(40, 40, QImage::Format_ARGB32);
-    picture.fill(Qt::darkGreen);
-    QBuffer png;
-    ASSERT_TRUE(png.open(QIODevice::WriteOnly) && picture.save(&png, "PNG"));
-    covers.route("GET", "/files/front.png", testkit::Reply { 200, png.data().toStdString(), "image/png" });
+    covers.route("GET", "/files/front.png",
+        testkit::Reply {
+            200, qtkit::pictureBytes({ 40, 40 }, Qt::darkGreen, "PNG").toStdString(), "image/png" });
     const testkit::Reply redirect { 307, "", "text/plain",
         { { "Location", covers.url() + "/files/front.png" } } };
 
@@ -404,7 +384,6 @@ TEST_F(WizardCdTest, ImportsFromMusicBrainzWithTheCoverWhenOneArrivesAndIsTicked
 
         auto wizard = collect(imagePath(cue));
         ASSERT_EQ(step(*wizard), "2");
-        EXPECT_EQ(label(*wizard, "lblBron"), WizardCD::tr("Found on MusicBrainz"));
         auto* use = childOf<QCheckBox>(wizard.get(), "chkCover");
         EXPECT_EQ(use->isVisibleTo(wizard.get()), said.isEmpty());
         EXPECT_TRUE(said.isEmpty() ? label(*wizard, "lblCover").isEmpty()
@@ -425,6 +404,94 @@ TEST_F(WizardCdTest, ImportsFromMusicBrainzWithTheCoverWhenOneArrivesAndIsTicked
         // The PNG that arrived is stored as a JPEG cover.
         QImageReader stored(session.settings.coverDir + QStringLiteral("%1.jpg").arg(titleId));
         EXPECT_EQ(stored.format(), said.isEmpty() && keepTicked ? "jpeg" : "");
+    }
+}
+
+TEST_F(WizardCdTest, TheWindowsRepaintWhileTheServerHangsAndCancelEndsQuietlyStoringNothing)
+{
+    // While the query hangs on its thread, the window thread goes on serving a timer; ten
+    // ticks after the query arrived, the user cancels. (The track list looks up the same way.)
+    const QString cue = servedDisc("hang", { 4, 5 }, abbaEntry());
+    server.reply("query", testkit::Reply { .hang = true });
+    int ticksSinceQuery = 0;
+    QElapsedTimer sinceCancel;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* progress = QApplication::activeModalWidget();
+        if (!server.targets().empty() && progress && progress->objectName() == "Voortgang"
+            && ++ticksSinceQuery == 10) {
+            sinceCancel.start();
+            qtkit::clickButton(progress, "cmdAnnuleren");
+        }
+    });
+    user.start(10);
+    const auto wizard = collect(cue);
+    ASSERT_TRUE(sinceCancel.isValid());
+    EXPECT_LT(sinceCancel.elapsed(), 1500);
+    EXPECT_TRUE(prompts.boxes.isEmpty()) << "Cancel is no failure";
+    EXPECT_EQ(step(*wizard), "1");
+    EXPECT_EQ(count("Titel"), 0);
+}
+
+TEST_F(WizardCdTest, TheHelloCarriesMelotheekOrTheNameAndLevelSetInTheLookupWindow)
+{
+    const QString cue = servedDisc("hello", { 4, 5 }, abbaEntry());
+    collect(cue);
+    EXPECT_NE(lastTarget().find("+Melotheek+" MELOTHEEK_VERSION "&proto=6"), std::string::npos)
+        << lastTarget();
+
+    IniPropertyStore store(session.ini());
+    const struct {
+        QString name;
+        int level;
+        QString stored; // AppTitle in the settings file
+        std::string hello;
+    } cases[] = {
+        { "My CD Player", 1, "My CD Player", "+My_CD_Player+2.1&proto=5" },
+        { "Discovant", 0, "Discovant", "+Discovant+2.1&proto=6" }, // the component's own name is a choice too
+    };
+    for (const auto& [name, level, stored, hello] : cases) {
+        {
+            DiscovantWidget control(store);
+            CdLookupDialog dialog(control.core(), prompts);
+            childOf<QLineEdit>(&dialog, "txtProgramma")->setText(name);
+            childOf<QLineEdit>(&dialog, "txtVersie")->setText("2.1");
+            childOf<QComboBox>(&dialog, "cboProtocol")->setCurrentIndex(level);
+            qtkit::clickButton(&dialog, "cmdOK");
+        }
+        EXPECT_EQ(session.ini().read("Discovant", "AppTitle", "<none>"), stored);
+        collect(cue);
+        EXPECT_NE(lastTarget().find(hello), std::string::npos) << lastTarget();
+    }
+}
+
+TEST_F(WizardCdTest, AMirrorChosenInTheLookupWindowFillsTheServerFieldAndARefusalIsShownInWords)
+{
+    const struct {
+        std::string answer;
+        QString field; // txtServer afterwards
+        QString box; // what the refusal names, "" for no box
+    } cases[] = {
+        { "210 OK\r\nmirror.example.org http 8080 /x/cddb.cgi N052.22 E004.53 Mirror\r\n.\r\n",
+            "http://mirror.example.org:8080/x/cddb.cgi", "" },
+        { "500 Unknown developer email\r\n", QString::fromStdString(server.address()),
+            "500 Unknown developer email" },
+    };
+    IniPropertyStore store(session.ini());
+    DiscovantWidget control(store);
+    for (const auto& [answer, field, box] : cases) {
+        server.reply("sites", { 200, answer });
+        prompts.boxes.clear();
+        CdLookupDialog dialog(control.core(), prompts);
+        dialog.offerSites(control);
+        if (box.isEmpty())
+            qtkit::onNextModal(
+                "frmServerSites", [](QWidget* sites) { qtkit::clickButton(sites, "cmdSelect"); });
+        qtkit::clickButton(&dialog, "cmdServers");
+        EXPECT_EQ(childOf<QLineEdit>(&dialog, "txtServer")->text(), field);
+        EXPECT_EQ(prompts.boxes.size(), box.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(prompts.boxes.value(0).prompt.contains(box)) << "the refusal is shown in words";
+        EXPECT_EQ(control.core().CDDBServer(), server.address()) << "only OK stores the choice";
     }
 }
 

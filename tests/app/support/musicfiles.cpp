@@ -17,21 +17,10 @@ void appendLE32(QByteArray& bytes, quint32 value)
     bytes.append(raw, 4);
 }
 
-void appendBE32(QByteArray& bytes, quint32 value)
-{
-    char raw[4];
-    qToBigEndian(value, raw);
-    bytes.append(raw, 4);
-}
-
 // MPEG-1 layer III frames of 128 kbit/s at 44.1 kHz, 417 bytes each, silent.
 QByteArray mp3(int seconds)
 {
-    QByteArray frame(417, '\0');
-    frame[0] = '\xff';
-    frame[1] = '\xfb';
-    frame[2] = '\x90';
-    frame[3] = '\x64';
+    const QByteArray frame = QByteArray::fromHex("fffb9064") + QByteArray(413, '\0');
     return frame.repeated(seconds * 44100 / 1152 + 1);
 }
 
@@ -94,12 +83,7 @@ QByteArray oggPage(const QByteArray& packet, quint8 flags, quint64 granule, quin
     return page;
 }
 
-QByteArray ogg(const QByteArray& head, const QByteArray& comments, quint64 samples)
-{
-    return oggPage(head, 0x02, 0, 0) + oggPage(comments, 0, 0, 1)
-        + oggPage(QByteArray(8, '\0'), 0x04, samples, 2);
-}
-
+// Ogg Vorbis: the identification and comment headers and one empty last page.
 QByteArray vorbis(int seconds)
 {
     QByteArray head("\x01vorbis\0\0\0\0\x01", 12);
@@ -110,26 +94,15 @@ QByteArray vorbis(int seconds)
     comments += "test";
     appendLE32(comments, 0);
     comments += '\x01';
-    return ogg(head, comments, quint64(seconds) * 44100);
-}
-
-QByteArray opus(int seconds)
-{
-    QByteArray head("OpusHead\x01\x01\0\0", 12);
-    appendLE32(head, 48000);
-    head += QByteArray(3, '\0');
-    QByteArray comments("OpusTags");
-    appendLE32(comments, 4);
-    comments += "test";
-    appendLE32(comments, 0);
-    return ogg(head, comments, quint64(seconds) * 48000);
+    return oggPage(head, 0x02, 0, 0) + oggPage(comments, 0, 0, 1)
+        + oggPage(QByteArray(8, '\0'), 0x04, quint64(seconds) * 44100, 2);
 }
 
 QByteArray atom(const char* type, const QByteArray& body)
 {
-    QByteArray bytes;
-    appendBE32(bytes, quint32(8 + body.size()));
-    return bytes + type + body;
+    char size[4];
+    qToBigEndian(quint32(8 + body.size()), size);
+    return QByteArray(size, 4) + type + body;
 }
 
 QByteArray mp4()
@@ -137,11 +110,6 @@ QByteArray mp4()
     QByteArray mvhd(100, '\0');
     mvhd.replace(12, 4, QByteArray::fromHex("000003e8")); // time scale 1000
     return atom("ftyp", QByteArray("M4A \0\0\0\0M4A mp42isom", 20)) + atom("moov", atom("mvhd", mvhd));
-}
-
-TagLib::String text(const QString& value)
-{
-    return TagLib::String(value.toStdString(), TagLib::String::UTF8);
 }
 
 } // namespace
@@ -157,8 +125,6 @@ QByteArray minimalAudio(AudioKind kind, int seconds)
         return wav(seconds);
     case AudioKind::OggVorbis:
         return vorbis(seconds);
-    case AudioKind::Opus:
-        return opus(seconds);
     case AudioKind::Mp4:
         return mp4();
     }
@@ -184,7 +150,7 @@ bool writeMusicFile(const QString& path, AudioKind kind, int seconds, const TagV
         { "DISCNUMBER", tags.disc ? QString::number(tags.disc) : QString() } };
     for (const auto& [key, value] : fields) {
         if (!value.isEmpty())
-            properties.insert(key, text(value));
+            properties.insert(key, TagLib::String(value.toStdString(), TagLib::String::UTF8));
     }
     ref.file()->setProperties(properties);
 
