@@ -30,12 +30,13 @@ QByteArray id3v1Block(
 
 using qtkit::writeFile;
 
-// Every format TagLib reads gives the same fields; legacy bytes and files that are no music
+// Every format TagLib reads gives the same fields and embedded cover; legacy bytes and files that are no music
 // are read without harm.
 TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
 {
     QTemporaryDir dir;
-    const TagValues tags { "Tïtle", "Artist", "Album Artist", "Album", 1999, 7, 2, "A comment", "Jazz", {} };
+    const TagValues tags { "Tïtle", "Artist", "Album Artist", "Album", 1999, 7, 2, "A comment", "Jazz",
+        "front picture" };
     const std::pair<AudioKind, const char*> kinds[]
         = { { AudioKind::Mp3, "a.mp3" }, { AudioKind::Flac, "a.flac" }, { AudioKind::Wav, "a.wav" },
               { AudioKind::OggVorbis, "a.ogg" }, { AudioKind::Mp4, "a.m4a" } };
@@ -49,6 +50,8 @@ TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
             QStringList({ "Tïtle", "Artist", "Album Artist", "Album", "1999", "A comment", "Jazz" }))
             << name;
         EXPECT_EQ(std::make_pair(read->track, read->disc), std::make_pair(7, 2)) << name;
+        EXPECT_TRUE(read->hasPicture) << name;
+        EXPECT_EQ(embeddedFrontPicture(file, 1024), tags.frontPicture) << name;
         if (kind != AudioKind::Mp4) { // a container without samples has no length
             EXPECT_NEAR(read->lengthSeconds, 3, 1) << name;
         }
@@ -65,6 +68,7 @@ TEST(MusicTags, ReadsEveryFormatAndRefusesWhatIsNoMusic)
     const QString untagged = dir.filePath(QStringLiteral("plain.wav"));
     writeFile(untagged, minimalAudio(AudioKind::Wav, 1));
     EXPECT_FALSE(readMusicTags(untagged).value().hasTags());
+    EXPECT_FALSE(readMusicTags(untagged)->hasPicture);
     const QString bogus = dir.filePath(QStringLiteral("text.mp3"));
     writeFile(bogus, QByteArray("just some text, no frames\n").repeated(100));
     for (const QString& notMusic : { bogus, dir.path(), dir.filePath(QStringLiteral("missing.mp3")) })

@@ -2,11 +2,16 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
 #include <taglib/flacpicture.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mp4file.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tpropertymap.h>
+#include <taglib/wavfile.h>
+#include <taglib/xiphcomment.h>
 
 namespace {
 
@@ -112,6 +117,35 @@ QByteArray mp4()
     return atom("ftyp", QByteArray("M4A \0\0\0\0M4A mp42isom", 20)) + atom("moov", atom("mvhd", mvhd));
 }
 
+// Embeds `data` as the front cover, the way each format keeps pictures.
+void embedFrontPicture(TagLib::File* file, const TagLib::ByteVector& data)
+{
+    const auto flacPicture = [&data] {
+        auto* picture = new TagLib::FLAC::Picture;
+        picture->setType(TagLib::FLAC::Picture::FrontCover);
+        picture->setMimeType("image/jpeg");
+        picture->setData(data);
+        return picture;
+    };
+    const auto addApic = [&data](TagLib::ID3v2::Tag* tag) {
+        auto* frame = new TagLib::ID3v2::AttachedPictureFrame;
+        frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+        frame->setMimeType("image/jpeg");
+        frame->setPicture(data);
+        tag->addFrame(frame);
+    };
+    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
+        flac->addPicture(flacPicture());
+    else if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
+        addApic(mpeg->ID3v2Tag(true));
+    else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
+        addApic(wav->ID3v2Tag());
+    else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
+        mp4->tag()->setItem("covr", TagLib::MP4::CoverArtList().append({ TagLib::MP4::CoverArt::JPEG, data }));
+    else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag()))
+        xiph->addPicture(flacPicture());
+}
+
 } // namespace
 
 QByteArray minimalAudio(AudioKind kind, int seconds)
@@ -154,14 +188,8 @@ bool writeMusicFile(const QString& path, AudioKind kind, int seconds, const TagV
     }
     ref.file()->setProperties(properties);
 
-    if (auto* flacFile = dynamic_cast<TagLib::FLAC::File*>(ref.file());
-        flacFile && !tags.frontPicture.isEmpty()) {
-        auto* picture = new TagLib::FLAC::Picture;
-        picture->setType(TagLib::FLAC::Picture::FrontCover);
-        picture->setMimeType("image/jpeg");
-        picture->setData(TagLib::ByteVector(tags.frontPicture.constData(), uint(tags.frontPicture.size())));
-        flacFile->addPicture(picture);
-    }
+    if (!tags.frontPicture.isEmpty())
+        embedFrontPicture(ref.file(), TagLib::ByteVector(tags.frontPicture.constData(), uint(tags.frontPicture.size())));
     if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(ref.file()))
         return mpeg->save(TagLib::MPEG::File::ID3v2, TagLib::File::StripOthers);
     return ref.save();

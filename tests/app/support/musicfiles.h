@@ -17,7 +17,7 @@ struct TagValues {
     int disc = 0;
     QString comment;
     QString genre;
-    QByteArray frontPicture; // embedded as the front cover of a FLAC file when not empty
+    QByteArray frontPicture; // embedded as the front cover when not empty
 };
 
 // Untagged audio of about `seconds` seconds (MP4: a container without samples).
