@@ -17,30 +17,20 @@ namespace testkit {
 
 using namespace std::chrono_literals;
 
-namespace {
-
-constexpr auto kStartDeadline = 5s;
-
-std::string lookUp(
-    const std::multimap<std::string, std::string>& values, const std::string& name, bool anyCase)
-{
-    for (const auto& [key, value] : values) {
-        if (anyCase ? ::strcasecmp(key.c_str(), name.c_str()) == 0 : key == name)
-            return value;
-    }
-    return {};
-}
-
-} // namespace
+constexpr auto kStartDeadline = 5s; // for the server thread to take connections
 
 std::string SeenRequest::header(const std::string& name) const
 {
-    return lookUp(headers, name, true);
+    for (const auto& [key, value] : headers)
+        if (::strcasecmp(key.c_str(), name.c_str()) == 0)
+            return value;
+    return {};
 }
 
 std::string SeenRequest::param(const std::string& name) const
 {
-    return lookUp(params, name, false);
+    const auto found = params.lower_bound(name); // the first of several
+    return found != params.end() && found->first == name ? found->second : std::string();
 }
 
 void bypassProxies()
