@@ -56,14 +56,6 @@ std::string valuesOf(const ProgramResult& run, const std::vector<std::string>& k
     return lines;
 }
 
-std::string commandLine(const Args& args)
-{
-    std::string command = "discovant";
-    for (const std::string& arg : args)
-        command += " " + arg;
-    return command;
-}
-
 std::string bytes(const std::vector<unsigned char>& answer)
 {
     return { answer.begin(), answer.end() };
@@ -117,8 +109,8 @@ TEST_F(Cli, CommandsPrintTheirValuesOnStdout)
     };
     for (const auto& [args, out] : runs) {
         const ProgramResult run = discovant(args);
-        EXPECT_EQ(run.exitCode, 0) << commandLine(args) << run.err;
-        EXPECT_EQ(run.out, out) << commandLine(args);
+        EXPECT_EQ(run.exitCode, 0) << testing::PrintToString(args) << run.err;
+        EXPECT_EQ(run.out, out) << testing::PrintToString(args);
     }
 }
 
@@ -255,7 +247,7 @@ TEST_F(Cli, FailuresPrintNothingOnStdoutAndSayWhyOnStderr)
             "ProtocolError 8885: " + protocolErrorText(kErrorNoLocalDatabase, uCDDBLang::ENGLISH) + "\n" },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(commandLine(c.args));
+        SCOPED_TRACE(testing::PrintToString(c.args));
         const ProgramResult run = discovant(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(run.out, "");
