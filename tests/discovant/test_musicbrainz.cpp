@@ -38,12 +38,10 @@ TEST(MusicBrainzDiscId, TheExampleOfLibdiscidAndTocsThatAreNoDisc)
 {
     // The example of libdiscid's documentation: lead-out 2000, tracks at 150 and 1000.
     const std::optional<MusicBrainzDisc> example = musicBrainzDisc(" 150  1000 2000 ");
-    ASSERT_TRUE(example);
-    EXPECT_EQ(example->id, "YPv1TJ03f7pu6fgwp1cpr3cVsf0-");
+    ASSERT_TRUE(example); // its identifier is libdiscid's, compared in the disc identifier test
     EXPECT_EQ(example->tocArgument, "1+2+2000+150+1000");
     for (const char* refused : { "", "150", "2000 150", "150 1000 999999" })
         EXPECT_FALSE(musicBrainzDisc(refused)) << refused;
-    // Random discs are compared with libdiscid in the disc identifier test.
 }
 
 TEST(MusicBrainzLimiter, SpacesEveryCallerOneIntervalApart)
@@ -236,10 +234,6 @@ TEST_F(MusicBrainzLookup, FrontCovers)
     });
     covers.route("GET", "/files/ok.jpg", testkit::Reply { 200, jpeg, "image/jpeg" });
     covers.route("GET", "/release/html/", testkit::Reply { 200, "<html>Not here</html>", "text/html" });
-    covers.route("GET", "/release/loop/", [&](const testkit::SeenRequest&) {
-        return testkit::Reply { 302, "", "text/plain",
-            { { "Location", covers.url() + "/release/loop/front-500" } } };
-    });
     covers.route(
         "GET", "/release/huge/", testkit::Reply { 200, std::string(11 * 1024 * 1024, 'x'), "image/jpeg" });
     struct Case {
@@ -247,7 +241,7 @@ TEST_F(MusicBrainzLookup, FrontCovers)
         int32_t failure; // 0: the picture arrives
     };
     const Case cases[] = { { "ok", 0 }, { "none", kErrorNoCover }, { "html", kErrorNotPicture },
-        { "loop", CURLE_TOO_MANY_REDIRECTS }, { "huge", CURLE_FILESIZE_EXCEEDED } };
+        { "huge", CURLE_FILESIZE_EXCEEDED } };
     HttpClient http;
     MusicBrainzClient client(http, discovant.musicBrainzOptions());
     for (const Case& c : cases) {

@@ -78,8 +78,6 @@ TEST(DiscovantWidgetProperties, RestoredFromTheStoreAndWrittenBackOnEveryChange)
 
     control.core().setCDDBFilePath("/srv/cddb");
     EXPECT_EQ(store.values.at("CDDBFilePath"), "/srv/cddb");
-    control.core().setCDDBServer(Discovant::defaultServer()); // the default is not stored
-    EXPECT_EQ(store.values.count("CDDBServer"), 0u);
 }
 
 TEST_F(DiscovantControl, NoMatchOpensTheEditorAndPostsTheEntryItWrote)
