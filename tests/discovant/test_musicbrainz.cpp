@@ -38,10 +38,12 @@ TEST(MusicBrainzDiscId, TheExampleOfLibdiscidAndTocsThatAreNoDisc)
 {
     // The example of libdiscid's documentation: lead-out 2000, tracks at 150 and 1000.
     const std::optional<MusicBrainzDisc> example = musicBrainzDisc(" 150  1000 2000 ");
-    ASSERT_TRUE(example); // its identifier is libdiscid's, compared in the disc identifier test
+    ASSERT_TRUE(example);
+    EXPECT_EQ(example->id, "YPv1TJ03f7pu6fgwp1cpr3cVsf0-");
     EXPECT_EQ(example->tocArgument, "1+2+2000+150+1000");
     for (const char* refused : { "", "150", "2000 150", "150 1000 999999" })
         EXPECT_FALSE(musicBrainzDisc(refused)) << refused;
+    // Random discs are compared with libdiscid in the disc identifier test.
 }
 
 TEST(MusicBrainzLimiter, SpacesEveryCallerOneIntervalApart)
