@@ -204,15 +204,6 @@ void expectBoundCaptions(const QWidget* window, const Bindings& bindings, Langua
         expectShows(window, binding.objectName, languageText(base, binding.k), binding.column);
 }
 
-template <typename Bindings> void expectEveryTargetOnce(const Bindings& bindings)
-{
-    std::set<std::pair<std::string, int>> targets;
-    for (const CaptionBinding& binding : bindings) {
-        EXPECT_TRUE(targets.emplace(binding.objectName, binding.column).second)
-            << binding.objectName << " column " << binding.column;
-    }
-}
-
 } // namespace
 
 TEST(Captions, MainAndSettingsWindowsShowTheirBoundMessagesInEveryLanguage)
@@ -232,15 +223,6 @@ TEST(Captions, MainAndSettingsWindowsShowTheirBoundMessagesInEveryLanguage)
         expectBoundCaptions(&settings, kSettingsWindowCaptions, base);
         EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join("\n").toStdString();
     }
-}
-
-TEST(Captions, BindingsNameEveryControlOnce)
-{
-    expectEveryTargetOnce(kMainWindowCaptions);
-    expectEveryTargetOnce(kSettingsWindowCaptions);
-    for (const FixedCaption& fixed : kMainWindowFixedCaptions)
-        for (const CaptionBinding& binding : kMainWindowCaptions)
-            EXPECT_STRNE(fixed.objectName, binding.objectName);
 }
 
 namespace {
