@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QRandomGenerator>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -29,15 +28,6 @@ namespace {
 // Files written in a trial of a full disk stop at this size.
 constexpr qint64 diskLimit = 64 * 1024;
 
-QByteArray randomText(int size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray text(size, Qt::Uninitialized);
-    for (char& c : text)
-        c = static_cast<char>('a' + generator.bounded(26));
-    return text;
-}
-
 // A catalogue of one artist with albums whose comments fill it well past the disk limit.
 void fillCatalogue(TestHome& home)
 {
@@ -45,7 +35,7 @@ void fillCatalogue(TestHome& home)
     QList<SqlStatement> inserts;
     for (int i = 0; i < 300; ++i)
         inserts << SqlStatement { "INSERT INTO Titel (ArtiestId, Titel, Jaar, Bijzonderheden) VALUES (?, ?, ?, ?)",
-            { artist, QStringLiteral("Album %1 ").arg(i) + QString::fromLatin1(randomText(200, i + 1000)), 1970 + i % 40, QString::fromLatin1(randomText(1500, i)) } };
+            { artist, QStringLiteral("Album %1 ").arg(i) + QString::fromLatin1(qtkit::randomText(200, i + 1000)), 1970 + i % 40, QString::fromLatin1(qtkit::randomText(1500, i)) } };
     ASSERT_TRUE(home.catalogue().executeInTransaction(inserts).ok());
 }
 
@@ -94,7 +84,7 @@ const Writer writers[] = {
         [](TestHome& home) {
             Settings& settings = home.session().settings;
             SettingsFields fields = settingsFields(settings);
-            fields[1] = QString::fromLatin1(randomText(100000, 1)); // the player
+            fields[1] = QString::fromLatin1(qtkit::randomText(100000, 1)); // the player
             const QStringList failures = saveSettings(home.session().ini(), settings, fields,
                 LanguageBase::Dutch, QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR));
             return failures.isEmpty() ? std::nullopt : std::optional<QString>(failures.join('\n'));
@@ -119,13 +109,10 @@ const Writer writers[] = {
             qtkit::writeFile(coverPath(home.session().settings.coverDir, 8), "old cover");
             // A real JPEG (which is stored as it comes), larger than the disk limit: noise
             // does not compress.
-            QImage noise(200, 200, QImage::Format_RGB32);
-            QRandomGenerator random(8);
-            for (int y = 0; y < noise.height(); ++y)
-                for (int x = 0; x < noise.width(); ++x)
-                    noise.setPixel(x, y, random.generate() | 0xFF000000u);
+            const QByteArray noise = qtkit::randomText(4 * 300 * 300, 8);
             QDir().mkpath(home.filePath("Chosen"));
-            noise.save(home.filePath("Chosen/cover.jpg"), "JPG", 100);
+            QImage(reinterpret_cast<const uchar*>(noise.constData()), 300, 300, QImage::Format_RGB32)
+                .save(home.filePath("Chosen/cover.jpg"), "JPG", 100);
         },
         [](TestHome& home) {
             return failureOf(copyCover(
@@ -137,7 +124,7 @@ const Writer writers[] = {
     { "photo", [](TestHome& home) { return photoPath(home.session().settings.fotoDir, 3); },
         [](TestHome& home) {
             qtkit::writeFile(photoPath(home.session().settings.fotoDir, 3), "old photo");
-            qtkit::writeFile(home.filePath("Chosen/photo.jpg"), randomText(200000, 2));
+            qtkit::writeFile(home.filePath("Chosen/photo.jpg"), qtkit::randomText(200000, 2));
         },
         [](TestHome& home) {
             QString error;
@@ -186,7 +173,7 @@ const Writer writers[] = {
         [](TestHome& home) {
             qtkit::writeFile(inBackup(home, "Covers.cab"), "old cabinet");
             for (int id = 1; id <= 3; ++id)
-                qtkit::writeFile(coverPath(home.session().settings.coverDir, id), randomText(40000, id));
+                qtkit::writeFile(coverPath(home.session().settings.coverDir, id), qtkit::randomText(40000, id));
         },
         [](TestHome& home) {
             return failureOf(backupArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
@@ -198,7 +185,7 @@ const Writer writers[] = {
     { "archive restore", [](TestHome& home) { return coverPath(home.session().settings.coverDir, 1); },
         [](TestHome& home) {
             const QString cover = coverPath(home.session().settings.coverDir, 1);
-            qtkit::writeFile(cover, randomText(100000, 3));
+            qtkit::writeFile(cover, qtkit::randomText(100000, 3));
             ASSERT_TRUE(backupArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
             qtkit::writeFile(cover, "old cover");
         },
@@ -206,7 +193,7 @@ const Writer writers[] = {
             return failureOf(
                 restoreArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
         },
-        [](TestHome&, const QString& path) { return qtkit::fileBytes(path) == randomText(100000, 3); } },
+        [](TestHome&, const QString& path) { return qtkit::fileBytes(path) == qtkit::randomText(100000, 3); } },
     { "compaction", [](TestHome& home) { return home.db().path(); },
         [](TestHome& home) {
             fillCatalogue(home);
