@@ -107,13 +107,6 @@ protected:
                         .addRow(QStringLiteral("Artiest"), { { QStringLiteral("Artiest"), name } })
                         .ok());
     }
-    static QStringList artists(const QString& db)
-    {
-        QStringList names;
-        for (const ArtistRow& row : Catalogue(db).FillArtistList(QLocale(QLocale::English)).valueOr({}))
-            names << row.name;
-        return names;
-    }
     // Forgets earlier messages and runs backup or restore `index` answering the questions.
     void run(void (MaintenanceCommands::*command)(int), int index, QList<int> answers = { MsgBox::yes })
     {
@@ -152,13 +145,13 @@ TEST_F(BackupRestoreTest, DatedCopyAsksToCreateThenToOverwriteAndKeepsOneFilePer
 {
     backup(0);
     EXPECT_EQ(boxPrompts(), QStringList({ session.message(67), "Backup: " + todaysBackup }));
-    EXPECT_EQ(artists(backupDir + todaysBackup), QStringList { "Current Artist" });
+    EXPECT_EQ(artistNamesIn(backupDir + todaysBackup), QStringList { "Current Artist" });
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     addArtist(QStringLiteral("Later Artist"));
     backup(0);
     EXPECT_EQ(boxPrompts().value(0), session.message(66));
-    EXPECT_EQ(artists(backupDir + todaysBackup), QStringList({ "Current Artist", "Later Artist" }));
+    EXPECT_EQ(artistNamesIn(backupDir + todaysBackup), QStringList({ "Current Artist", "Later Artist" }));
     EXPECT_EQ(qtkit::treeOf(backupDir), QStringList { todaysBackup });
 
     // No: the day's copy stays as it was.
