@@ -17,12 +17,13 @@
 #include "shell/progressreport.h"
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
+#include "testkit/program.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
-#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -39,13 +40,9 @@ using Files = std::map<QString, QByteArray>;
 Files cabextractFiles(const QString& cab)
 {
     QTemporaryDir out;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(
-        QStringLiteral("cabextract"), { QStringLiteral("-q"), QStringLiteral("-d"), out.path(), cab });
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
+    const testkit::ProgramResult run = testkit::runProgram({ QStandardPaths::findExecutable("cabextract").toStdString(),
+        "-q", "-d", out.path().toStdString(), cab.toStdString() });
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     return snapshot(out.path());
 }
 
