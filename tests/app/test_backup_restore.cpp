@@ -22,7 +22,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QLabel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
@@ -32,6 +31,7 @@
 namespace {
 
 using qtkit::childOf;
+using qtkit::randomText;
 using qtkit::snapshot;
 using qtkit::writeFile;
 using Files = std::map<QString, QByteArray>;
@@ -40,8 +40,9 @@ using Files = std::map<QString, QByteArray>;
 Files cabextractFiles(const QString& cab)
 {
     QTemporaryDir out;
-    const testkit::ProgramResult run = testkit::runProgram({ QStandardPaths::findExecutable("cabextract").toStdString(),
-        "-q", "-d", out.path().toStdString(), cab.toStdString() });
+    const testkit::ProgramResult run
+        = testkit::runProgram({ QStandardPaths::findExecutable("cabextract").toStdString(), "-q", "-d",
+            out.path().toStdString(), cab.toStdString() });
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     return snapshot(out.path());
 }
@@ -161,7 +162,7 @@ TEST_F(BackupRestoreTest, DatedCopyAsksToCreateThenToOverwriteAndKeepsOneFilePer
 
 TEST_F(BackupRestoreTest, FailuresAreReportedNotAnnouncedAndChangeNoFile)
 {
-    writeFile(coverDir + "1.jpg", qtkit::randomText(1000, 1));
+    writeFile(coverDir + "1.jpg", randomText(1000, 1));
     backup(1, {}); // an archive to restore
     writeFile(backupDir + todaysBackup, "an older backup of today");
     struct Case {
@@ -193,12 +194,13 @@ TEST_F(BackupRestoreTest, FailuresAreReportedNotAnnouncedAndChangeNoFile)
             &MaintenanceCommands::backup, 2, { "Error number:\t52" } },
     };
     // Without the backup folder every command that has something to do reports it.
-    for (const auto& [command, index] : { std::pair { &MaintenanceCommands::backup, 0 },
-             { &MaintenanceCommands::backup, 1 }, { &MaintenanceCommands::restore, 0 },
-             { &MaintenanceCommands::restore, 1 }, { &MaintenanceCommands::restore, 2 },
-             { &MaintenanceCommands::restore, 3 } })
-        cases.push_back({ "no backup folder", [&] { session.settings.backupDir = home.filePath("Elsewhere/"); },
-            command, index, { "Elsewhere", "Error number:\t76" } });
+    for (const auto& [command, index] :
+        { std::pair { &MaintenanceCommands::backup, 0 }, { &MaintenanceCommands::backup, 1 },
+            { &MaintenanceCommands::restore, 0 }, { &MaintenanceCommands::restore, 1 },
+            { &MaintenanceCommands::restore, 2 }, { &MaintenanceCommands::restore, 3 } })
+        cases.push_back(
+            { "no backup folder", [&] { session.settings.backupDir = home.filePath("Elsewhere/"); }, command,
+                index, { "Elsewhere", "Error number:\t76" } });
     const Settings settings = session.settings;
     for (const Case& failure : cases) {
         session.settings = settings;
@@ -221,8 +223,8 @@ TEST_F(BackupRestoreTest, ArchivesHoldTheirFoldersFilesOfTheirKindAndReadBackWit
 {
     Files covers, playlists;
     for (int id = 1; id <= 5; ++id)
-        covers[QString::number(id) + ".jpg"] = qtkit::randomText(20000 * id, id);
-    covers["Upper.JPG"] = qtkit::randomText(700, 42); // the old archiver's searches ignored letter case
+        covers[QString::number(id) + ".jpg"] = randomText(20000 * id, id);
+    covers["Upper.JPG"] = randomText(700, 42); // the old archiver's searches ignored letter case
     for (int id = 1; id <= 3; ++id)
         for (int track = 1; track <= 200; ++track)
             playlists[QString::number(id) + ".m3u"] += "/home/music/Artist " + QByteArray::number(id)
@@ -252,7 +254,7 @@ TEST_F(BackupRestoreTest, ArchivesHoldTheirFoldersFilesOfTheirKindAndReadBackWit
     EXPECT_EQ(cabextractFiles(backupDir + archiveName(1)), covers);
 
     // The photo archive is named in the language of the moment.
-    const Files photos { { "Beyoncé.jpg", qtkit::randomText(3000, 9) } };
+    const Files photos { { "Beyoncé.jpg", randomText(3000, 9) } };
     writeFile(fotoDir + "Beyoncé.jpg", photos.begin()->second);
     for (const LanguageBase language : kLanguageBases) {
         session.settings.taal = taalOf(language);
@@ -272,7 +274,7 @@ TEST_F(BackupRestoreTest, NothingToBackUpOrRestoreIsSaidAndStartsNoArchive)
     EXPECT_TRUE(qtkit::treeOf(backupDir).isEmpty());
 
     // An archive is named after its folder's caption: one made in another language is not found.
-    writeFile(coverDir + "1.jpg", qtkit::randomText(100, 1));
+    writeFile(coverDir + "1.jpg", randomText(100, 1));
     backup(1, {});
     session.settings.taal = taalOf(LanguageBase::German);
     ASSERT_NE(archiveName(1), QStringLiteral("Covers.cab"));
@@ -283,7 +285,7 @@ TEST_F(BackupRestoreTest, NothingToBackUpOrRestoreIsSaidAndStartsNoArchive)
 
 TEST_F(BackupRestoreTest, ArchiveRestoreAsksAndRestoresOnlyMatchingFiles)
 {
-    const QByteArray cover1 = qtkit::randomText(5000, 1), cover2 = qtkit::randomText(6000, 2);
+    const QByteArray cover1 = randomText(5000, 1), cover2 = qtkit::randomText(6000, 2);
     writeFile(coverDir + "1.jpg", cover1);
     writeFile(coverDir + "2.jpg", cover2);
     backup(1, {});
@@ -319,7 +321,7 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
     Files covers;
     QStringList paths;
     for (int id = 1; id <= 7; ++id) {
-        covers[QString::number(id) + ".jpg"] = qtkit::randomText(1000 + id, id);
+        covers[QString::number(id) + ".jpg"] = randomText(1000 + id, id);
         writeFile(coverDir + QString::number(id) + ".jpg", covers[QString::number(id) + ".jpg"]);
         paths << coverDir + QString::number(id) + ".jpg";
     }
@@ -372,7 +374,7 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
 TEST_F(BackupRestoreTest, HostileOrDamagedArchiveIsRefusedAndNoFileIsTouched)
 {
     for (int id = 1; id <= 3; ++id)
-        writeFile(coverDir + QString::number(id) + ".jpg", qtkit::randomText(40000, id));
+        writeFile(coverDir + QString::number(id) + ".jpg", randomText(40000, id));
     backup(1, {});
     const QString cab = backupDir + archiveName(1);
     const QByteArray good = qtkit::fileBytes(cab);
@@ -383,13 +385,15 @@ TEST_F(BackupRestoreTest, HostileOrDamagedArchiveIsRefusedAndNoFileIsTouched)
     const std::vector<std::vector<std::pair<QByteArray, QByteArray>>> hostile {
         { { "good.jpg", "fine" }, { "../escaped.jpg", "evil" } },
         { { QFile::encodeName(home.filePath("absolute.jpg")), "evil" }, { "good.jpg", "fine" } },
-        { { "..\\escaped.jpg", "evil" } }, { { "sub\\1.jpg", "evil" } }, { { "..", "evil" } },
+        { { "..\\escaped.jpg", "evil" } },
+        { { "sub\\1.jpg", "evil" } },
+        { { "..", "evil" } },
     };
     std::vector<std::pair<std::function<void()>, const char*>> cases;
     for (const auto& entries : hostile)
         cases.emplace_back([&, entries] { writeRawCabinet(cab, entries); }, "not a plain file name");
-    for (const QByteArray& damaged :
-        { good.left(good.size() / 2), flipped, QByteArray("This is no cabinet at all, just text."), QByteArray() })
+    for (const QByteArray& damaged : { good.left(good.size() / 2), flipped,
+             QByteArray("This is no cabinet at all, just text."), QByteArray() })
         cases.emplace_back([&, damaged] { writeFile(cab, damaged); }, "Error number:\t321");
     for (const auto& [arrange, reported] : cases) {
         arrange();
@@ -422,12 +426,11 @@ TEST_F(BackupRestoreTest, RestoreWindowListsCatalogueBackupsAndPreselectsTheLast
         names << list->itemText(i);
     EXPECT_EQ(names, QStringList({ "20231224.db", "20240131.db" }));
     EXPECT_EQ(list->currentText(), "20240131.db");
-    EXPECT_TRUE(childOf<QLabel>(&window, "lblMelding")->isHidden());
 }
 
 TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)
 {
-    writeFile(coverDir + "1.jpg", qtkit::randomText(100, 1));
+    writeFile(coverDir + "1.jpg", randomText(100, 1));
     QList<bool> busyStates;
     QObject::connect(&commands, &MaintenanceCommands::busyChanged, [&](bool busy) {
         busyStates << busy;
@@ -440,7 +443,6 @@ TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)
     backup(1);
     EXPECT_EQ(busyStates, QList<bool>({ true, false }));
     EXPECT_EQ(boxPrompts(), QStringList { "Backup: " + archiveName(1) });
-    EXPECT_FALSE(commands.isBusy());
 }
 
 // ---- the cabinet layer on its own ----

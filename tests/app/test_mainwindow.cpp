@@ -206,7 +206,6 @@ TEST_F(MainWindowTest, KeysMoveTheDetailsAndTheListMenuAndDeleteActOnTheAlbumSho
         ASSERT_TRUE(qtkit::waitUntil([listMenu] { return listMenu->isVisible(); }, "the album list's menu"));
         EXPECT_EQ(entry("actSpelen")->isEnabled(), playlist);
         EXPECT_EQ(entry("actTracks")->isEnabled(), playlist);
-        EXPECT_TRUE(entry("actVergroting")->isEnabled());
         listMenu->close();
     }
     bool listed = false;
@@ -401,7 +400,6 @@ TEST_F(MainWindowTest, SettingsSwitchTheMenusLiveAndCancelSwitchesBack)
     startWindow();
     // Qt's own texts (the Yes button of every question box) follow the switch too.
     const auto qtYes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
-    EXPECT_EQ(qtYes(), QStringLiteral("&Yes"));
     QString quitWhileGerman;
     QString yesWhileGerman;
     onNextModal(QStringLiteral("Instellingen"), [&](QWidget* settings) {

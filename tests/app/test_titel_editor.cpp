@@ -206,8 +206,9 @@ TEST_F(TitleEditorTest, CoverIsCopiedAtOnceWhenEditingAndOnlyOnOkWhenAdding)
     // A file that does not exist and no cover folder: reported by number, the cover stays.
     // (What is no picture is refused by the same check, see CoverPicture.)
     const QString folder = session.settings.coverDir;
-    const std::tuple<QString, QString, int> failures[] = { { home.filePath(QStringLiteral("missing.jpg")), folder, 53 },
-        { red, home.filePath(QStringLiteral("NoSuchFolder/")), 76 } };
+    const std::tuple<QString, QString, int> failures[]
+        = { { home.filePath(QStringLiteral("missing.jpg")), folder, 53 },
+              { red, home.filePath(QStringLiteral("NoSuchFolder/")), 76 } };
     for (const auto& [chosen, coverDir, number] : failures) {
         session.settings.coverDir = coverDir;
         auto again = open(id);

@@ -25,6 +25,8 @@
 
 namespace {
 
+using qtkit::randomText;
+
 // Files written in a trial of a full disk stop at this size.
 constexpr qint64 diskLimit = 64 * 1024;
 
@@ -35,7 +37,7 @@ void fillCatalogue(TestHome& home)
     QList<SqlStatement> inserts;
     for (int i = 0; i < 300; ++i)
         inserts << SqlStatement { "INSERT INTO Titel (ArtiestId, Titel, Jaar, Bijzonderheden) VALUES (?, ?, ?, ?)",
-            { artist, QStringLiteral("Album %1 ").arg(i) + QString::fromLatin1(qtkit::randomText(200, i + 1000)), 1970 + i % 40, QString::fromLatin1(qtkit::randomText(1500, i)) } };
+            { artist, QStringLiteral("Album %1 ").arg(i) + QString::fromLatin1(randomText(200, i + 1000)), 1970 + i % 40, QString::fromLatin1(randomText(1500, i)) } };
     ASSERT_TRUE(home.catalogue().executeInTransaction(inserts).ok());
 }
 
@@ -84,7 +86,7 @@ const Writer writers[] = {
         [](TestHome& home) {
             Settings& settings = home.session().settings;
             SettingsFields fields = settingsFields(settings);
-            fields[1] = QString::fromLatin1(qtkit::randomText(100000, 1)); // the player
+            fields[1] = QString::fromLatin1(randomText(100000, 1)); // the player
             const QStringList failures = saveSettings(home.session().ini(), settings, fields,
                 LanguageBase::Dutch, QStringLiteral(MELOTHEEK_SOURCE_HELP_DIR));
             return failures.isEmpty() ? std::nullopt : std::optional<QString>(failures.join('\n'));
@@ -109,7 +111,7 @@ const Writer writers[] = {
             qtkit::writeFile(coverPath(home.session().settings.coverDir, 8), "old cover");
             // A real JPEG (which is stored as it comes), larger than the disk limit: noise
             // does not compress.
-            const QByteArray noise = qtkit::randomText(4 * 300 * 300, 8);
+            const QByteArray noise = randomText(4 * 300 * 300, 8);
             QDir().mkpath(home.filePath("Chosen"));
             QImage(reinterpret_cast<const uchar*>(noise.constData()), 300, 300, QImage::Format_RGB32)
                 .save(home.filePath("Chosen/cover.jpg"), "JPG", 100);
@@ -124,7 +126,7 @@ const Writer writers[] = {
     { "photo", [](TestHome& home) { return photoPath(home.session().settings.fotoDir, 3); },
         [](TestHome& home) {
             qtkit::writeFile(photoPath(home.session().settings.fotoDir, 3), "old photo");
-            qtkit::writeFile(home.filePath("Chosen/photo.jpg"), qtkit::randomText(200000, 2));
+            qtkit::writeFile(home.filePath("Chosen/photo.jpg"), randomText(200000, 2));
         },
         [](TestHome& home) {
             QString error;
@@ -173,7 +175,7 @@ const Writer writers[] = {
         [](TestHome& home) {
             qtkit::writeFile(inBackup(home, "Covers.cab"), "old cabinet");
             for (int id = 1; id <= 3; ++id)
-                qtkit::writeFile(coverPath(home.session().settings.coverDir, id), qtkit::randomText(40000, id));
+                qtkit::writeFile(coverPath(home.session().settings.coverDir, id), randomText(40000, id));
         },
         [](TestHome& home) {
             return failureOf(backupArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
@@ -185,7 +187,7 @@ const Writer writers[] = {
     { "archive restore", [](TestHome& home) { return coverPath(home.session().settings.coverDir, 1); },
         [](TestHome& home) {
             const QString cover = coverPath(home.session().settings.coverDir, 1);
-            qtkit::writeFile(cover, qtkit::randomText(100000, 3));
+            qtkit::writeFile(cover, randomText(100000, 3));
             ASSERT_TRUE(backupArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
             qtkit::writeFile(cover, "old cover");
         },
@@ -193,7 +195,7 @@ const Writer writers[] = {
             return failureOf(
                 restoreArchive(*archiveKind(1, home.session().settings), inBackup(home, "Covers.cab")));
         },
-        [](TestHome&, const QString& path) { return qtkit::fileBytes(path) == qtkit::randomText(100000, 3); } },
+        [](TestHome&, const QString& path) { return qtkit::fileBytes(path) == randomText(100000, 3); } },
     { "compaction", [](TestHome& home) { return home.db().path(); },
         [](TestHome& home) {
             fillCatalogue(home);
