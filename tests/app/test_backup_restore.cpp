@@ -17,13 +17,12 @@
 #include "shell/progressreport.h"
 #include "support/fakeprompts.h"
 #include "support/testhome.h"
+#include "testkit/program.h"
 
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QLabel>
-#include <QProcess>
-#include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -32,30 +31,19 @@
 namespace {
 
 using qtkit::childOf;
+using qtkit::randomText;
 using qtkit::snapshot;
 using qtkit::writeFile;
 using Files = std::map<QString, QByteArray>;
-
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char& b : bytes)
-        b = static_cast<char>(generator.bounded(256));
-    return bytes;
-}
 
 // Extracts an archive with cabextract, an independent reader, and returns its files.
 Files cabextractFiles(const QString& cab)
 {
     QTemporaryDir out;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(
-        QStringLiteral("cabextract"), { QStringLiteral("-q"), QStringLiteral("-d"), out.path(), cab });
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAll().toStdString();
+    const testkit::ProgramResult run
+        = testkit::runProgram({ QStandardPaths::findExecutable("cabextract").toStdString(), "-q", "-d",
+            out.path().toStdString(), cab.toStdString() });
+    EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     return snapshot(out.path());
 }
 
@@ -117,13 +105,6 @@ protected:
                         .addRow(QStringLiteral("Artiest"), { { QStringLiteral("Artiest"), name } })
                         .ok());
     }
-    static QStringList artists(const QString& db)
-    {
-        QStringList names;
-        for (const ArtistRow& row : Catalogue(db).FillArtistList(QLocale(QLocale::English)).valueOr({}))
-            names << row.name;
-        return names;
-    }
     // Forgets earlier messages and runs backup or restore `index` answering the questions.
     void run(void (MaintenanceCommands::*command)(int), int index, QList<int> answers = { MsgBox::yes })
     {
@@ -162,13 +143,13 @@ TEST_F(BackupRestoreTest, DatedCopyAsksToCreateThenToOverwriteAndKeepsOneFilePer
 {
     backup(0);
     EXPECT_EQ(boxPrompts(), QStringList({ session.message(67), "Backup: " + todaysBackup }));
-    EXPECT_EQ(artists(backupDir + todaysBackup), QStringList { "Current Artist" });
+    EXPECT_EQ(artistNamesIn(backupDir + todaysBackup), QStringList { "Current Artist" });
     EXPECT_TRUE(prompts.reports.isEmpty());
 
     addArtist(QStringLiteral("Later Artist"));
     backup(0);
     EXPECT_EQ(boxPrompts().value(0), session.message(66));
-    EXPECT_EQ(artists(backupDir + todaysBackup), QStringList({ "Current Artist", "Later Artist" }));
+    EXPECT_EQ(artistNamesIn(backupDir + todaysBackup), QStringList({ "Current Artist", "Later Artist" }));
     EXPECT_EQ(qtkit::treeOf(backupDir), QStringList { todaysBackup });
 
     // No: the day's copy stays as it was.
@@ -181,7 +162,7 @@ TEST_F(BackupRestoreTest, DatedCopyAsksToCreateThenToOverwriteAndKeepsOneFilePer
 
 TEST_F(BackupRestoreTest, FailuresAreReportedNotAnnouncedAndChangeNoFile)
 {
-    writeFile(coverDir + "1.jpg", randomBytes(1000, 1));
+    writeFile(coverDir + "1.jpg", randomText(1000, 1));
     backup(1, {}); // an archive to restore
     writeFile(backupDir + todaysBackup, "an older backup of today");
     struct Case {
@@ -191,7 +172,7 @@ TEST_F(BackupRestoreTest, FailuresAreReportedNotAnnouncedAndChangeNoFile)
         int index;
         QStringList reported; // parts of the report
     };
-    const Case cases[] = {
+    std::vector<Case> cases {
         { "no cover folder to restore into", [&] { session.settings.coverDir = home.filePath("Gone/"); },
             &MaintenanceCommands::restore, 1, { "Gone" } },
         { "no catalogue to copy", [&] { session.settings.database = home.filePath("Database/Missing.db"); },
@@ -212,6 +193,14 @@ TEST_F(BackupRestoreTest, FailuresAreReportedNotAnnouncedAndChangeNoFile)
         { "a name the cabinet reads as a path", [&] { writeFile(fotoDir + "a\\b.jpg", "odd name"); },
             &MaintenanceCommands::backup, 2, { "Error number:\t52" } },
     };
+    // Without the backup folder every command that has something to do reports it.
+    for (const auto& [command, index] :
+        { std::pair { &MaintenanceCommands::backup, 0 }, { &MaintenanceCommands::backup, 1 },
+            { &MaintenanceCommands::restore, 0 }, { &MaintenanceCommands::restore, 1 },
+            { &MaintenanceCommands::restore, 2 }, { &MaintenanceCommands::restore, 3 } })
+        cases.push_back(
+            { "no backup folder", [&] { session.settings.backupDir = home.filePath("Elsewhere/"); }, command,
+                index, { "Elsewhere", "Error number:\t76" } });
     const Settings settings = session.settings;
     for (const Case& failure : cases) {
         session.settings = settings;
@@ -223,29 +212,9 @@ TEST_F(BackupRestoreTest, FailuresAreReportedNotAnnouncedAndChangeNoFile)
             EXPECT_TRUE(prompts.reports[0].contains(part)) << prompts.reports[0].toStdString();
         EXPECT_LE(prompts.boxes.size(), 1) << failure.what << ": only the question, no announcement";
         EXPECT_EQ(snapshot(home.path()), before) << failure.what;
-        EXPECT_FALSE(QFileInfo::exists(home.filePath("Gone")));
+        for (const char* created : { "Gone", "Elsewhere" })
+            EXPECT_FALSE(QFileInfo::exists(home.filePath(created))) << failure.what;
     }
-}
-
-TEST_F(BackupRestoreTest, MissingBackupFolderIsReportedByEveryCommandWithoutCreatingIt)
-{
-    writeFile(coverDir + "1.jpg", randomBytes(100, 1));
-    session.settings.backupDir = home.filePath(QStringLiteral("Elsewhere/"));
-    QStringList reports;
-    QStringList boxes;
-    for (const auto command : { &MaintenanceCommands::backup, &MaintenanceCommands::restore })
-        for (int index = 0; index < 4; ++index) {
-            run(command, index);
-            reports << prompts.reports;
-            boxes << boxPrompts();
-        }
-    ASSERT_EQ(reports.size(), 6) << "backup 2 and 3 have nothing to back up";
-    for (const QString& report : reports) {
-        EXPECT_TRUE(report.contains("Elsewhere")) << report.toStdString();
-        EXPECT_TRUE(report.contains("Error number:\t76"));
-    }
-    EXPECT_EQ(boxes, QStringList({ session.message(68), session.message(68) }));
-    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Elsewhere"))));
 }
 
 // ---- the three archives ----
@@ -254,8 +223,8 @@ TEST_F(BackupRestoreTest, ArchivesHoldTheirFoldersFilesOfTheirKindAndReadBackWit
 {
     Files covers, playlists;
     for (int id = 1; id <= 5; ++id)
-        covers[QString::number(id) + ".jpg"] = randomBytes(20000 * id, id);
-    covers["Upper.JPG"] = randomBytes(700, 42); // the old archiver's searches ignored letter case
+        covers[QString::number(id) + ".jpg"] = randomText(20000 * id, id);
+    covers["Upper.JPG"] = randomText(700, 42); // the old archiver's searches ignored letter case
     for (int id = 1; id <= 3; ++id)
         for (int track = 1; track <= 200; ++track)
             playlists[QString::number(id) + ".m3u"] += "/home/music/Artist " + QByteArray::number(id)
@@ -263,7 +232,7 @@ TEST_F(BackupRestoreTest, ArchivesHoldTheirFoldersFilesOfTheirKindAndReadBackWit
     ASSERT_TRUE(QDir(coverDir).mkpath("folder.jpg"));
     // Covers are stored as they are; playlists, plain text, are compressed.
     const std::tuple<int, QString, const Files&, const char*, int> archives[]
-        = { { 1, coverDir, covers, "notes.txt", 0 }, { 3, playlistDir, playlists, "cover.jpg", 1 } };
+        = { { 1, coverDir, covers, "notes.jpg.txt", 0 }, { 3, playlistDir, playlists, "cover.jpg", 1 } };
     for (const auto& [index, folder, files, otherKind, compression] : archives) {
         for (const auto& [name, bytes] : files)
             writeFile(folder + name, bytes);
@@ -285,7 +254,7 @@ TEST_F(BackupRestoreTest, ArchivesHoldTheirFoldersFilesOfTheirKindAndReadBackWit
     EXPECT_EQ(cabextractFiles(backupDir + archiveName(1)), covers);
 
     // The photo archive is named in the language of the moment.
-    const Files photos { { "Beyoncé.jpg", randomBytes(3000, 9) } };
+    const Files photos { { "Beyoncé.jpg", randomText(3000, 9) } };
     writeFile(fotoDir + "Beyoncé.jpg", photos.begin()->second);
     for (const LanguageBase language : kLanguageBases) {
         session.settings.taal = taalOf(language);
@@ -305,7 +274,7 @@ TEST_F(BackupRestoreTest, NothingToBackUpOrRestoreIsSaidAndStartsNoArchive)
     EXPECT_TRUE(qtkit::treeOf(backupDir).isEmpty());
 
     // An archive is named after its folder's caption: one made in another language is not found.
-    writeFile(coverDir + "1.jpg", randomBytes(100, 1));
+    writeFile(coverDir + "1.jpg", randomText(100, 1));
     backup(1, {});
     session.settings.taal = taalOf(LanguageBase::German);
     ASSERT_NE(archiveName(1), QStringLiteral("Covers.cab"));
@@ -316,7 +285,7 @@ TEST_F(BackupRestoreTest, NothingToBackUpOrRestoreIsSaidAndStartsNoArchive)
 
 TEST_F(BackupRestoreTest, ArchiveRestoreAsksAndRestoresOnlyMatchingFiles)
 {
-    const QByteArray cover1 = randomBytes(5000, 1), cover2 = randomBytes(6000, 2);
+    const QByteArray cover1 = randomText(5000, 1), cover2 = qtkit::randomText(6000, 2);
     writeFile(coverDir + "1.jpg", cover1);
     writeFile(coverDir + "2.jpg", cover2);
     backup(1, {});
@@ -352,7 +321,7 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
     Files covers;
     QStringList paths;
     for (int id = 1; id <= 7; ++id) {
-        covers[QString::number(id) + ".jpg"] = randomBytes(1000 + id, id);
+        covers[QString::number(id) + ".jpg"] = randomText(1000 + id, id);
         writeFile(coverDir + QString::number(id) + ".jpg", covers[QString::number(id) + ".jpg"]);
         paths << coverDir + QString::number(id) + ".jpg";
     }
@@ -402,9 +371,17 @@ TEST_F(BackupRestoreTest, FilesOneCabinetCannotHoldMakeANumberedSetRestoredAsOne
     EXPECT_EQ(qtkit::fileBytes(coverDir + "1.jpg"), "changed");
 }
 
-TEST_F(BackupRestoreTest, ArchiveWithPathNamesIsRefusedAndWritesNothing)
+TEST_F(BackupRestoreTest, HostileOrDamagedArchiveIsRefusedAndNoFileIsTouched)
 {
-    writeFile(coverDir + "1.jpg", "the user's cover");
+    for (int id = 1; id <= 3; ++id)
+        writeFile(coverDir + QString::number(id) + ".jpg", randomText(40000, id));
+    backup(1, {});
+    const QString cab = backupDir + archiveName(1);
+    const QByteArray good = qtkit::fileBytes(cab);
+    writeFile(coverDir + "1.jpg", "changed since");
+    QByteArray flipped = good;
+    flipped[good.size() - 100] = static_cast<char>(flipped[good.size() - 100] ^ 0x55);
+    // Names that reach outside the cover folder, then archives cut, altered or no cabinet.
     const std::vector<std::vector<std::pair<QByteArray, QByteArray>>> hostile {
         { { "good.jpg", "fine" }, { "../escaped.jpg", "evil" } },
         { { QFile::encodeName(home.filePath("absolute.jpg")), "evil" }, { "good.jpg", "fine" } },
@@ -412,37 +389,20 @@ TEST_F(BackupRestoreTest, ArchiveWithPathNamesIsRefusedAndWritesNothing)
         { { "sub\\1.jpg", "evil" } },
         { { "..", "evil" } },
     };
-    for (const auto& entries : hostile) {
-        writeRawCabinet(backupDir + archiveName(1), entries);
-        const Files withCab = snapshot(home.path()); // nothing may appear anywhere below home
-        restore(1);
-        ASSERT_EQ(prompts.reports.size(), 1) << entries.front().first.toStdString();
-        EXPECT_TRUE(prompts.reports[0].contains("not a plain file name")) << prompts.reports[0].toStdString();
-        EXPECT_EQ(prompts.boxes.size(), 1) << "only the question, no success message";
-        EXPECT_EQ(snapshot(home.path()), withCab);
-    }
-}
-
-TEST_F(BackupRestoreTest, DamagedArchiveIsReportedAndNoFileIsTouched)
-{
-    for (int id = 1; id <= 3; ++id)
-        writeFile(coverDir + QString::number(id) + ".jpg", randomBytes(40000, id));
-    backup(1, {});
-    const QString cab = backupDir + archiveName(1);
-    const QByteArray good = qtkit::fileBytes(cab);
-    writeFile(coverDir + "1.jpg", "changed since");
-    const Files covers = snapshot(coverDir);
-
-    QByteArray flipped = good;
-    flipped[good.size() - 100] = static_cast<char>(flipped[good.size() - 100] ^ 0x55);
+    std::vector<std::pair<std::function<void()>, const char*>> cases;
+    for (const auto& entries : hostile)
+        cases.emplace_back([&, entries] { writeRawCabinet(cab, entries); }, "not a plain file name");
     for (const QByteArray& damaged : { good.left(good.size() / 2), flipped,
-             QByteArray("This is no cabinet at all, just text."), QByteArray() }) {
-        writeFile(cab, damaged);
+             QByteArray("This is no cabinet at all, just text."), QByteArray() })
+        cases.emplace_back([&, damaged] { writeFile(cab, damaged); }, "Error number:\t321");
+    for (const auto& [arrange, reported] : cases) {
+        arrange();
+        const Files before = snapshot(home.path()); // nothing may appear anywhere below home
         restore(1);
-        ASSERT_EQ(prompts.reports.size(), 1);
-        EXPECT_TRUE(prompts.reports[0].contains("Error number:\t321")) << prompts.reports[0].toStdString();
-        EXPECT_EQ(prompts.boxes.size(), 1);
-        EXPECT_EQ(snapshot(coverDir), covers);
+        ASSERT_EQ(prompts.reports.size(), 1) << reported;
+        EXPECT_TRUE(prompts.reports[0].contains(reported)) << prompts.reports[0].toStdString();
+        EXPECT_EQ(prompts.boxes.size(), 1) << "only the question, no success message";
+        EXPECT_EQ(snapshot(home.path()), before);
     }
 }
 
@@ -466,12 +426,11 @@ TEST_F(BackupRestoreTest, RestoreWindowListsCatalogueBackupsAndPreselectsTheLast
         names << list->itemText(i);
     EXPECT_EQ(names, QStringList({ "20231224.db", "20240131.db" }));
     EXPECT_EQ(list->currentText(), "20240131.db");
-    EXPECT_TRUE(childOf<QLabel>(&window, "lblMelding")->isHidden());
 }
 
 TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)
 {
-    writeFile(coverDir + "1.jpg", randomBytes(100, 1));
+    writeFile(coverDir + "1.jpg", randomText(100, 1));
     QList<bool> busyStates;
     QObject::connect(&commands, &MaintenanceCommands::busyChanged, [&](bool busy) {
         busyStates << busy;
@@ -484,21 +443,16 @@ TEST_F(BackupRestoreTest, CommandAskedForWhileAnotherRunsIsIgnored)
     backup(1);
     EXPECT_EQ(busyStates, QList<bool>({ true, false }));
     EXPECT_EQ(boxPrompts(), QStringList { "Backup: " + archiveName(1) });
-    EXPECT_FALSE(commands.isBusy());
 }
 
 // ---- the cabinet layer on its own ----
 
-TEST(Cabinet, PlainNamesAndMasks)
+TEST(Cabinet, PlainNames)
 {
     for (const char* name : { "1.jpg", "Beyoncé.jpg", "a b.m3u", "..x.jpg" })
         EXPECT_TRUE(isPlainFileName(QString::fromUtf8(name))) << name;
     for (const char* name : { "", ".", "..", "../x", "/etc/x", "a\\b", "C:\\x", "sub/x.jpg" })
         EXPECT_FALSE(isPlainFileName(QString::fromUtf8(name))) << name;
-    for (const char* name : { "12.JPG", "12.jpg" })
-        EXPECT_TRUE(matchesFileMask(name, "*.jpg")) << name;
-    for (const char* name : { "12.jpg.txt", "12.jpeg" })
-        EXPECT_FALSE(matchesFileMask(name, "*.jpg")) << name;
 }
 
 TEST(Cabinet, NamesInTheOldCodePageAreRestoredAsUnicode)

@@ -41,13 +41,6 @@ protected:
         owner.show();
         home.db().addArtist(QStringLiteral("First"));
     }
-    static QStringList artists(const QString& db)
-    {
-        QStringList names;
-        for (const ArtistRow& row : Catalogue(db).FillArtistList(QLocale(QLocale::English)).valueOr({}))
-            names << row.name;
-        return names;
-    }
     // Fills the catalogue past a few dozen pages, so that a cut file loses rows, not only its end.
     void addManyAlbums(int count, const QString& db) const
     {
@@ -64,7 +57,6 @@ protected:
         qtkit::onNextModal("Terugzetten", [&](QWidget* window) {
             auto* list = qtkit::childOf<QComboBox>(window, "cboBackup");
             list->setCurrentIndex(list->findText(name));
-            EXPECT_EQ(list->currentText(), name);
             qtkit::clickButton(window, "cmdKeuze_0");
             // Done: no choice left, the message says so; the other button closes.
             EXPECT_FALSE(list->isVisible());
@@ -131,7 +123,7 @@ TEST_F(MaintenanceSafetyTest, TheDatedCopyOfACatalogueCaughtMidCommitHoldsTheCom
     const FileStatus made = backupCatalogue(crashed, copy);
     ASSERT_TRUE(made.ok()) << made.error().text.toStdString();
     EXPECT_EQ(integrityOf(copy).toStdString(), "ok");
-    EXPECT_EQ(artists(copy), QStringList { "First" });
+    EXPECT_EQ(artistNamesIn(copy), QStringList { "First" });
     EXPECT_EQ(scalarRaw(copy, "SELECT COUNT(*) FROM Titel"), 40);
 }
 
@@ -180,7 +172,7 @@ TEST_F(MaintenanceSafetyTest, CompactionKeepsEveryChangeAnotherProgramCommitsWhi
             .rows)
         present << row.value(0).toLongLong();
     EXPECT_EQ(present, stored);
-    EXPECT_TRUE(artists(dbPath).contains("Stored after"));
+    EXPECT_TRUE(artistNamesIn(dbPath).contains("Stored after"));
     EXPECT_EQ(integrityOf(dbPath).toStdString(), "ok");
 }
 
@@ -259,11 +251,11 @@ TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndone
     home.db().addArtist(QStringLiteral("Added after the backup"));
     QStringList whenSignalled;
     QObject::connect(
-        &commands, &MaintenanceCommands::catalogueRestored, [&] { whenSignalled << artists(dbPath); });
+        &commands, &MaintenanceCommands::catalogueRestored, [&] { whenSignalled << artistNamesIn(dbPath); });
 
     restoreThroughWindow(todays);
     ASSERT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
-    EXPECT_EQ(artists(dbPath), QStringList { "First" });
+    EXPECT_EQ(artistNamesIn(dbPath), QStringList { "First" });
     EXPECT_EQ(whenSignalled, QStringList { "First" }) << "the main window is told once, after the restore";
     EXPECT_EQ(qtkit::treeOf(home.filePath("Database")), QStringList { "Muziek.db" });
 
@@ -272,11 +264,11 @@ TEST_F(MaintenanceSafetyTest, TheReplacedCatalogueIsKeptAndTheRestoreCanBeUndone
     ASSERT_EQ(copies.size(), 2) << copies.join(' ').toStdString();
     copies.removeAll(todays);
     const QString kept = copies.value(0);
-    EXPECT_EQ(artists(backupDir + kept), QStringList({ "Added after the backup", "First" }));
+    EXPECT_EQ(artistNamesIn(backupDir + kept), QStringList({ "Added after the backup", "First" }));
 
     restoreThroughWindow(kept);
     EXPECT_TRUE(prompts.reports.isEmpty()) << prompts.reports.join('\n').toStdString();
-    EXPECT_EQ(artists(dbPath), QStringList({ "Added after the backup", "First" }));
+    EXPECT_EQ(artistNamesIn(dbPath), QStringList({ "Added after the backup", "First" }));
 }
 
 } // namespace

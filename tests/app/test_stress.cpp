@@ -28,7 +28,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <unistd.h>
@@ -120,23 +119,13 @@ QStringList playlistNames(const QString& prefix)
 
 // ---- the child ----
 
-class Journal {
-public:
-    explicit Journal(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT, 0644))
-    {
-    }
-    ~Journal() { ::close(fd_); }
-    void line(const QString& text)
-    {
-        const QByteArray bytes = text.toUtf8() + '\n';
-        if (::write(fd_, bytes.constData(), bytes.size()) != bytes.size() || ::fsync(fd_) != 0)
-            std::abort();
-    }
-
-private:
-    int fd_;
-};
+// Appends `text` as a line to the journal, on disk before the work goes on.
+void journalLine(QFile& journal, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8() + '\n';
+    if (journal.write(bytes) != bytes.size() || !journal.flush() || ::fsync(journal.handle()) != 0)
+        std::abort();
+}
 
 // The child's loop: an operation picked at random on the home as it is, journalled before it
 // starts and once it returned success.
@@ -154,7 +143,7 @@ public:
         s.fotoDir = home + QStringLiteral("Foto/");
     }
 
-    void run(quint32 seed, Journal& journal)
+    void run(quint32 seed, QFile& journal)
     {
         QRandomGenerator rng(seed);
         for (int n = 0;; ++n) {
@@ -163,12 +152,12 @@ public:
             const QStringList op = pick(rng, tag, work);
             if (op.isEmpty())
                 continue;
-            journal.line(QStringLiteral("begin\t") + op.join(QLatin1Char('\t')));
+            journalLine(journal, QStringLiteral("begin\t") + op.join(QLatin1Char('\t')));
             if (!work()) { // a fault of its own: the parent sees the child end by itself
                 std::cerr << "stress child: failed: " << op.join(QLatin1Char(' ')).toStdString() << std::endl;
                 std::_Exit(3);
             }
-            journal.line(QStringLiteral("ok"));
+            journalLine(journal, QStringLiteral("ok"));
         }
     }
 
@@ -311,7 +300,8 @@ TEST(Stress, Child)
     const QString home = qEnvironmentVariable(childHomeVariable);
     if (home.isEmpty())
         GTEST_SKIP() << "run by Stress.KilledAtAnyMomentLosesNothing";
-    Journal journal(journalPath(home));
+    QFile journal(journalPath(home));
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly | QIODevice::Append));
     Child(home).run(qEnvironmentVariable("MELOTHEEK_STRESS_RUN").toUInt(), journal);
 }
 

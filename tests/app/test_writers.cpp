@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QRandomGenerator>
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
@@ -26,17 +25,10 @@
 
 namespace {
 
+using qtkit::randomText;
+
 // Files written in a trial of a full disk stop at this size.
 constexpr qint64 diskLimit = 64 * 1024;
-
-QByteArray randomText(int size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray text(size, Qt::Uninitialized);
-    for (char& c : text)
-        c = static_cast<char>('a' + generator.bounded(26));
-    return text;
-}
 
 // A catalogue of one artist with albums whose comments fill it well past the disk limit.
 void fillCatalogue(TestHome& home)
@@ -119,13 +111,10 @@ const Writer writers[] = {
             qtkit::writeFile(coverPath(home.session().settings.coverDir, 8), "old cover");
             // A real JPEG (which is stored as it comes), larger than the disk limit: noise
             // does not compress.
-            QImage noise(200, 200, QImage::Format_RGB32);
-            QRandomGenerator random(8);
-            for (int y = 0; y < noise.height(); ++y)
-                for (int x = 0; x < noise.width(); ++x)
-                    noise.setPixel(x, y, random.generate() | 0xFF000000u);
+            const QByteArray noise = randomText(4 * 300 * 300, 8);
             QDir().mkpath(home.filePath("Chosen"));
-            noise.save(home.filePath("Chosen/cover.jpg"), "JPG", 100);
+            QImage(reinterpret_cast<const uchar*>(noise.constData()), 300, 300, QImage::Format_RGB32)
+                .save(home.filePath("Chosen/cover.jpg"), "JPG", 100);
         },
         [](TestHome& home) {
             return failureOf(copyCover(

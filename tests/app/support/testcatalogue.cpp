@@ -131,6 +131,14 @@ QByteArray fileBytes(const QString& path)
     return qtkit::fileBytes(path);
 }
 
+QStringList artistNamesIn(const QString& path)
+{
+    QStringList names;
+    for (const ArtistRow& row : Catalogue(path).FillArtistList(QLocale(QLocale::English)).valueOr({}))
+        names << row.name;
+    return names;
+}
+
 QString integrityOf(const QString& path)
 {
     auto db = openRaw(path);

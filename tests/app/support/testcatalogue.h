@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -55,6 +56,10 @@ QByteArray fileBytes(const QString& path);
 // What SQLite's own checks say of the file: "ok" when `PRAGMA integrity_check` passes and
 // `PRAGMA foreign_key_check` finds nothing, else their findings (or why the file would not open).
 QString integrityOf(const QString& path);
+
+// The names in the artist list of the catalogue at `path` (sorted the English way); empty when
+// it does not open.
+QStringList artistNamesIn(const QString& path);
 
 // A connection of "another program" that stays open for as long as it lives, without a busy
 // time-out: it answers at once whether it got what it asked for.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,15 @@ QByteArray pictureBytes(QSize size, QColor colour, const char* format)
     if (!image.save(&buffer, format))
         ADD_FAILURE() << "cannot encode a picture as " << format;
     return bytes;
+}
+
+QByteArray randomText(qsizetype size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray text(size, Qt::Uninitialized);
+    for (char& c : text)
+        c = static_cast<char>('a' + generator.bounded(26));
+    return text;
 }
 
 } // namespace qtkit

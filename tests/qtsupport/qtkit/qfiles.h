@@ -29,4 +29,8 @@ std::map<QString, QByteArray> snapshot(const QString& folder);
 // A real picture of one colour (which may be transparent), encoded as `format` ("JPG", "PNG", "BMP").
 QByteArray pictureBytes(QSize size, QColor colour, const char* format = "JPG");
 
+// `size` letters a-z drawn from `seed`: file contents that differ from file to file and that a
+// test can make again.
+QByteArray randomText(qsizetype size, quint32 seed);
+
 } // namespace qtkit
