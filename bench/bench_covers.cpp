@@ -101,21 +101,24 @@ private:
     std::thread thread_;
 };
 
+// The limiter on virtual time: every wait is over at once, and the slots are still spaced
+// one second apart.
+struct VirtualTime {
+    RateLimiter::Clock::time_point now {};
+    RateLimiter limiter { std::chrono::seconds(1), [this] { return now; },
+        [this](RateLimiter::Clock::time_point until, const std::atomic<bool>*) { now = std::max(now, until); } };
+};
+
 void BM_FindMissingCovers(benchmark::State& state)
 {
     FakeServices services;
-    // Virtual time: every wait is over at once, and the limiter still spaces the slots.
-    RateLimiter::Clock::time_point now {};
-    RateLimiter limiter(
-        std::chrono::seconds(1), [&now] { return now; },
-        [&now](
-            RateLimiter::Clock::time_point until, const std::atomic<bool>*) { now = std::max(now, until); });
+    VirtualTime time;
     discovant::HttpClient http;
     discovant::musicbrainz::ServiceOptions options;
     options.musicBrainzServer = services.url();
     options.coverArtServer = services.url();
     options.userAgent = "Melotheek/bench ( bench@example.org )";
-    discovant::musicbrainz::MusicBrainzClient client(http, options, limiter);
+    discovant::musicbrainz::MusicBrainzClient client(http, options, time.limiter);
     int found = 0;
     for (auto _ : state) {
         for (int album = 0; album < kAlbums; ++album) {
@@ -141,11 +144,7 @@ BENCHMARK(BM_FindMissingCovers)->Unit(benchmark::kSecond)->Iterations(1);
 void BM_FindMissingCoversInCatalogue(benchmark::State& state)
 {
     FakeServices services;
-    RateLimiter::Clock::time_point now {};
-    RateLimiter limiter(
-        std::chrono::seconds(1), [&now] { return now; },
-        [&now](
-            RateLimiter::Clock::time_point until, const std::atomic<bool>*) { now = std::max(now, until); });
+    VirtualTime time;
     QTemporaryDir folder;
     const QString database = folder.filePath(QStringLiteral("Muziek.db"));
     const QString coverDir = folder.filePath(QStringLiteral("Covers/"));
@@ -171,10 +170,10 @@ void BM_FindMissingCoversInCatalogue(benchmark::State& state)
     options.musicBrainzServer = services.url();
     options.coverArtServer = services.url();
     options.userAgent = "Melotheek/bench ( bench@example.org )";
-    discovant::musicbrainz::MusicBrainzClient client(http, options, limiter);
+    discovant::musicbrainz::MusicBrainzClient client(http, options, time.limiter);
     ProgressReport quiet;
     qsizetype found = 0;
-    const RateLimiter::Clock::time_point start = now;
+    const RateLimiter::Clock::time_point start = time.now;
     for (auto _ : state) {
         const QList<CoverlessAlbum> albums = albumsWithoutCover(catalogue, coverDir).valueOr({});
         const CoverSearchReport report
@@ -193,7 +192,7 @@ void BM_FindMissingCoversInCatalogue(benchmark::State& state)
         = benchmark::Counter(static_cast<double>(kAlbums) * static_cast<double>(state.iterations()),
             benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     // What the one-request-a-second rule makes of the run: the virtual time the limiter spent.
-    state.counters["limiter_s_per_album"] = std::chrono::duration<double>(now - start).count()
+    state.counters["limiter_s_per_album"] = std::chrono::duration<double>(time.now - start).count()
         / (kAlbums * static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_FindMissingCoversInCatalogue)->Unit(benchmark::kSecond)->Iterations(1);
