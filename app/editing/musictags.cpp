@@ -82,17 +82,12 @@ QString firstValue(const TagLib::PropertyMap& properties, const char* key)
                                                                 : fromTagLib(found->second.front());
 }
 
-QByteArray bytesOf(const TagLib::ByteVector& data, qint64 maxBytes)
-{
-    if (data.isEmpty() || qint64(data.size()) > maxBytes)
-        return {};
-    return QByteArray(data.data(), data.size());
-}
+using PictureData = std::optional<TagLib::ByteVector>;
 
-QByteArray id3v2Picture(TagLib::ID3v2::Tag* tag, qint64 maxBytes)
+PictureData id3v2Picture(TagLib::ID3v2::Tag* tag)
 {
     if (!tag)
-        return {};
+        return std::nullopt;
     const TagLib::ID3v2::FrameList& frames = tag->frameListMap()["APIC"];
     const TagLib::ID3v2::AttachedPictureFrame* chosen = nullptr;
     for (const TagLib::ID3v2::Frame* frame : frames) {
@@ -104,10 +99,10 @@ QByteArray id3v2Picture(TagLib::ID3v2::Tag* tag, qint64 maxBytes)
         if (picture->type() == TagLib::ID3v2::AttachedPictureFrame::FrontCover)
             break;
     }
-    return chosen ? bytesOf(chosen->picture(), maxBytes) : QByteArray();
+    return chosen ? PictureData(chosen->picture()) : std::nullopt;
 }
 
-QByteArray flacPicture(const TagLib::List<TagLib::FLAC::Picture*>& pictures, qint64 maxBytes)
+PictureData flacPicture(const TagLib::List<TagLib::FLAC::Picture*>& pictures)
 {
     const TagLib::FLAC::Picture* chosen = nullptr;
     for (const TagLib::FLAC::Picture* picture : pictures) {
@@ -116,33 +111,33 @@ QByteArray flacPicture(const TagLib::List<TagLib::FLAC::Picture*>& pictures, qin
         if (picture->type() == TagLib::FLAC::Picture::FrontCover)
             break;
     }
-    return chosen ? bytesOf(chosen->data(), maxBytes) : QByteArray();
+    return chosen ? PictureData(chosen->data()) : std::nullopt;
 }
 
-QByteArray mp4Picture(TagLib::MP4::Tag* tag, qint64 maxBytes)
+PictureData mp4Picture(TagLib::MP4::Tag* tag)
 {
     if (!tag || !tag->contains("covr"))
-        return {};
+        return std::nullopt;
     const TagLib::MP4::CoverArtList covers = tag->item("covr").toCoverArtList();
-    return covers.isEmpty() ? QByteArray() : bytesOf(covers.front().data(), maxBytes);
+    return covers.isEmpty() ? std::nullopt : PictureData(covers.front().data());
 }
 
-// Whether the tags TagLib has just read hold a picture: known from the parsed frames, so
-// the picture itself is read again only for files that have one.
-bool hasEmbeddedPicture(TagLib::File* file)
+// The front picture (the first picture when none is marked as the front cover) among the
+// tags TagLib has read from `file`, whichever format keeps it; nothing when there is none.
+// The data is TagLib's own, shared rather than copied.
+PictureData frontPictureOf(TagLib::File* file)
 {
-    const auto id3v2Has = [](TagLib::ID3v2::Tag* tag) { return tag && !tag->frameListMap()["APIC"].isEmpty(); };
     if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
-        return id3v2Has(mpeg->ID3v2Tag());
+        return id3v2Picture(mpeg->ID3v2Tag());
     if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
-        return id3v2Has(wav->ID3v2Tag());
+        return id3v2Picture(wav->ID3v2Tag());
     if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
-        return !flac->pictureList().isEmpty();
+        return flacPicture(flac->pictureList());
     if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
-        return mp4->tag() && mp4->tag()->contains("covr");
+        return mp4Picture(mp4->tag());
     if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag()))
-        return !xiph->pictureList().isEmpty();
-    return false;
+        return flacPicture(xiph->pictureList());
+    return std::nullopt;
 }
 
 } // namespace
@@ -184,7 +179,7 @@ std::optional<MusicTags> readMusicTags(const QString& path)
         return std::nullopt;
     if (audio)
         tags.lengthSeconds = qMax(0, audio->lengthInSeconds());
-    tags.hasPicture = hasEmbeddedPicture(file.file());
+    tags.hasPicture = frontPictureOf(file.file()).has_value();
     return tags;
 }
 
@@ -195,18 +190,10 @@ QByteArray embeddedFrontPicture(const QString& path, qint64 maxBytes)
     TagLib::FileRef ref(name.constData(), false);
     if (ref.isNull() || !ref.file()->isValid())
         return {};
-    TagLib::File* file = ref.file();
-    if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(file))
-        return id3v2Picture(mpeg->ID3v2Tag(), maxBytes);
-    if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(file))
-        return id3v2Picture(wav->ID3v2Tag(), maxBytes);
-    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(file))
-        return flacPicture(flac->pictureList(), maxBytes);
-    if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(file))
-        return mp4Picture(mp4->tag(), maxBytes);
-    if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file->tag()))
-        return flacPicture(xiph->pictureList(), maxBytes);
-    return {};
+    const PictureData data = frontPictureOf(ref.file());
+    if (!data || data->isEmpty() || qint64(data->size()) > maxBytes)
+        return {};
+    return QByteArray(data->data(), data->size());
 }
 
 QString lengthText(int seconds)
