@@ -153,9 +153,7 @@ QString FolderImportWizard::menuCaption()
 void FolderImportWizard::buildWidgets()
 {
     lblStatus_ = newHeadingLabel(this, "lblStatus");
-    lblToelichting_ = new QLabel(this);
-    lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
-    lblToelichting_->setWordWrap(true);
+    lblToelichting_ = newExplanationLabel(this, "lblToelichting");
 
     txtMap_ = new QLineEdit(this);
     txtMap_->setObjectName(QStringLiteral("txtMap"));

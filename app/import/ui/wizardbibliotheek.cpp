@@ -53,9 +53,7 @@ WizardBibliotheek::~WizardBibliotheek() = default;
 void WizardBibliotheek::buildWidgets()
 {
     lblStatus_ = newHeadingLabel(this, "lblStatus");
-    lblToelichting_ = new QLabel(this);
-    lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
-    lblToelichting_->setWordWrap(true);
+    lblToelichting_ = newExplanationLabel(this, "lblToelichting");
 
     txtMap_ = new QLineEdit(this);
     txtMap_->setObjectName(QStringLiteral("txtMap"));

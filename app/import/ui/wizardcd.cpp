@@ -97,9 +97,7 @@ void WizardCD::buildWidgets()
     driveRow->addWidget(cmdBladeren_);
 
     lblStatus_ = newHeadingLabel(this, "lblStatus");
-    lblToelichting_ = new QLabel(this);
-    lblToelichting_->setObjectName(QStringLiteral("lblToelichting"));
-    lblToelichting_->setWordWrap(true);
+    lblToelichting_ = newExplanationLabel(this, "lblToelichting");
 
     fraImport_ = new QGroupBox(QStringLiteral("Compact Disc"), this);
     fraImport_->setObjectName(QStringLiteral("fraImport"));

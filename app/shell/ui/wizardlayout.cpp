@@ -13,6 +13,14 @@ QLabel* newHeadingLabel(QWidget* parent, const char* objectName)
     return label;
 }
 
+QLabel* newExplanationLabel(QWidget* parent, const char* objectName)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setWordWrap(true);
+    return label;
+}
+
 void growToLayoutHeight(QWidget* window)
 {
     QLayout* layout = window->layout();
