@@ -1,5 +1,6 @@
 #include "import/folderalbumstore.h"
 
+#include "db/namecollation.h"
 #include "db/schemaupgrade.h"
 #include "db/sqlitehandles.h"
 #include "editing/coverfile.h"
@@ -80,6 +81,34 @@ DbResult<qint64> cataloguedAlbumId(const Catalogue& catalogue, const QString& ar
     if (!rows)
         return rows.error();
     return rows.value().rows.isEmpty() ? qint64(0) : rows.value().rows.first().first().toLongLong();
+}
+
+namespace {
+
+QString foldedAlbumKey(const QString& artist, const QString& titel)
+{
+    return foldedName(artist) + QChar(0) + foldedName(titel);
+}
+
+} // namespace
+
+DbResult<CataloguedAlbums> CataloguedAlbums::read(const Catalogue& catalogue)
+{
+    auto rows = catalogue.OpenRecordset(
+        QStringLiteral("SELECT Artiest.Artiest, Titel.Titel, Titel.Id FROM Titel "
+                       "INNER JOIN Artiest ON Titel.ArtiestId = Artiest.Id ORDER BY Titel.Id DESC"));
+    if (!rows)
+        return rows.error();
+    CataloguedAlbums albums;
+    // Read from the highest id down, so the lowest id of names that fold alike stays.
+    for (const QVariantList& row : rows.value().rows)
+        albums.ids_.insert(foldedAlbumKey(row.value(0).toString(), row.value(1).toString()), row.value(2).toLongLong());
+    return albums;
+}
+
+qint64 CataloguedAlbums::idOf(const QString& artist, const QString& titel) const
+{
+    return ids_.value(foldedAlbumKey(artist, titel), 0);
 }
 
 namespace {

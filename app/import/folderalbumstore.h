@@ -25,6 +25,18 @@ struct AlbumDestination {
 // catalogue compares artist names (letter case aside); 0 when there is none.
 DbResult<qint64> cataloguedAlbumId(const Catalogue& catalogue, const QString& artist, const QString& titel);
 
+// The same question for many albums at once: every catalogued album's id (the lowest where
+// several match) under its folded artist and title, read with one query.
+class CataloguedAlbums {
+public:
+    static DbResult<CataloguedAlbums> read(const Catalogue& catalogue);
+    // As cataloguedAlbumId, without a query.
+    qint64 idOf(const QString& artist, const QString& titel) const;
+
+private:
+    QHash<QString, qint64> ids_;
+};
+
 // What storeFolderAlbum did.
 struct StoredFolderAlbum {
     qint64 artistId = 0;

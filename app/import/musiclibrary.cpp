@@ -42,15 +42,16 @@ DbResult<LibraryScan> scanMusicLibrary(
     result.notMusic = grouping.notMusic;
     if (auto status = rememberMusicFiles(catalogue, grouping.untagged + grouping.notMusic, 0); !status)
         return status.error();
+    const auto catalogued = CataloguedAlbums::read(catalogue);
+    if (!catalogued)
+        return catalogued.error();
     for (FolderAlbum& album : grouping.albums) {
-        auto present = cataloguedAlbumId(catalogue, album.artist, album.titel);
-        if (!present)
-            return present.error();
-        if (present.value() == 0) {
+        const qint64 present = catalogued.value().idOf(album.artist, album.titel);
+        if (present == 0) {
             result.newAlbums.append(std::move(album));
             continue;
         }
-        if (auto status = rememberMusicFiles(catalogue, album.files, present.value()); !status)
+        if (auto status = rememberMusicFiles(catalogue, album.files, present); !status)
             return status.error();
         result.presentAlbums.append(std::move(album));
     }
